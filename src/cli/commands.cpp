@@ -1,0 +1,143 @@
+#include "cli/commands.h"
+
+#include <functional>
+#include <map>
+
+#include "platform/file_io.h"
+#include "platform/headless_interaction.h"
+#include "store/gedcom_reader.h"
+#include "store/gedcom_writer.h"
+
+namespace kinloom::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: kinloom-cli COMMAND ...\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE.ged                          read a tree and print its summary\n"
+    "  convert IN.ged OUT.ged [--mode N|S|H|B]  read a tree and write it in Kinloom's own format\n"
+    "                                         (N whole tree, S split, H hidden details, B both)\n"
+    "  --help                                 show this text\n"
+    "\n"
+    "Exit status: 0 success, 1 usage error, 2 input missing or not a GEDCOM file,\n"
+    "3 output cannot be written.\n";
+
+struct Context {
+  std::ostream& out;
+  std::ostream& err;
+  platform::HeadlessInteraction ui;
+  store::RecordStore tree;
+
+  Context(std::ostream& o, std::ostream& e) : out(o), err(e), tree(ui) { ui.EchoTo(&err); }
+};
+
+int UsageError(Context& c, const std::string& why) {
+  c.err << "kinloom-cli: " << why << "\n\n" << kUsage;
+  return kExitUsage;
+}
+
+// Reads the input tree; an exit status other than kExitOk when it cannot be used.
+int ReadInput(Context& c, const std::string& path, store::ReadResult* read = nullptr) {
+  store::ReadResult result = store::ReadTree(c.tree, path, false);
+  if (read != nullptr) *read = result;
+  switch (result.outcome) {
+    case store::ReadOutcome::kMissing:
+      c.err << "kinloom-cli: cannot read " << path << "\n";
+      return kExitBadInput;
+    case store::ReadOutcome::kNotGedcom:
+    case store::ReadOutcome::kTooManyRecords:
+      return kExitBadInput;
+    case store::ReadOutcome::kRead:
+      break;
+  }
+  if (result.skipped_records > 0) {
+    c.ui.Message("*** Warning ***", store::SkippedRecordsText(result.skipped_records),
+                 platform::Icon::kExclamation);
+  }
+  return kExitOk;
+}
+
+template <typename Exists>
+int CountRecords(int highest, Exists exists) {
+  int count = 0;
+  for (int n = 1; n <= highest; ++n) count += exists(n) ? 1 : 0;
+  return count;
+}
+
+int Info(Context& c, const std::vector<std::string>& args) {
+  if (args.size() != 2) return UsageError(c, "info takes one file");
+  store::ReadResult result;
+  if (int status = ReadInput(c, args[1], &result); status != kExitOk) return status;
+  const store::RecordStore& t = c.tree;
+  c.out << "individuals: "
+        << CountRecords(t.highest_individual(), [&](int n) { return t.individual(n); }) << "\n"
+        << "families: " << CountRecords(t.highest_family(), [&](int n) { return t.family(n); })
+        << "\n"
+        << "sources: " << CountRecords(t.highest_source(), [&](int n) { return t.source(n); })
+        << "\n"
+        << "highest-individual: " << t.highest_individual() << "\n"
+        << "highest-family: " << t.highest_family() << "\n"
+        << "highest-source: " << t.highest_source() << "\n"
+        << "charset: " << store::CharsetName(result.charset) << "\n"
+        << "own-file: " << (result.own_file ? "yes" : "no") << "\n";
+  return kExitOk;
+}
+
+bool ParseMode(const std::string& text, store::WriteMode* mode) {
+  if (text.size() != 1) return false;
+  switch (text[0]) {
+    case 'N':
+    case 'S':
+    case 'H':
+    case 'B':
+      *mode = static_cast<store::WriteMode>(text[0]);
+      return true;
+    default:
+      return false;
+  }
+}
+
+int Convert(Context& c, const std::vector<std::string>& args) {
+  store::WriteMode mode = store::WriteMode::kNormal;
+  std::vector<std::string> files;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--mode") {
+      if (i + 1 >= args.size() || !ParseMode(args[i + 1], &mode)) {
+        return UsageError(c, "--mode takes N, S, H or B");
+      }
+      ++i;
+    } else {
+      files.push_back(args[i]);
+    }
+  }
+  if (files.size() != 2) return UsageError(c, "convert takes an input and an output file");
+  if (int status = ReadInput(c, files[0]); status != kExitOk) return status;
+  platform::LocalFileSystem file_system;
+  Status written = store::WriteTree(c.tree, files[1], mode, file_system);
+  if (!written.ok()) {
+    c.ui.Message("*** Critical Error ***", "The file could not be saved:\n" + written.message(),
+                 platform::Icon::kStop);
+    return kExitCannotWrite;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    out << kUsage;
+    return kExitOk;
+  }
+  Context c(out, err);
+  if (args[0] == "info") return Info(c, args);
+  if (args[0] == "convert") return Convert(c, args);
+  return UsageError(c, "unknown command '" + args[0] + "'");
+}
+
+}  // namespace kinloom::cli

@@ -1,0 +1,56 @@
+#include "platform/headless_interaction.h"
+
+namespace kinloom::platform {
+
+HeadlessInteraction::HeadlessInteraction(const Clock* clock) : clock_(clock) {
+  if (clock_ == nullptr) {
+    own_clock_ = std::make_unique<SystemClock>();
+    clock_ = own_clock_.get();
+  }
+}
+
+void HeadlessInteraction::Message(std::string_view caption, std::string_view text, Icon icon) {
+  records_.push_back(
+      {Record::Kind::kMessage, std::string(caption), std::string(text), icon, Answer::kOk});
+  if (echo_) *echo_ << caption << ": " << text << '\n';
+}
+
+Answer HeadlessInteraction::Ask(std::string_view caption, std::string_view text, Icon icon,
+                                Buttons buttons) {
+  Answer answer = Answer::kOk;
+  if (!script_.empty()) {
+    answer = script_.front();
+    script_.pop_front();
+  } else if (buttons == Buttons::kYesNo) {
+    answer = default_yes_no_;
+  } else if (buttons == Buttons::kYesNoCancel) {
+    answer = default_yes_no_cancel_;
+  }
+  records_.push_back(
+      {Record::Kind::kQuestion, std::string(caption), std::string(text), icon, answer});
+  if (echo_) *echo_ << caption << ": " << text << '\n';
+  return answer;
+}
+
+void HeadlessInteraction::ProgressShow(std::string_view caption, std::string_view label) {
+  progress_visible_ = true;
+  progress_captions_.emplace_back(caption);
+  (void)label;
+}
+
+void HeadlessInteraction::ProgressText(std::string_view text) {
+  progress_texts_.emplace_back(text);
+}
+
+void HeadlessInteraction::SetDefault(Buttons buttons, Answer answer) {
+  if (buttons == Buttons::kYesNo) default_yes_no_ = answer;
+  if (buttons == Buttons::kYesNoCancel) default_yes_no_cancel_ = answer;
+}
+
+std::vector<std::string> HeadlessInteraction::Captions() const {
+  std::vector<std::string> captions;
+  for (const Record& r : records_) captions.push_back(r.caption);
+  return captions;
+}
+
+}  // namespace kinloom::platform

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/clock.h"
+
+namespace kinloom::platform {
+
+enum class Icon { kNone, kInformation, kQuestion, kExclamation, kStop };
+enum class Buttons { kOk, kYesNo, kYesNoCancel };
+enum class Answer { kOk, kYes, kNo, kCancel };
+
+// Everything the program says to the user, or asks, in the middle of an operation. The desktop
+// program answers with real dialogs; the command-line tool and the tests with a headless
+// implementation. Nothing below the user interface talks to the user any other way.
+class Interaction {
+ public:
+  virtual ~Interaction() = default;
+
+  // A modal message box.
+  virtual void Message(std::string_view caption, std::string_view text, Icon icon) = 0;
+  // A modal question; returns the button chosen.
+  virtual Answer Ask(std::string_view caption, std::string_view text, Icon icon,
+                     Buttons buttons) = 0;
+
+  // The shared progress window: a caption, a label for the current step, a bar and a text.
+  virtual void ProgressShow(std::string_view caption, std::string_view label) = 0;
+  virtual void ProgressRange(int maximum) = 0;
+  virtual void ProgressPosition(int position) = 0;
+  virtual void ProgressText(std::string_view text) = 0;
+  virtual void ProgressHide() = 0;
+
+  // Width in pixels of a text in the font of the tree view's chart, for the cached chart texts.
+  virtual int TextWidth(std::string_view text) = 0;
+
+  virtual const Clock& clock() const = 0;
+};
+
+}  // namespace kinloom::platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "store/gedcom_header.h"
+#include "store/record_store.h"
+
+namespace kinloom::store {
+
+enum class ReadOutcome {
+  kRead,            // the file was read into the store
+  kMissing,         // no such file, or it cannot be read: a brand-new tree (open) or no change
+  kNotGedcom,       // the first line is not "0 HEAD": reported, then as for a missing file
+  kTooManyRecords,  // more records of one kind than the tables hold: reported; the program ends
+};
+
+struct ReadResult {
+  ReadOutcome outcome = ReadOutcome::kMissing;
+  Charset charset = Charset::kNone;
+  bool own_file = false;
+  int notes = 0;             // NOTE records seen
+  int visit_count = 0;       // individuals carrying the Visit mark
+  int edge_count = 0;        // individuals carrying the Edge mark
+  int skipped_records = 0;   // own-file records with a missing, out-of-range or repeated number
+  int first_new_individual = 1;
+  int first_new_family = 1;
+  int first_new_source = 1;
+};
+
+// Reads a GEDCOM file into the store: replacing the tree (open) or adding the file's records
+// behind the present ones (merge). The outcome and what was seen are returned; messages go
+// through the store's interaction layer. Own-file records whose numbers are missing, out of
+// range or used twice are skipped and counted, never stored outside the tables.
+ReadResult ReadTree(RecordStore& store, const std::string& path, bool merge);
+
+// The warning a caller shows when own-file records had to be skipped.
+std::string SkippedRecordsText(int skipped);
+
+}  // namespace kinloom::store

@@ -1,0 +1,255 @@
+#include "core/dates.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <string_view>
+
+#include "platform/clock.h"
+#include "store/date_format.h"
+
+namespace kinloom::core {
+namespace {
+
+using platform::DateTime;
+
+struct ReadCase {
+  std::string_view text;
+  int year;
+  int day;
+};
+
+void ExpectReads(const ReadCase& c) {
+  const ParsedDate date = ReadDate(c.text);
+  EXPECT_TRUE(date.ok) << '"' << c.text << '"';
+  EXPECT_EQ(date.year, c.year) << '"' << c.text << '"';
+  EXPECT_EQ(date.day, c.day) << '"' << c.text << '"';
+}
+
+void ExpectDoesNotRead(std::string_view text) {
+  const ParsedDate date = ReadDate(text);
+  EXPECT_FALSE(date.ok) << '"' << text << '"';
+  EXPECT_EQ(date.year, 0) << '"' << text << '"';
+  EXPECT_EQ(date.day, 0) << '"' << text << '"';
+}
+
+TEST(ParseDate, ReadsYearAndDayOfYear) {
+  for (const ReadCase& c :
+       {ReadCase{"12 JAN 1900", 1900, 12}, ReadCase{"JAN 1900", 1900, 0}, ReadCase{"1900", 1900, 0},
+        ReadCase{"FEB 1900", 1900, 31}, ReadCase{"31 DEC 1901", 1901, 365},
+        ReadCase{"12 jan 1900", 1900, 12}, ReadCase{"  12 JAN 1900 \r\n", 1900, 12}}) {
+    ExpectReads(c);
+  }
+}
+
+TEST(ParseDate, AddsLeapDayFromMarchInGregorianLeapYears) {
+  for (const ReadCase& c : {ReadCase{"1 MAR 1904", 1904, 61}, ReadCase{"1 MAR 1900", 1900, 60},
+                            ReadCase{"1 MAR 2000", 2000, 61}, ReadCase{"28 FEB 2000", 2000, 59},
+                            ReadCase{"MAR 1904", 1904, 60}}) {
+    ExpectReads(c);
+  }
+}
+
+TEST(ParseDate, IgnoresQualifiersAndKeepsLastPartOfRanges) {
+  for (const ReadCase& c :
+       {ReadCase{"ABT 1900", 1900, 0}, ReadCase{"AFT 1900", 1900, 0}, ReadCase{"BEF 1900", 1900, 0},
+        ReadCase{"BTW 1900", 1900, 0}, ReadCase{"EST 1900", 1900, 0},
+        ReadCase{"BET 1850 AND 1860", 1860, 0}, ReadCase{"FROM 1850 TO 1860", 1860, 0},
+        ReadCase{"1850 OR 2 JAN 1860", 1860, 2}, ReadCase{"abt 12 jan 1900", 1900, 12}}) {
+    ExpectReads(c);
+  }
+}
+
+TEST(ParseDate, LoneNumberIsAYear) {
+  ExpectReads({"12 DEC", 12, 0});
+  ExpectReads({"40 JAN 1900", 40, 0});  // no month has day 40
+}
+
+TEST(ParseDate, BeforeChristTurnsYearAround) {
+  ExpectReads({"100 BC", -99, 0});
+  ExpectReads({"100 bc", -99, 0});
+  ExpectReads({"6001 BC", -6000, 0});
+  ExpectDoesNotRead("6002 BC");
+}
+
+TEST(ParseDate, RejectsUnknownLeadingWordsAndOutOfRangeYears) {
+  for (std::string_view text : {"", "   ", "INT 1900", "CAL 1900", "UNKNOWN", "0", "0 JAN 0",
+                                "2501", "12 JAN 2501", "ABCD 1900", "(1900)"}) {
+    ExpectDoesNotRead(text);
+  }
+  ExpectReads({"2500", 2500, 0});
+}
+
+TEST(ParseDate, ReadsOnlyWhileFlagIsSet) {
+  int year = 7;
+  int day = 8;
+  bool flag = false;
+  ParseDate("12 JAN 1900", flag, year, day);
+  EXPECT_FALSE(flag);
+  EXPECT_EQ(year, 7);
+  EXPECT_EQ(day, 8);
+}
+
+TEST(ParseDate, FailedReadZeroesResultAndKeepsFlagSet) {
+  int year = 7;
+  int day = 8;
+  bool flag = true;
+  ParseDate("INT 1900", flag, year, day);
+  EXPECT_TRUE(flag);
+  EXPECT_EQ(year, 0);
+  EXPECT_EQ(day, 0);
+}
+
+TEST(ParseDate, KeepsFirstFieldThatReads) {
+  int year = 0;
+  int day = 0;
+  bool flag = true;
+  for (std::string_view text : {"", "CAL 1800", "12 JAN 1900", "1 MAR 1904"}) {
+    ParseDate(text, flag, year, day);
+  }
+  EXPECT_FALSE(flag);
+  EXPECT_EQ(year, 1900);
+  EXPECT_EQ(day, 12);
+}
+
+TEST(ParseDate, HugeNumbersFailWithoutOverflow) {
+  const std::string digits(300, '9');
+  ExpectDoesNotRead(digits);
+  ExpectDoesNotRead("12 JAN " + digits);
+  ExpectDoesNotRead(digits + " JAN 1900");
+  ExpectDoesNotRead("1 MAR " + std::string(40, '4'));
+}
+
+TEST(ParseDate, LooksOnlyAtFirst256Characters) {
+  ExpectReads({"12 JAN 1900" + std::string(300, ' ') + "X", 1900, 12});
+  ExpectDoesNotRead(std::string(260, ' ') + "1900");
+}
+
+TEST(DateSerial, CombinesYearAndDay) {
+  EXPECT_EQ(DateSerial("12 JAN 1900"), 1900 * 365 + 12);
+  EXPECT_EQ(DateSerial("1900"), 1900 * 365);
+  EXPECT_LT(DateSerial("31 DEC 1899"), DateSerial("1 JAN 1900"));
+  EXPECT_EQ(DateSerial(""), 0);
+  EXPECT_EQ(DateSerial("INT 1900"), 0);
+}
+
+TEST(YearOf, TakesLargestLeadingNumberOfAtLeast100) {
+  EXPECT_EQ(YearOf("ABT 1850", 2024), 1850);
+  EXPECT_EQ(YearOf("BET 1850 AND 1860", 2024), 1860);
+  EXPECT_EQ(YearOf("1900s", 2024), 1900);
+  EXPECT_EQ(YearOf("12 JAN 100", 2024), 100);
+  EXPECT_EQ(YearOf("12 JAN 99", 2024), 2024);
+  EXPECT_EQ(YearOf("c1900", 2024), 2024);
+  EXPECT_EQ(YearOf("", 2024), 2024);
+  EXPECT_GE(YearOf(std::string(40, '9'), 2024), 100);
+}
+
+TEST(FormatDate, WritesEveryCombinationOfParts) {
+  struct Case {
+    int day, month, year;
+    std::string_view european, american;
+  };
+  for (const Case& c :
+       {Case{5, 12, 2026, " 5 Dec 2026", "Dec  5, 2026"},
+        Case{24, 5, 927, "24 May  927", "May 24,  927"}, Case{5, 12, 0, " 5 Dec", "Dec  5"},
+        Case{5, 0, 2026, " 5, 2026", " 5, 2026"}, Case{0, 12, 2026, "Dec 2026", "Dec 2026"},
+        Case{5, 0, 0, "5", "5"}, Case{0, 12, 0, "Dec", "Dec"}, Case{0, 0, 2026, "2026", "2026"},
+        Case{0, 0, 0, "", ""}}) {
+    EXPECT_EQ(store::FormatDate(c.day, c.month, c.year, store::kEuropeanDateStyle), c.european);
+    EXPECT_EQ(store::FormatDate(c.day, c.month, c.year, store::kAmericanDateStyle), c.american);
+  }
+}
+
+TEST(FormatDate, TreatsOutOfRangePartsAsMissing) {
+  EXPECT_EQ(store::FormatDate(32, 13, 10000, 1), "");
+  EXPECT_EQ(store::FormatDate(-1, 12, 2026, 1), "Dec 2026");
+  EXPECT_EQ(store::FormatDate(31, 0, 9999, 1), "31, 9999");
+  EXPECT_EQ(store::FormatDate(1, 1, 1, 1), " 1 Jan    1");
+}
+
+TEST(FormatDate, UnknownStyleGivesNothingOnlyForDayWithMonth) {
+  EXPECT_EQ(store::FormatDate(5, 12, 2026, 3), "");
+  EXPECT_EQ(store::FormatDate(5, 12, 0, 0), "");
+  EXPECT_EQ(store::FormatDate(0, 12, 2026, 3), "Dec 2026");
+  EXPECT_EQ(store::FormatDate(5, 0, 2026, 3), " 5, 2026");
+}
+
+TEST(FormatDate, MonthAbbrevAndTime) {
+  EXPECT_EQ(store::MonthAbbrev(1), "Jan");
+  EXPECT_EQ(store::MonthAbbrev(9), "Sep");
+  EXPECT_EQ(store::MonthAbbrev(0), "");
+  EXPECT_EQ(store::MonthAbbrev(13), "");
+  EXPECT_EQ(store::FormatTime(7, 5, 9), "07:05:09");
+  EXPECT_EQ(store::FormatTime(23, 59, 0), "23:59:00");
+}
+
+TEST(DateDisplay, FormatsWithEachPicture) {
+  const DateTime date{.year = 1927, .month = 9, .day = 4};
+  EXPECT_EQ(FormatShortDate(date, DateDisplay::kEuropean), "04 Sep 1927");
+  EXPECT_EQ(FormatLongDate(date, DateDisplay::kEuropean), "04 September 1927");
+  EXPECT_EQ(FormatShortDate(date, DateDisplay::kAmerican), "Sep 04, 1927");
+  EXPECT_EQ(FormatLongDate(date, DateDisplay::kAmerican), "September 04, 1927");
+  EXPECT_EQ(FormatWithPicture(date, "d/MMM/yyyy"), "4/Sep/1927");
+  EXPECT_EQ(FormatWithPicture({.year = 33, .month = 1, .day = 1}, "yyyy MM"), "0033 MM");
+}
+
+TEST(DateDisplay, CaptionsAndDefault) {
+  EXPECT_EQ(kDefaultDateDisplay, DateDisplay::kEuropean);
+  EXPECT_EQ(DateDisplayCaption(DateDisplay::kEuropean), "Use European format:  24 May 1927");
+  EXPECT_EQ(DateDisplayCaption(DateDisplay::kAmerican), "Use American format:  May 24, 1927");
+}
+
+TEST(Age, DayOfYearCountsLeapDayFromMarch) {
+  EXPECT_EQ(DayOfYear({.year = 2023, .month = 1, .day = 1}), 1);
+  EXPECT_EQ(DayOfYear({.year = 2024, .month = 2, .day = 29}), 60);
+  EXPECT_EQ(DayOfYear({.year = 2024, .month = 3, .day = 1}), 61);
+  EXPECT_EQ(DayOfYear({.year = 1900, .month = 3, .day = 1}), 60);
+  EXPECT_EQ(DayOfYear({.year = 2000, .month = 3, .day = 1}), 61);
+  EXPECT_EQ(DayOfYear({.year = 2023, .month = 12, .day = 31}), 365);
+}
+
+const DateTime kToday{.year = 2024, .month = 3, .day = 10};  // day 70 of a leap year
+
+TEST(Age, BirthYearAloneRunsToTodayInYearsAndDays) {
+  const AgeResult age = AgeFromDates("1950", "", "", "", "", "", kToday);
+  EXPECT_TRUE(age.shown);
+  EXPECT_EQ(age.text, "74y 70d");
+  EXPECT_FALSE(age.death_included);
+}
+
+TEST(Age, WholeYearsWithoutDays) {
+  EXPECT_EQ(ComputeAge(1900, 0, 1901, 0, false, false, kToday).text, "1 yr");
+  EXPECT_EQ(ComputeAge(1900, 0, 1900, 0, false, false, kToday).text, "0 yr");
+  EXPECT_EQ(ComputeAge(1900, 0, 1902, 0, false, false, kToday).text, "2 yrs");
+}
+
+TEST(Age, BorrowsAYearWhenEndDayIsEarlier) {
+  EXPECT_EQ(ComputeAge(1900, 100, 1950, 50, false, false, kToday).text, "49y 315d");
+  EXPECT_EQ(ComputeAge(1900, 50, 1950, 100, false, false, kToday).text, "50y 50d");
+}
+
+TEST(Age, HiddenWithoutStartOrWhenSpanIsImpossible) {
+  EXPECT_FALSE(ComputeAge(0, 0, 1950, 0, true, false, kToday).shown);
+  EXPECT_FALSE(ComputeAge(1951, 0, 1950, 0, false, false, kToday).shown);
+  EXPECT_FALSE(ComputeAge(1800, 0, 1921, 0, false, false, kToday).shown);
+  EXPECT_TRUE(ComputeAge(1800, 0, 1920, 0, false, false, kToday).shown);
+  EXPECT_FALSE(ComputeAge(INT_MIN, 0, INT_MAX, 0, false, false, kToday).shown);
+}
+
+TEST(Age, LongSpansIncludeDeath) {
+  const AgeResult age = ComputeAge(1800, 0, 1911, 0, false, false, kToday);
+  EXPECT_EQ(age.text, "111 yrs");
+  EXPECT_TRUE(age.death_included);
+  EXPECT_FALSE(ComputeAge(1800, 0, 1910, 0, false, false, kToday).death_included);
+  EXPECT_FALSE(ComputeAge(1800, 100, 1911, 50, false, false, kToday).death_included);
+}
+
+TEST(Age, ChoosesFirstReadableStartAndEnd) {
+  EXPECT_EQ(AgeFromDates("ABT", "1900", "1800", "CAL", "1950", "1960", kToday).text, "50 yrs");
+  EXPECT_EQ(AgeFromDates("", "", "1 JAN 1950", "UNKNOWN", "", "", kToday).text, "74y 69d");
+  EXPECT_FALSE(AgeFromDates("", "INT 1900", "", "1950", "", "", kToday).shown);
+}
+
+}  // namespace
+}  // namespace kinloom::core

@@ -1,0 +1,93 @@
+#include "support/test_support.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include <stdlib.h>
+
+namespace kinloom::testing {
+
+platform::DateTime TestNow() { return platform::DateTime{2026, 12, 6, 9, 5, 7}; }
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "kinloom-test-XXXXXX").string();
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  char* made = ::mkdtemp(name.data());
+  path_ = made != nullptr ? made : pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string CrLfJoin(const std::vector<std::string>& lines) {
+  std::string joined;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) joined += "\r\n";
+    joined += lines[i];
+  }
+  return joined;
+}
+
+std::vector<std::string> RecordLines(const store::LineNode* first) {
+  std::vector<std::string> lines;
+  for (; first != nullptr; first = first->next) lines.emplace_back(first->text());
+  return lines;
+}
+
+std::vector<std::string> OwnHeader(const std::string& file_name) {
+  return {"0 HEAD",         "1 SOUR Kinloom Zoraz", "2 VERS Version: 2.48",
+          "1 DATE  6 Dec 2026", "2 TIME 09:05:07",  "1 FILE GED: " + file_name,
+          "1 CHAR ANSI",    "1 GEDC",               "2 VERS 5.5",
+          "2 FORM LINEAGE-LINKED"};
+}
+
+namespace {
+
+class FaultyFile final : public platform::WritableFile {
+ public:
+  FaultyFile(std::unique_ptr<platform::WritableFile> real, size_t budget, bool fail_commit)
+      : real_(std::move(real)), budget_(budget), fail_commit_(fail_commit) {}
+
+  Status Append(std::string_view data) override {
+    if (data.size() > budget_) return Status::IoError("No space left on device");
+    budget_ -= data.size();
+    return real_->Append(data);
+  }
+  Status Commit() override {
+    if (fail_commit_) return Status::IoError("Input/output error");
+    return real_->Commit();
+  }
+
+ private:
+  std::unique_ptr<platform::WritableFile> real_;
+  size_t budget_;
+  bool fail_commit_;
+};
+
+}  // namespace
+
+Status FaultyFileSystem::NewWritableFile(const std::string& path,
+                                         std::unique_ptr<platform::WritableFile>* file) {
+  std::unique_ptr<platform::WritableFile> real;
+  Status s = real_.NewWritableFile(path, &real);
+  if (!s.ok()) return s;
+  *file = std::make_unique<FaultyFile>(std::move(real), fail_after_, fail_commit_);
+  return Status::Ok();
+}
+
+}  // namespace kinloom::testing

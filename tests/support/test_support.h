@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_io.h"
+#include "platform/headless_interaction.h"
+#include "store/record_store.h"
+
+namespace kinloom::testing {
+
+// 6 Dec 2026, 09:05:07: every test sees the same day.
+platform::DateTime TestNow();
+
+// A folder under the system's temporary folder, removed with everything in it at the end.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string File(std::string_view name) const { return path_ + "/" + std::string(name); }
+
+ private:
+  std::string path_;
+};
+
+// A tree with a fixed clock and a scripted interaction layer.
+struct TestTree {
+  platform::FixedClock clock{TestNow()};
+  platform::HeadlessInteraction ui{&clock};
+  store::RecordStore store{ui};
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, std::string_view bytes);
+// Joins lines with CR LF, without a line end after the last.
+std::string CrLfJoin(const std::vector<std::string>& lines);
+// The lines of a record, in order.
+std::vector<std::string> RecordLines(const store::LineNode* first);
+
+// The header lines of an own-format file as the writer makes them (date and time aside).
+std::vector<std::string> OwnHeader(const std::string& file_name);
+
+// A file system whose files fail after a number of bytes, or at commit.
+class FaultyFileSystem final : public platform::FileSystem {
+ public:
+  explicit FaultyFileSystem(size_t fail_after_bytes, bool fail_commit = false)
+      : fail_after_(fail_after_bytes), fail_commit_(fail_commit) {}
+  Status NewWritableFile(const std::string& path,
+                         std::unique_ptr<platform::WritableFile>* file) override;
+
+ private:
+  platform::LocalFileSystem real_;
+  size_t fail_after_;
+  bool fail_commit_;
+};
+
+}  // namespace kinloom::testing
