@@ -9,13 +9,13 @@ void* LineArena::Allocate(size_t size, size_t align) {
   size_t pad = (align - at % align) % align;
   if (cursor_ == nullptr || pad + size > left_) {
     if (size + align > kBlockSize / 4) {
-      big_.push_back(std::make_unique<char[]>(size + align));
+      big_.push_back(std::make_unique_for_overwrite<char[]>(size + align));
       big_bytes_ += size + align;
       char* p = big_.back().get();
       size_t big_pad = (align - reinterpret_cast<uintptr_t>(p) % align) % align;
       return p + big_pad;
     }
-    blocks_.push_back(std::make_unique<char[]>(kBlockSize));
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
     cursor_ = blocks_.back().get();
     left_ = kBlockSize;
     at = reinterpret_cast<uintptr_t>(cursor_);

@@ -1,1 +1,134 @@
+// Damaged own files: whatever the bytes, the reader must neither crash nor touch memory outside
+// the tables, and the tree it leaves must be consistent.
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+
+#include "store/gedcom_reader.h"
+#include "support/test_support.h"
+
+namespace kinloom::store {
+namespace {
+
+using testing::CrLfJoin;
+using testing::TempDir;
+using testing::TestTree;
+using testing::WriteFileBytes;
+
+std::string SmallOwnFile() {
+  return CrLfJoin({"0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI",
+                   "0 @I000001@ INDI", "1 _VER   0 0",
+                   "1 _SEQ    0    0    0    0    0      1", "1 _TXT call the archive",
+                   "1 NAME John /Smith/", "1 SEX M", "1 FAMS @F000001@",
+                   "0 @I000002@ INDI", "1 _VER   0 0",
+                   "1 _SEQ    0    0    0    0    0      0", "1 NAME Mary /Jones/",
+                   "1 SEX F", "1 FAMS @F000001@", "1 SOUR @S000001@",
+                   "0 @F000001@ FAM", "1 _SEQ    0      0", "1 HUSB @I000001@",
+                   "1 WIFE @I000002@", "0 @S000001@ SOUR", "1 TITL Parish register",
+                   "0 TRLR"});
+}
+
+// Every existing record is in its search list once, and nothing else is.
+void ExpectConsistent(const RecordStore& store) {
+  int people = 0, families = 0;
+  for (int n = 1; n <= store.highest_individual(); ++n) people += store.individual(n) ? 1 : 0;
+  for (int n = 1; n <= store.highest_family(); ++n) families += store.family(n) ? 1 : 0;
+  EXPECT_EQ(store.individual_search_list().size(), people);
+  EXPECT_EQ(store.family_search_list().size(), families);
+  EXPECT_GE(people, 1);
+  EXPECT_NE(store.individual(store.current_individual()), nullptr);
+}
+
+ReadResult ReadBytes(TestTree& t, const std::string& bytes) {
+  TempDir dir;
+  WriteFileBytes(dir.File("tree.ged"), bytes);
+  return ReadTree(t.store, dir.File("tree.ged"), false);
+}
+
+TEST(DamagedFiles, EveryTruncationReadsWithoutCrashing) {
+  const std::string whole = SmallOwnFile();
+  for (size_t length = 0; length <= whole.size(); length += 3) {
+    TestTree t;
+    ReadBytes(t, whole.substr(0, length));
+    ExpectConsistent(t.store);
+  }
+}
+
+TEST(DamagedFiles, RandomByteDamageReadsWithoutCrashing) {
+  const std::string whole = SmallOwnFile();
+  std::mt19937 random(20261206);
+  for (int round = 0; round < 300; ++round) {
+    std::string damaged = whole;
+    int changes = 1 + static_cast<int>(random() % 12);
+    for (int i = 0; i < changes; ++i) {
+      damaged[random() % damaged.size()] = static_cast<char>(random() % 256);
+    }
+    TestTree t;
+    ReadBytes(t, damaged);
+    ExpectConsistent(t.store);
+  }
+}
+
+TEST(DamagedFiles, BinaryGarbageIsNotAGedcomFile) {
+  std::string garbage;
+  std::mt19937 random(7);
+  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>(random() % 256);
+  TestTree t;
+  ReadResult result = ReadBytes(t, garbage);
+  EXPECT_EQ(result.outcome, ReadOutcome::kNotGedcom);
+  ExpectConsistent(t.store);
+}
+
+TEST(DamagedFiles, BadRecordNumbersAreSkippedAndCounted) {
+  TestTree t;
+  ReadResult result = ReadBytes(
+      t, CrLfJoin({"0 HEAD", "1 SOUR Kinloom", "0 @I000001@ INDI", "1 NAME First /One/",
+                   "0 @I000001@ INDI", "1 NAME Second /One/",      // used twice
+                   "0 @I@ INDI", "1 NAME No /Number/",             // missing: reads 0
+                   "0 @I000000@ INDI", "1 NAME Zero /Number/",     // the placeholder's number
+                   "0 @I1000000@ INDI", "1 NAME Too /Big/",        // beyond the table
+                   "0 @I99999999999999999999@ INDI", "1 NAME Huge /Number/",
+                   "0 @F-5@ FAM", "1 HUSB @I000001@",             // negative: reads 0
+                   "0 @S30000@ SOUR", "1 TITL Too far",
+                   "0 @I000002@ INDI", "1 NAME Last /One/", "0 TRLR"}));
+  EXPECT_EQ(result.outcome, ReadOutcome::kRead);
+  EXPECT_EQ(result.skipped_records, 7);
+  EXPECT_EQ(t.store.highest_individual(), 2);
+  EXPECT_EQ(t.store.highest_source(), 0);
+  ASSERT_NE(t.store.individual(1), nullptr);
+  EXPECT_EQ(t.store.individual(1)->lines->next->text(), "1 NAME First /One/");
+  EXPECT_EQ(t.store.individual(1)->lines->next->next, nullptr);  // nothing of the repeat
+  EXPECT_EQ(t.store.individual(0)->lines->next->text(), "1 NAME Unidentified /Individual/");
+  ExpectConsistent(t.store);
+  EXPECT_NE(SkippedRecordsText(7).find("7"), std::string::npos);
+}
+
+TEST(DamagedFiles, HugeAndMalformedPrivateLines) {
+  TestTree t;
+  ReadResult result = ReadBytes(
+      t, CrLfJoin({"0 HEAD", "1 SOUR Kinloom", "0 @I000001@ INDI",
+                   "1 _VER 99999999999999999999999 -99999999999999999999999",
+                   "1 _SEQ 9999 9999 9999 9999 9999 99999999999999999999", "1 _TXT",
+                   "1 NAME A /B/", "0 @F000001@ FAM", "1 _SEQ", "1 HUSB @I000001@",
+                   "0 TRLR"}));
+  EXPECT_EQ(result.outcome, ReadOutcome::kRead);
+  IndividualRecord* r = t.store.individual(1);
+  ASSERT_NE(r, nullptr);
+  EXPECT_FALSE(r->todoText.has_value());
+  EXPECT_EQ(t.store.family(1)->lines->next->text(), "1 HUSB @I000001@");
+  ExpectConsistent(t.store);
+}
+
+TEST(DamagedFiles, LinesWithNulBytesAndNoLineEnds) {
+  TestTree t;
+  std::string bytes = "0 HEAD\n1 SOUR Kinloom\n0 @I000001@ INDI\n1 NAME A\0B /C/\n1 SEX M";
+  bytes.append(std::string("\0\0\0", 3));
+  ReadBytes(t, bytes);
+  ASSERT_NE(t.store.individual(1), nullptr);
+  EXPECT_EQ(t.store.individual(1)->lines->next->text(), "1 NAME A");
+  ExpectConsistent(t.store);
+}
+
+}  // namespace
+}  // namespace kinloom::store
