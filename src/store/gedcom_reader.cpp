@@ -88,9 +88,12 @@ class TreeReader {
       case 'R':
         if (line.size() > 2 && line[2] == '@') {
           Tick();
-          AppendToOtherRecords(line);
+          return AppendToOtherRecords(line);
         }
-        return;  // without "@" the open record stays open
+        // "0 TRLR" of an own file: its letter is R, and nothing after it belongs to the
+        // record before it.
+        open_ = nullptr;
+        return;
       case 'N':
         Tick();
         return OpenNote(line);
@@ -181,7 +184,10 @@ class TreeReader {
   }
 
   void AppendToOtherRecords(std::string_view line) {
-    open_ = store_.AppendLine(store_.other_records_tail(), line);
+    // The sub-lines of the previous other record were appended behind the tail.
+    LineNode** tail = store_.other_records_tail();
+    *tail = store_.LastLine(*tail);
+    open_ = store_.AppendLine(tail, line);
   }
 
   // A second record under a number already read: its lines are dropped.

@@ -1,1 +1,414 @@
+#include "store/gedcom_reader.h"
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "store/line_search.h"
+#include "support/test_support.h"
+
+namespace kinloom::store {
+namespace {
+
+using testing::CrLfJoin;
+using testing::OwnHeader;
+using testing::ReadFileBytes;
+using testing::RecordLines;
+using testing::TempDir;
+using testing::TestTree;
+using testing::WriteFileBytes;
+using Lines = std::vector<std::string>;
+
+const Lines kStarter = {"0 @I000001@ INDI", "1 NAME First Name /Last Name/", "1 SEX M", "1 CHAN",
+                        "2 DATE 31 Dec 2002"};
+
+// A file of the program's own, as the writer makes it: header, records, trailer.
+std::string OwnFile(const Lines& records) {
+  Lines lines = OwnHeader("tree.ged");
+  lines.insert(lines.end(), records.begin(), records.end());
+  lines.push_back("0 TRLR");
+  return CrLfJoin(lines) + "\r\n";
+}
+
+// A file another program wrote.
+std::string ForeignFile(const Lines& records) {
+  Lines lines = {"0 HEAD", "1 SOUR OTHERAPP", "2 VERS 9.1", "1 CHAR ANSI"};
+  lines.insert(lines.end(), records.begin(), records.end());
+  lines.push_back("0 TRLR");
+  return CrLfJoin(lines) + "\r\n";
+}
+
+// A tree and the file it is read from.
+struct ReadTreeFile {
+  ReadResult Read(const std::string& bytes, bool merge = false) {
+    WriteFileBytes(path, bytes);
+    return ReadTree(t.store, path, merge);
+  }
+  Lines Individual(int n) const {
+    const IndividualRecord* record = t.store.individual(n);
+    return record == nullptr ? Lines{} : RecordLines(record->lines);
+  }
+  std::vector<int> SearchOrder() const {
+    std::vector<int> numbers;
+    for (const auto& entry : t.store.individual_search_list().entries()) {
+      numbers.push_back(entry.number);
+    }
+    return numbers;
+  }
+
+  TestTree t;
+  TempDir dir;
+  std::string path = dir.File("tree.ged");
+};
+
+void ExpectBrandNewTree(const RecordStore& store) {
+  EXPECT_EQ(store.highest_individual(), 1);
+  EXPECT_EQ(RecordLines(store.individual(1)->lines), kStarter);
+  EXPECT_EQ(store.highest_family(), 1);
+  EXPECT_TRUE(store.IsMarkerFamily(1));
+  EXPECT_EQ(store.current_individual(), 1);
+  EXPECT_EQ(store.home_person(), 1);
+}
+
+TEST(GedcomReaderHeader, OwnFilesAreKnownByTheProgramsPresentAndEarlierNames) {
+  const std::vector<std::pair<std::string, bool>> sources = {
+      {"1 SOUR Kinloom Zoraz", true}, {"1 SOUR Broadleaf", true}, {"1 SOUR Rootwork 3.1", true},
+      {"1 SOUR KINLOOM", false},      {"1 SOUR OTHERAPP", false}, {"2 SOUR Kinloom", false}};
+  for (const auto& [sour, own] : sources) {
+    ReadTreeFile f;
+    f.t.store.set_tree_modified(!own);
+    ReadResult result = f.Read(CrLfJoin(
+        {"0 HEAD", sour, "1 CHAR ANSI", "0 @I000005@ INDI", "1 NAME Ann /Lee/", "0 TRLR"}));
+    EXPECT_EQ(result.own_file, own) << sour;
+    // Own files keep their record numbers; other files are numbered afresh.
+    EXPECT_EQ(f.t.store.highest_individual(), own ? 5 : 1) << sour;
+    EXPECT_EQ(f.t.store.tree_modified(), !own) << sour;
+  }
+}
+
+TEST(GedcomReaderHeader, TheLastCharsetLineWins) {
+  const std::vector<std::pair<Lines, Charset>> headers = {
+      {{"1 CHAR ANSEL", "1 SOUR OTHERAPP", "1 CHAR ANSI"}, Charset::kAnsi},
+      {{"1 CHAR ANSI", "1 CHAR ANSEL"}, Charset::kAnsel},
+      {{"1 CHAR UTF-8"}, Charset::kUtf8},
+      {{"1 CHAR UTF 8"}, Charset::kUtf8},
+      {{"1 CHAR UTF8"}, Charset::kUtf8},
+      {{"1 CHAR ASCII"}, Charset::kNone},
+      {{"2 CHAR ANSEL"}, Charset::kNone},
+      {{}, Charset::kNone}};
+  for (const auto& [charset_lines, charset] : headers) {
+    Lines lines = {"0 HEAD"};
+    lines.insert(lines.end(), charset_lines.begin(), charset_lines.end());
+    lines.insert(lines.end(), {"0 @I1@ INDI", "1 NAME Ann /Lee/", "0 TRLR"});
+    ReadTreeFile f;
+    ReadResult result = f.Read(CrLfJoin(lines));
+    EXPECT_EQ(result.outcome, ReadOutcome::kRead);
+    EXPECT_EQ(result.charset, charset) << CrLfJoin(charset_lines);
+  }
+}
+
+TEST(GedcomReaderHeader, ByteOrderMarkAndEmptyLinesBeforeTheHeaderAreAccepted) {
+  const std::string file = OwnFile({"0 @I000002@ INDI", "1 NAME Ann /Lee/"});
+  for (const std::string& before : {std::string("\xEF\xBB\xBF"), std::string("\r\n\n\r\n")}) {
+    ReadTreeFile f;
+    ReadResult result = f.Read(before + file);
+    EXPECT_EQ(result.outcome, ReadOutcome::kRead);
+    EXPECT_TRUE(result.own_file);
+    EXPECT_EQ(f.Individual(2), (Lines{"0 @I000002@ INDI", "1 NAME Ann /Lee/"}));
+  }
+}
+
+TEST(GedcomReaderHeader, FileThatIsNotGedcomIsReportedAndGivesABrandNewTree) {
+  ReadTreeFile f;
+  f.Read(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
+  ASSERT_EQ(f.t.store.highest_individual(), 4);
+  ReadResult result = f.Read("Shopping list\r\n0 HEAD\r\n0 @I000004@ INDI\r\n0 TRLR");
+  EXPECT_EQ(result.outcome, ReadOutcome::kNotGedcom);
+  ASSERT_EQ(f.t.ui.records().size(), 1u);
+  const auto& message = f.t.ui.records()[0];
+  EXPECT_EQ(message.kind, platform::HeadlessInteraction::Record::Kind::kMessage);
+  EXPECT_EQ(message.caption, "** Incorrect File Format **");
+  EXPECT_EQ(message.text,
+            "This file is not a gedcom\nfamily tree file.\n\n\r= File Reading Aborted =");
+  EXPECT_EQ(message.icon, platform::Icon::kStop);
+  ExpectBrandNewTree(f.t.store);
+  EXPECT_EQ(f.t.store.individual(4), nullptr);
+}
+
+TEST(GedcomReaderHeader, MissingFileGivesABrandNewTreeWithoutAMessage) {
+  ReadTreeFile f;
+  f.Read(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
+  ReadResult result = ReadTree(f.t.store, f.dir.File("absent.ged"), false);
+  EXPECT_EQ(result.outcome, ReadOutcome::kMissing);
+  EXPECT_TRUE(f.t.ui.records().empty());
+  ExpectBrandNewTree(f.t.store);
+}
+
+TEST(GedcomReaderHeader, ReadOnlyFileIsReadAndLeftAsItWas) {
+  ReadTreeFile f;
+  const std::string file = OwnFile({"0 @I000003@ INDI", "1 NAME Ann /Lee/"});
+  WriteFileBytes(f.path, file);
+  ASSERT_EQ(::chmod(f.path.c_str(), 0444), 0);
+  ReadResult result = ReadTree(f.t.store, f.path, false);
+  EXPECT_EQ(result.outcome, ReadOutcome::kRead);
+  EXPECT_EQ(f.Individual(3), (Lines{"0 @I000003@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(ReadFileBytes(f.path), file);
+}
+
+TEST(GedcomReaderMerge, MissingOrRejectedFileLeavesTheRecordsAlone) {
+  ReadTreeFile f;
+  f.Read(OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/", "0 @I000002@ INDI", "1 NAME Bob /Lee/"}));
+  const Lines ann = f.Individual(1);
+  EXPECT_EQ(ReadTree(f.t.store, f.dir.File("absent.ged"), true).outcome, ReadOutcome::kMissing);
+  WriteFileBytes(f.dir.File("notes.ged"), "not a tree\r\n");
+  EXPECT_EQ(ReadTree(f.t.store, f.dir.File("notes.ged"), true).outcome, ReadOutcome::kNotGedcom);
+  EXPECT_EQ(f.t.store.highest_individual(), 2);
+  EXPECT_EQ(f.Individual(1), ann);
+  EXPECT_EQ(f.t.store.highest_family(), 1);
+  EXPECT_FALSE(f.t.store.tree_modified());
+}
+
+TEST(GedcomReaderMerge, OwnFileIsMergedBehindThePresentRecordsAsAForeignOne) {
+  ReadTreeFile f;
+  f.Read(OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/", "0 @I000002@ INDI", "1 NAME Bob /Lee/"}));
+  WriteFileBytes(f.dir.File("other.ged"), OwnFile({"0 @I000001@ INDI", "1 NAME Cy /Ash/",
+                                                   "0 @F000001@ FAM", "1 HUSB @I000001@"}));
+  ReadResult result = ReadTree(f.t.store, f.dir.File("other.ged"), true);
+  EXPECT_EQ(result.outcome, ReadOutcome::kRead);
+  EXPECT_FALSE(result.own_file);
+  EXPECT_EQ(result.first_new_individual, 3);
+  EXPECT_EQ(f.t.store.highest_individual(), 3);
+  EXPECT_EQ(f.Individual(1).at(1), "1 NAME Ann /Lee/");
+  EXPECT_TRUE(f.t.store.tree_modified());
+  EXPECT_EQ(f.t.ui.progress_captions().back(), "Merging:  other");
+  EXPECT_EQ(f.SearchOrder(), (std::vector<int>{3, 1, 2}));
+}
+
+TEST(GedcomReaderPrivateLines, EveryFieldIsReadIntoTheFlags) {
+  ReadTreeFile f;
+  ReadResult result = f.Read(OwnFile(
+      {"0 @I000001@ INDI", "1 _VER   5 -2147483643", "1 _SEQ   68   33    1    2  255      1",
+       "1 _TXT Call the archive  ", "1 NAME Ann /Lee/", "0 @I000002@ INDI",
+       "1 _SEQ    2    1    0    0    0 -1", "1 NAME Bob /Adams/", "0 @I000003@ INDI", "1 _TXT",
+       "1 NAME Cy /Lee/", "1 _SEQ   64    0    0    0    0      2", "0 @F000001@ FAM",
+       "1 _SEQ   66      0", "1 HUSB @I000001@", "0 @F000002@ FAM", "1 _SEQ", "1 WIFE @I000001@"}));
+  const IndividualRecord& ann = *f.t.store.individual(1);
+  EXPECT_EQ(ann.skipFlags, 5);
+  EXPECT_EQ(ann.skipFlagsExt, 0x80000005u);
+  EXPECT_EQ(ann.hideFlags, 68);
+  EXPECT_EQ(ann.markFlags, 33);
+  EXPECT_EQ(ann.listBits[0], 1);
+  EXPECT_EQ(ann.listBits[1], 2);
+  EXPECT_EQ(ann.listBits[2], 255);
+  EXPECT_EQ(ann.todoText.str(), "Call the archive  ");
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"}));
+
+  const IndividualRecord& bob = *f.t.store.individual(2);  // from a reduced copy
+  EXPECT_EQ(bob.hideFlags, 2);
+  EXPECT_EQ(bob.markFlags, 1);
+  EXPECT_EQ(bob.skipFlags, 0);
+
+  // An empty to-do line gives no text; private lines further down are ordinary lines.
+  const IndividualRecord& cy = *f.t.store.individual(3);
+  EXPECT_FALSE(cy.todoText.has_value());
+  EXPECT_EQ(cy.hideFlags, 0);
+  EXPECT_EQ(f.Individual(3), (Lines{"0 @I000003@ INDI", "1 NAME Cy /Lee/",
+                                    "1 _SEQ   64    0    0    0    0      2"}));
+
+  EXPECT_EQ(f.t.store.family(1)->hideFlags, 66);
+  EXPECT_EQ(RecordLines(f.t.store.family(1)->lines),
+            (Lines{"0 @F000001@ FAM", "1 HUSB @I000001@"}));
+  // A family's sequence line is taken even when it is too short to read.
+  EXPECT_EQ(RecordLines(f.t.store.family(2)->lines),
+            (Lines{"0 @F000002@ FAM", "1 WIFE @I000001@"}));
+  EXPECT_EQ(result.visit_count, 0);
+  EXPECT_EQ(result.edge_count, 0);
+}
+
+TEST(GedcomReaderPrivateLines, IndividualWithoutPositionStillGivesASortedList) {
+  ReadTreeFile f;
+  f.Read(OwnFile({"0 @I000001@ INDI", "1 _VER   0 0", "1 _SEQ    0    0    0    0    0      0",
+                  "1 NAME Cy /Lee/", "0 @I000002@ INDI", "1 NAME Bob /Adams/", "0 @I000003@ INDI",
+                  "1 _VER   0 0", "1 _SEQ    0    0    0    0    0      1", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.t.store.individual(2)->listPos, -1);
+  EXPECT_EQ(f.SearchOrder(), (std::vector<int>{2, 3, 1}));
+}
+
+TEST(GedcomReaderPrivateLines, StalePositionsStillGiveASortedList) {
+  for (const auto& positions : std::vector<std::vector<int>>{{0, 0, 1}, {0, 1, 2}, {5, 1, 0}}) {
+    ReadTreeFile f;
+    Lines records;
+    const char* names[] = {"Cy /Lee/", "Bob /Adams/", "Ann /Lee/"};
+    for (int i = 0; i < 3; ++i) {
+      char seq[64];
+      std::snprintf(seq, sizeof seq, "1 _SEQ    0    0    0    0    0 %6d", positions[i]);
+      records.insert(records.end(), {"0 " + MakeXref('I', i + 1) + " INDI", seq,
+                                     std::string("1 NAME ") + names[i]});
+    }
+    f.Read(OwnFile(records));
+    EXPECT_EQ(f.SearchOrder(), (std::vector<int>{2, 3, 1}))
+        << positions[0] << " " << positions[1] << " " << positions[2];
+  }
+}
+
+TEST(GedcomReaderPrivateLines, TraverseMarksAreCountedAndNextToVisitIsComputed) {
+  auto person = [](int n, int marks) {
+    char seq[64];
+    std::snprintf(seq, sizeof seq, "1 _SEQ    0 %4d    0    0    0     -1", marks);
+    return Lines{"0 " + MakeXref('I', n) + " INDI", seq, "1 NAME P /N/"};
+  };
+  Lines records;
+  for (const auto& [n, marks] : std::vector<std::pair<int, int>>{
+           {1, kMarkVisit}, {2, 0}, {3, 0}, {4, kMarkEdge}, {5, kMarkVisit | kMarkEdge}}) {
+    Lines lines = person(n, marks);
+    records.insert(records.end(), lines.begin(), lines.end());
+  }
+  const std::vector<std::pair<Lines, int>> families = {
+      {{"1 HUSB @I000001@", "1 WIFE @I000002@", "1 CHIL @I000003@"}, 2},
+      {{"1 HUSB @I000002@", "1 WIFE @I000003@", "1 CHIL @I000001@"}, 3},
+      {{"1 HUSB @I000001@", "1 WIFE @I000004@"}, -1},
+      {{"1 HUSB @I000002@", "1 WIFE @I000003@"}, 0},
+      {{"1 HUSB @I000005@", "1 WIFE @I000002@"}, 0}};
+  for (size_t i = 0; i < families.size(); ++i) {
+    records.push_back("0 " + MakeXref('F', static_cast<int>(i) + 1) + " FAM");
+    records.insert(records.end(), families[i].first.begin(), families[i].first.end());
+  }
+  ReadTreeFile f;
+  ReadResult result = f.Read(OwnFile(records));
+  EXPECT_EQ(result.visit_count, 2);
+  EXPECT_EQ(result.edge_count, 2);
+  for (size_t i = 0; i < families.size(); ++i) {
+    EXPECT_EQ(f.t.store.family(static_cast<int>(i) + 1)->nextToVisit, families[i].second)
+        << "family " << i + 1;
+  }
+}
+
+TEST(GedcomReaderRecords, ShortLinesAreDroppedAndLineEndsAndTrailingBlanksStripped) {
+  ReadTreeFile f;
+  f.Read(OwnHeader("tree.ged")[0] + "\r\n1 SOUR Kinloom\r\n0 @I000001@ INDI\r\n" +
+         "\r\n1 X\r\n1 AB\r\n1 SEX M   \r\n     \r\n2 ABC\n1 NAME Ann /Lee/\r\r\n0 TRLR");
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 SEX M", "2 ABC", "1 NAME Ann /Lee/"}));
+}
+
+TEST(GedcomReaderRecords, LinesLongerThanTheOldBufferAreKeptWhole) {
+  ReadTreeFile f;
+  const std::string note = "1 NOTE " + std::string(300, 'a') + "end";
+  const std::string huge = "2 CONT " + std::string(3 << 20, 'b') + "end";
+  f.Read(OwnFile({"0 @I000001@ INDI", note, huge, "1 SEX F"}));
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", note, huge, "1 SEX F"}));
+}
+
+TEST(GedcomReaderRecords, UnknownRecordsCloseTheOpenRecordInForeignFiles) {
+  ReadTreeFile f;
+  f.Read(ForeignFile({"0 @I1@ INDI", "1 NAME Ann /Lee/", "0 @X1@ _PLAC", "1 NOTE stray",
+                      "0 _EVENT_DEFS", "1 TYPE stray", "0 @I2@ INDI", "1 SEX F"}) +
+         "1 NOTE after the trailer\r\n");
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I1@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.Individual(2), (Lines{"0 @I2@ INDI", "1 SEX F"}));
+}
+
+TEST(GedcomReaderRecords, UnknownRecordsCloseTheOpenRecordInOwnFiles) {
+  ReadTreeFile f;
+  f.Read(OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/", "0 @Z000001@ ZED", "1 NOTE stray",
+                  "0 @I000002@ INDI", "1 SEX F"}));
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.Individual(2), (Lines{"0 @I000002@ INDI", "1 SEX F"}));
+}
+
+TEST(GedcomReaderRecords, TrailerClosesTheOpenRecordInOwnFiles) {
+  ReadTreeFile f;
+  f.Read(OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/"}) + "1 NOTE after the trailer\r\n");
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"}));
+}
+
+TEST(GedcomReaderRecords, SubmittersAndRepositoriesAreKeptAsOtherRecords) {
+  ReadTreeFile f;
+  f.Read(ForeignFile({"0 @SUBM@ SUBM", "1 NAME Sub Mitter", "1 ADDR Here", "0 @R1@ REPO",
+                      "1 NAME Archive", "0 @I1@ INDI", "1 NAME Ann /Lee/", "0 @U1@ SUBM",
+                      "1 NAME Read as a source"}));
+  EXPECT_EQ(RecordLines(f.t.store.other_records()),
+            (Lines{"Empty Record", "0 @SUBM@ SUBM", "1 NAME Sub Mitter", "1 ADDR Here",
+                   "0 @R1@ REPO", "1 NAME Archive"}));
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I1@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.t.store.highest_source(), 1);
+}
+
+TEST(GedcomReaderRecords, NoteRecordsAreCountedAndKeptApart) {
+  ReadTreeFile f;
+  ReadResult result = f.Read(ForeignFile({"0 @I1@ INDI", "1 NAME Ann /Lee/", "0 @N1@ NOTE First",
+                                          "1 CONT more", "0 @N2@ NOTE Second"}));
+  EXPECT_EQ(result.notes, 2);
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I1@ INDI", "1 NAME Ann /Lee/"}));
+}
+
+TEST(GedcomReaderRecords, MissingFamiliesOrIndividualsAreMadeUp) {
+  ReadTreeFile f;
+  f.Read(OwnFile({"0 @I000002@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.t.store.highest_family(), 1);
+  EXPECT_TRUE(f.t.store.IsMarkerFamily(1));
+
+  ReadTreeFile no_people;
+  no_people.Read(OwnFile({"0 @F000003@ FAM", "1 MARR"}));
+  ExpectBrandNewTree(no_people.t.store);
+}
+
+TEST(GedcomReaderRecords, LowestIndividualBecomesCurrentAndHome) {
+  ReadTreeFile f;
+  f.t.store.set_tree_modified(true);
+  f.Read(OwnFile({"0 @I000009@ INDI", "1 NAME Bob /Lee/", "0 @I000004@ INDI", "1 NAME Ann /Lee/",
+                  "0 @F000002@ FAM", "1 HUSB @I000009@"}));
+  EXPECT_EQ(f.t.store.highest_individual(), 9);
+  EXPECT_EQ(f.t.store.current_individual(), 4);
+  EXPECT_EQ(f.t.store.home_person(), 4);
+  EXPECT_FALSE(f.t.store.tree_modified());
+  EXPECT_EQ(f.t.store.busy_depth(), 0);
+  const auto& captions = f.t.ui.progress_captions();
+  EXPECT_NE(std::find(captions.begin(), captions.end(), "Starting:  tree"), captions.end());
+}
+
+TEST(GedcomReaderRecords, DamagedNumbersAreSkippedWithTheirLinesAndCounted) {
+  ReadTreeFile f;
+  ReadResult result = f.Read(OwnFile({"0 @I000001@ INDI",
+                                      "1 NAME Kept /One/",
+                                      "0 @I@ INDI",
+                                      "1 _SEQ    0    4    0    0    0      1",
+                                      "1 NAME No /Number/",
+                                      "0 @I000000@ INDI",
+                                      "1 NAME Zero /Number/",
+                                      "0 @I1000000@ INDI",
+                                      "1 NAME Too /High/",
+                                      "0 @I99999999999@ INDI",
+                                      "1 NAME Far /Too High/",
+                                      "0 @I000001@ INDI",
+                                      "1 _SEQ    0    4    0    0    0      0",
+                                      "1 NAME Second /One/",
+                                      "0 @F600000@ FAM",
+                                      "1 _SEQ    0      0",
+                                      "1 HUSB @I000001@",
+                                      "0 @F000000@ FAM",
+                                      "1 HUSB @I000001@",
+                                      "0 @S030000@ SOUR",
+                                      "1 TITL Too high",
+                                      "0 @S000007@ SOUR",
+                                      "1 TITL Kept",
+                                      "0 @S000007@ SOUR",
+                                      "1 TITL Twice"}));
+  EXPECT_EQ(result.outcome, ReadOutcome::kRead);
+  EXPECT_EQ(result.skipped_records, 9);
+  EXPECT_TRUE(f.t.ui.records().empty());
+  EXPECT_EQ(result.visit_count, 0);
+  EXPECT_EQ(f.t.store.highest_individual(), 1);
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Kept /One/"}));
+  EXPECT_EQ(f.Individual(0).at(1), "1 NAME Unidentified /Individual/");
+  EXPECT_EQ(f.Individual(0).size(), 5u);
+  EXPECT_EQ(RecordLines(f.t.store.family(0)->lines).size(), 5u);
+  EXPECT_TRUE(f.t.store.IsMarkerFamily(1));
+  EXPECT_EQ(f.t.store.highest_source(), 7);
+  EXPECT_EQ(RecordLines(f.t.store.source(7)), (Lines{"0 @S000007@ SOUR", "1 TITL Kept"}));
+}
+
+}  // namespace
+}  // namespace kinloom::store

@@ -1,1 +1,454 @@
+#include "store/gedcom_writer.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "store/gedcom_reader.h"
+#include "store/line_search.h"
+#include "store/search_lists.h"
+#include "support/test_support.h"
+
+namespace kinloom::store {
+namespace {
+
+using testing::CrLfJoin;
+using testing::FaultyFileSystem;
+using testing::OwnHeader;
+using testing::ReadFileBytes;
+using testing::TempDir;
+using testing::TestTree;
+using testing::WriteFileBytes;
+using Lines = std::vector<std::string>;
+
+IndividualRecord* AddIndividual(RecordStore& store, int n, const Lines& lines) {
+  LineNode* last = nullptr;
+  IndividualRecord* record = store.CreateIndividual(n);
+  record->lines = store.AppendLine(&last, "0 " + MakeXref('I', n) + " INDI");
+  for (const auto& line : lines) store.AppendLine(&last, line);
+  if (n > store.highest_individual()) store.set_highest_individual(n);
+  return record;
+}
+
+FamilyRecord* AddFamily(RecordStore& store, int n, const Lines& lines) {
+  LineNode* last = nullptr;
+  FamilyRecord* record = store.CreateFamily(n);
+  record->lines = store.AppendLine(&last, "0 " + MakeXref('F', n) + " FAM");
+  for (const auto& line : lines) store.AppendLine(&last, line);
+  if (n > store.highest_family()) store.set_highest_family(n);
+  return record;
+}
+
+void AddSource(RecordStore& store, int n, const std::string& title) {
+  LineNode* last = nullptr;
+  LineNode* first = store.AppendLine(&last, "0 " + MakeXref('S', n) + " SOUR");
+  store.AppendLine(&last, "1 TITL " + title);
+  store.SetSource(n, first);
+  if (n > store.highest_source()) store.set_highest_source(n);
+}
+
+// A tree held in memory and the file it is saved to.
+struct SavedTree {
+  SavedTree() { t.store.NewEmptyTree(false); }
+
+  std::string Write(WriteMode mode) {
+    Status status = WriteTree(t.store, path, mode, fs);
+    EXPECT_TRUE(status.ok()) << status.message();
+    return ReadFileBytes(path);
+  }
+
+  TestTree t;
+  TempDir dir;
+  std::string path = dir.File("tree.ged");
+  platform::LocalFileSystem fs;
+};
+
+// The whole file the writer makes for these records.
+std::string OwnFile(const Lines& records) {
+  Lines lines = OwnHeader("tree.ged");
+  lines.insert(lines.end(), records.begin(), records.end());
+  lines.push_back("0 TRLR");
+  return CrLfJoin(lines);
+}
+
+// The lines of the record that starts with `first_line`, as the file holds them.
+Lines RecordIn(const std::string& file, const std::string& first_line) {
+  Lines found;
+  size_t start = 0;
+  bool inside = false;
+  while (start <= file.size()) {
+    size_t end = file.find("\r\n", start);
+    if (end == std::string::npos) end = file.size();
+    std::string line = file.substr(start, end - start);
+    if (line.starts_with("0 ")) inside = line == first_line;
+    if (inside) found.push_back(line);
+    start = end + 2;
+  }
+  return found;
+}
+
+bool Holds(const std::string& file, const std::string& line) {
+  return ("\r\n" + file + "\r\n").find("\r\n" + line + "\r\n") != std::string::npos;
+}
+
+TEST(GedcomWriter, NormalSaveWritesEveryByteOfTheOwnLayout) {
+  SavedTree s;
+  RecordStore& store = s.t.store;
+  IndividualRecord* john = AddIndividual(
+      store, 1, {"1 NAME John /Smith/", "1 SEX M", "1 FAMS @F000001@", "1 SOUR @S000002@"});
+  john->skipFlags = 5;
+  john->skipFlagsExt = 33;
+  john->hideFlags = 0x44;
+  john->markFlags = 0x21;
+  john->listBits[0] = 1;
+  john->listBits[1] = 2;
+  john->listBits[2] = 255;
+  john->todoText.Set("Find the will  ");
+  john->listPos = 7;  // stale: the search list decides
+  AddIndividual(store, 3, {"1 NAME Ann /Adams/", "1 SEX F", "1 FAMS @F000001@"});
+  AddFamily(store, 1, {"1 HUSB @I000001@", "1 WIFE @I000003@", "1 MARR", "2 DATE 1900"});
+  AddSource(store, 1, "Never cited");
+  AddSource(store, 2, "Parish book");
+  // Repositories, submitters and imported notes are kept for display only.
+  store.AppendLine(store.other_records_tail(), "0 @R1@ REPO");
+  store.note_records().push_back(store.NewLine("0 @N1@ NOTE imported"));
+  BuildIndividualSearchList(store, 1);
+  BuildFamilySearchList(store, 1);
+
+  EXPECT_EQ(s.Write(WriteMode::kNormal), OwnFile({"0 @I000001@ INDI",
+                                                  "1 _VER   5 33",
+                                                  "1 _SEQ   68   33    1    2  255      1",
+                                                  "1 _TXT Find the will  ",
+                                                  "1 NAME John /Smith/",
+                                                  "1 SEX M",
+                                                  "1 FAMS @F000001@",
+                                                  "1 SOUR @S000002@",
+                                                  "0 @I000003@ INDI",
+                                                  "1 _VER   0 0",
+                                                  "1 _SEQ    0    0    0    0    0      0",
+                                                  "1 NAME Ann /Adams/",
+                                                  "1 SEX F",
+                                                  "1 FAMS @F000001@",
+                                                  "0 @F000001@ FAM",
+                                                  "1 _SEQ    0      0",
+                                                  "1 HUSB @I000001@",
+                                                  "1 WIFE @I000003@",
+                                                  "1 MARR",
+                                                  "2 DATE 1900",
+                                                  "0 @S000002@ SOUR",
+                                                  "1 TITL Parish book"}));
+  EXPECT_EQ(john->listPos, 1);
+  EXPECT_EQ(store.individual(3)->listPos, 0);
+}
+
+TEST(GedcomWriter, LoneIndividualIsWrittenWithTheMarkerFamily) {
+  SavedTree s;
+  s.t.store.NewEmptyTree(true);
+  EXPECT_EQ(s.Write(WriteMode::kNormal),
+            OwnFile({"0 @I000001@ INDI", "1 _VER   0 0", "1 _SEQ    0    0    0    0    0      0",
+                     "1 NAME First Name /Last Name/", "1 SEX M", "1 CHAN", "2 DATE 31 Dec 2002",
+                     "0 @F000001@ FAM", "1 _SEQ    0      0", "1 SEX Z", "1 CHAN",
+                     "2 DATE 31 Dec 2002"}));
+}
+
+TEST(GedcomWriter, SkipFlagsWithTheTopBitAreWrittenNegativeAndReadBack) {
+  SavedTree s;
+  s.t.store.NewEmptyTree(true);
+  s.t.store.individual(1)->skipFlagsExt = 0x80000005u;
+  std::string file = s.Write(WriteMode::kNormal);
+  EXPECT_TRUE(Holds(file, "1 _VER   0 -2147483643"));
+
+  TestTree reloaded;
+  ASSERT_EQ(ReadTree(reloaded.store, s.path, false).outcome, ReadOutcome::kRead);
+  EXPECT_EQ(reloaded.store.individual(1)->skipFlagsExt, 0x80000005u);
+}
+
+TEST(GedcomWriter, OverlongLinesAreWrittenWhole) {
+  SavedTree s;
+  s.t.store.NewEmptyTree(true);
+  const std::string note = "1 NOTE " + std::string(600, 'n');
+  LineNode* last = s.t.store.LastLine(s.t.store.individual(1)->lines);
+  s.t.store.AppendLine(&last, note);
+  EXPECT_TRUE(Holds(s.Write(WriteMode::kNormal), note));
+}
+
+TEST(GedcomWriter, ReducedCopiesWriteNoVersionLineAndNoListPosition) {
+  for (WriteMode mode : {WriteMode::kSplit, WriteMode::kHide, WriteMode::kBoth}) {
+    SavedTree s;
+    s.t.store.NewEmptyTree(true);
+    IndividualRecord* person = s.t.store.individual(1);
+    person->markFlags = kMarkSelected;
+    person->skipFlags = 3;
+    person->listBits[2] = 9;
+    std::string file = s.Write(mode);
+    EXPECT_EQ(RecordIn(file, "0 @I000001@ INDI"),
+              (Lines{"0 @I000001@ INDI", "1 _SEQ    0    1    0    0    9 -1",
+                     "1 NAME First Name /Last Name/", "1 SEX M", "1 CHAN", "2 DATE 31 Dec 2002"}))
+        << static_cast<char>(mode);
+    EXPECT_TRUE(Holds(file, "1 _SEQ    0 -1")) << static_cast<char>(mode);
+    EXPECT_EQ(file.find("_VER"), std::string::npos) << static_cast<char>(mode);
+  }
+}
+
+TEST(GedcomWriter, EachModeWritesItsOwnSetOfPeople) {
+  SavedTree s;
+  RecordStore& store = s.t.store;
+  AddIndividual(store, 1, {"1 NAME Selected /Shown/"})->markFlags = kMarkSelected;
+  IndividualRecord* two = AddIndividual(store, 2, {"1 NAME Selected /Hidden/"});
+  two->markFlags = kMarkSelected;
+  two->hideFlags = kHideEverything;
+  AddIndividual(store, 3, {"1 NAME Other /Shown/"});
+  AddIndividual(store, 4, {"1 NAME Other /Hidden/"})->hideFlags = kHideEverything;
+  AddFamily(store, 1,
+            {"1 HUSB @I000001@", "1 WIFE @I000002@", "1 CHIL @I000003@", "1 CHIL @I000004@",
+             "1 CHIL @I000099@"});
+
+  const std::vector<std::pair<WriteMode, std::vector<int>>> cases = {
+      {WriteMode::kNormal, {1, 2, 3, 4}},
+      {WriteMode::kSplit, {1, 2}},
+      {WriteMode::kHide, {1, 3}},
+      {WriteMode::kBoth, {1}}};
+  for (const auto& [mode, written] : cases) {
+    std::string file = s.Write(mode);
+    Lines members;
+    for (const auto& line : RecordIn(file, "0 @F000001@ FAM")) {
+      if (!line.starts_with("1 _SEQ") && !line.starts_with("0 ")) members.push_back(line);
+    }
+    Lines expected_members;
+    for (int n : {1, 2, 3, 4}) {
+      bool is_written = std::find(written.begin(), written.end(), n) != written.end();
+      EXPECT_EQ(Holds(file, "0 " + MakeXref('I', n) + " INDI"), is_written)
+          << static_cast<char>(mode) << " individual " << n;
+      std::string tag = n == 1 ? "1 HUSB " : n == 2 ? "1 WIFE " : "1 CHIL ";
+      if (is_written) expected_members.push_back(tag + MakeXref('I', n));
+    }
+    // A link to nobody is not a link to an excluded person: it stays.
+    expected_members.push_back("1 CHIL @I000099@");
+    EXPECT_EQ(members, expected_members) << static_cast<char>(mode);
+  }
+}
+
+TEST(GedcomWriter, SplitCopyWithoutSelectionKeepsFamiliesWithoutTheirMembers) {
+  SavedTree s;
+  RecordStore& store = s.t.store;
+  AddIndividual(store, 1, {"1 NAME John /Smith/", "1 FAMS @F000001@"})->hideFlags = kHideSurname;
+  AddIndividual(store, 2, {"1 NAME Ann /Adams/", "1 FAMS @F000001@"});
+  AddFamily(store, 1, {"1 HUSB @I000001@", "1 WIFE @I000002@", "1 MARR", "2 PLAC Leeds"});
+  AddFamily(store, 2, {"1 HUSB @I000001@"})->hideFlags = kHideEverything;
+  AddFamily(store, 3, {"1 CHIL @I000002@"})->listPos = 4;
+
+  EXPECT_EQ(s.Write(WriteMode::kSplit),
+            OwnFile({"0 @F000001@ FAM", "1 _SEQ    0 -1", "1 MARR", "2 PLAC Leeds",
+                     "0 @F000003@ FAM", "1 _SEQ    0 -1"}));
+}
+
+TEST(GedcomWriter, SplitCopyIgnoresTheHideSettingsOfSelectedPeople) {
+  SavedTree s;
+  IndividualRecord* person =
+      AddIndividual(s.t.store, 1, {"1 NAME John /Smith/", "1 SSN 123", "1 NOTE private"});
+  person->markFlags = kMarkSelected;
+  person->hideFlags = kHideSurname | kHideSsn | kHideNotes;
+  std::string file = s.Write(WriteMode::kSplit);
+  EXPECT_TRUE(Holds(file, "1 NAME John /Smith/"));
+  EXPECT_TRUE(Holds(file, "1 SSN 123"));
+  EXPECT_TRUE(Holds(file, "1 NOTE private"));
+  EXPECT_TRUE(Holds(s.Write(WriteMode::kBoth), "1 NAME John /S./"));
+}
+
+TEST(GedcomWriter, SurnameIsCutToItsInitialOnlyWhereThereIsOne) {
+  const std::vector<std::pair<std::string, std::string>> names = {
+      {"1 NAME John /Smith/", "1 NAME John /S./"},
+      {"1 NAME /Smith/ Jr", "1 NAME /S./"},
+      {"1 NAME John //", "1 NAME John //"},
+      {"1 NAME John", "1 NAME John"},
+      {"1 NAME John /", "1 NAME John /"}};
+  for (const auto& [name, written] : names) {
+    SavedTree s;
+    AddIndividual(s.t.store, 1, {name, "1 SEX M"})->hideFlags = kHideSurname;
+    AddIndividual(s.t.store, 2, {name, "1 SEX M"})->hideFlags = kHideLiving;
+    std::string file = s.Write(WriteMode::kHide);
+    EXPECT_EQ(RecordIn(file, "0 @I000001@ INDI").at(2), written) << name;
+    EXPECT_EQ(RecordIn(file, "0 @I000002@ INDI").at(2), name) << name;
+  }
+}
+
+TEST(GedcomWriter, HideBitsLeaveOutTheirLinesWithEverythingBelowThem) {
+  const Lines person = {"1 NAME John /Smith/",
+                        "1 RESI",
+                        "2 PLAC Leeds",
+                        "2 DATE 1950",
+                        "1 PHON 555",
+                        "1 MAIL j@example.org",
+                        "1 SSN 123-45",
+                        "1 NOTE secret",
+                        "2 CONT more secret",
+                        "1 BIRT",
+                        "2 DATE 1900",
+                        "2 PLAC York",
+                        "3 MAP",
+                        "4 LATI N53.9",
+                        "2 NOTE at home",
+                        "3 CONT really",
+                        "1 OCCU Baker"};
+  auto without = [&person](const Lines& gone) {
+    Lines kept = {"0 @I000001@ INDI"};
+    for (const auto& line : person) {
+      if (std::find(gone.begin(), gone.end(), line) == gone.end()) kept.push_back(line);
+    }
+    return kept;
+  };
+  const std::vector<std::pair<uint8_t, Lines>> cases = {
+      {kHideLiving, without({})},
+      {kHidePlaces,
+       without({"1 RESI", "2 PLAC Leeds", "2 DATE 1950", "2 PLAC York", "3 MAP", "4 LATI N53.9"})},
+      {kHideContact,
+       without({"1 RESI", "2 PLAC Leeds", "2 DATE 1950", "1 PHON 555", "1 MAIL j@example.org"})},
+      {kHideSsn, without({"1 SSN 123-45"})},
+      {kHideNotes,
+       without({"1 NOTE secret", "2 CONT more secret", "2 NOTE at home", "3 CONT really"})}};
+  for (const auto& [flags, expected] : cases) {
+    SavedTree s;
+    AddIndividual(s.t.store, 1, person)->hideFlags = flags;
+    Lines written = RecordIn(s.Write(WriteMode::kHide), "0 @I000001@ INDI");
+    ASSERT_GE(written.size(), 2u);
+    written.erase(written.begin() + 1);  // the sequence line
+    EXPECT_EQ(written, expected) << "flags " << int{flags};
+  }
+}
+
+TEST(GedcomWriter, HiddenFamilyIsLeftOutWithTheLinksThatPointAtIt) {
+  SavedTree s;
+  RecordStore& store = s.t.store;
+  AddIndividual(store, 1,
+                {"1 NAME Kid /Smith/", "1 FAMC @F000002@", "2 PEDI adopted", "1 FAMS @F000001@",
+                 "2 NOTE kept", "1 OCCU Baker"});
+  AddFamily(store, 1, {"1 HUSB @I000001@"});
+  AddFamily(store, 2, {"1 CHIL @I000001@"})->hideFlags = kHideEverything;
+  std::string normal = s.Write(WriteMode::kNormal);
+  EXPECT_TRUE(Holds(normal, "0 @F000002@ FAM"));
+  EXPECT_TRUE(Holds(normal, "1 FAMC @F000002@"));
+
+  for (WriteMode mode : {WriteMode::kSplit, WriteMode::kHide, WriteMode::kBoth}) {
+    store.individual(1)->markFlags = kMarkSelected;
+    std::string file = s.Write(mode);
+    EXPECT_FALSE(Holds(file, "0 @F000002@ FAM")) << static_cast<char>(mode);
+    EXPECT_EQ(RecordIn(file, "0 @I000001@ INDI"),
+              (Lines{"0 @I000001@ INDI", "1 _SEQ    0    1    0    0    0 -1", "1 NAME Kid /Smith/",
+                     "1 FAMS @F000001@", "2 NOTE kept", "1 OCCU Baker"}))
+        << static_cast<char>(mode);
+  }
+}
+
+TEST(GedcomWriter, FamilyHideBitsLeaveOutNotesAndPlaces) {
+  const Lines family = {"1 MARR",       "2 DATE 1900", "2 PLAC Leeds", "3 MAP",
+                        "4 LATI N53.8", "2 NOTE rain", "3 CONT heavy", "1 NOTE family secret",
+                        "2 CONT more",  "1 CHAN"};
+  const std::vector<std::pair<uint8_t, Lines>> cases = {
+      {kHideLiving, family},
+      {kHideNotes, {"1 MARR", "2 DATE 1900", "2 PLAC Leeds", "3 MAP", "4 LATI N53.8", "1 CHAN"}},
+      {kHidePlaces,
+       {"1 MARR", "2 DATE 1900", "2 NOTE rain", "3 CONT heavy", "1 NOTE family secret",
+        "2 CONT more", "1 CHAN"}}};
+  for (const auto& [flags, expected] : cases) {
+    SavedTree s;
+    AddIndividual(s.t.store, 1, {"1 NAME A /B/"});
+    AddFamily(s.t.store, 1, family)->hideFlags = flags;
+    Lines written = RecordIn(s.Write(WriteMode::kHide), "0 @F000001@ FAM");
+    ASSERT_GE(written.size(), 2u);
+    EXPECT_EQ(Lines(written.begin() + 2, written.end()), expected) << "flags " << int{flags};
+  }
+}
+
+TEST(GedcomWriter, WritesOnlySourcesThatAWrittenLineCites) {
+  SavedTree s;
+  RecordStore& store = s.t.store;
+  AddIndividual(store, 1, {"1 NAME A /B/", "1 SOUR @S000001@", "1 SOUR @S000077@"});
+  AddFamily(store, 1, {"1 MARR", "2 SOUR @S000003@"});
+  for (int n = 1; n <= 4; ++n) AddSource(store, n, "Source " + std::to_string(n));
+  std::string file = s.Write(WriteMode::kNormal);
+  EXPECT_TRUE(Holds(file, "0 @S000001@ SOUR"));
+  EXPECT_FALSE(Holds(file, "0 @S000002@ SOUR"));
+  EXPECT_TRUE(Holds(file, "0 @S000003@ SOUR"));
+  EXPECT_FALSE(Holds(file, "0 @S000004@ SOUR"));
+  // The marks do not survive the save: a second save cites afresh.
+  store.individual(1)->lines->next->next = nullptr;
+  file = s.Write(WriteMode::kNormal);
+  EXPECT_FALSE(Holds(file, "0 @S000001@ SOUR"));
+  EXPECT_TRUE(Holds(file, "0 @S000003@ SOUR"));
+}
+
+// A deeper citation still needs its source in the file: leaving the source out would lose it at
+// the next reload and leave the citation pointing at nothing.
+TEST(GedcomWriter, SourceCitedOnlyAtLevelThreeIsStillWritten) {
+  SavedTree s;
+  AddIndividual(s.t.store, 1, {"1 NAME A /B/", "1 BIRT", "2 NOTE seen", "3 SOUR @S000001@"});
+  AddSource(s.t.store, 1, "Deep citation");
+  EXPECT_TRUE(Holds(s.Write(WriteMode::kNormal), "0 @S000001@ SOUR"));
+}
+
+TEST(GedcomWriter, SplitCopyLeavesOutSourcesCitedOnlyByExcludedPeople) {
+  SavedTree s;
+  RecordStore& store = s.t.store;
+  AddIndividual(store, 1, {"1 NAME In /Copy/", "1 BIRT", "2 SOUR @S000001@"})->markFlags =
+      kMarkSelected;
+  AddIndividual(store, 2, {"1 NAME Left /Out/", "1 SOUR @S000002@", "1 SOUR @S000001@"});
+  AddSource(store, 1, "Shared");
+  AddSource(store, 2, "Only for the excluded");
+  std::string file = s.Write(WriteMode::kSplit);
+  EXPECT_TRUE(Holds(file, "0 @S000001@ SOUR"));
+  EXPECT_FALSE(Holds(file, "0 @S000002@ SOUR"));
+  EXPECT_TRUE(Holds(s.Write(WriteMode::kNormal), "0 @S000002@ SOUR"));
+}
+
+TEST(GedcomWriter, OnlyASuccessfulNormalSaveClearsTreeModified) {
+  SavedTree s;
+  s.t.store.NewEmptyTree(true);
+  s.t.store.individual(1)->markFlags = kMarkSelected;
+  for (WriteMode mode : {WriteMode::kSplit, WriteMode::kHide, WriteMode::kBoth}) {
+    s.t.store.set_tree_modified(true);
+    s.Write(mode);
+    EXPECT_TRUE(s.t.store.tree_modified()) << static_cast<char>(mode);
+  }
+  s.Write(WriteMode::kNormal);
+  EXPECT_FALSE(s.t.store.tree_modified());
+}
+
+TEST(GedcomWriter, FailedWriteKeepsTheOldFileAndTheChangedMark) {
+  const std::string old_file = "0 HEAD\r\n0 TRLR";
+  struct Failure {
+    const char* what;
+    size_t fail_after;
+    bool fail_commit;
+  };
+  for (const Failure& failure : {Failure{"disk full in the header", 50, false},
+                                 Failure{"disk full in the records", 300, false},
+                                 Failure{"commit fails", size_t{1} << 30, true}}) {
+    SavedTree s;
+    s.t.store.NewEmptyTree(true);
+    s.t.store.set_tree_modified(true);
+    WriteFileBytes(s.path, old_file);
+    FaultyFileSystem faulty(failure.fail_after, failure.fail_commit);
+    Status status = WriteTree(s.t.store, s.path, WriteMode::kNormal, faulty);
+    EXPECT_FALSE(status.ok()) << failure.what;
+    EXPECT_EQ(ReadFileBytes(s.path), old_file) << failure.what;
+    EXPECT_TRUE(s.t.store.tree_modified()) << failure.what;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(s.dir.path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << failure.what;  // no temporary file is left behind
+  }
+}
+
+TEST(GedcomWriter, MissingFolderIsAnErrorAndNothingChanges) {
+  SavedTree s;
+  s.t.store.NewEmptyTree(true);
+  s.t.store.set_tree_modified(true);
+  Status status = WriteTree(s.t.store, s.dir.File("gone/tree.ged"), WriteMode::kNormal, s.fs);
+  EXPECT_FALSE(status.ok());
+  EXPECT_TRUE(s.t.store.tree_modified());
+  EXPECT_FALSE(std::filesystem::exists(s.dir.File("gone")));
+}
+
+}  // namespace
+}  // namespace kinloom::store

@@ -24,47 +24,61 @@ struct AnselSpelling {
 
 // U+00C0..U+00DF in order.
 constexpr std::array<AnselSpelling, 32> kLatinCapitals = {{
-    {kGrave, 'A'},      {kAcute, 'A'},      {kCircumflex, 'A'}, {kTilde, 'A'},
-    {kUmlaut, 'A'},     {kRing, 'A'},       {kOwnByte, '\xA5'}, {kCedilla, 'C'},
-    {kGrave, 'E'},      {kAcute, 'E'},      {kCircumflex, 'E'}, {kUmlaut, 'E'},
-    {kGrave, 'I'},      {kAcute, 'I'},      {kCircumflex, 'I'}, {kUmlaut, 'I'},
-    {kOwnByte, '\xA3'}, {kTilde, 'N'},      {kGrave, 'O'},      {kAcute, 'O'},
-    {kCircumflex, 'O'}, {kTilde, 'O'},      {kUmlaut, 'O'},     {kOwnByte, '?'},
-    {kOwnByte, '\xA2'}, {kGrave, 'U'},      {kAcute, 'U'},      {kCircumflex, 'U'},
-    {kUmlaut, 'U'},     {kAcute, 'Y'},      {kOwnByte, '\xA4'}, {kOwnByte, '\xCF'},
+    {kGrave, 'A'},      {kAcute, 'A'},      {kCircumflex, 'A'}, {kTilde, 'A'},   {kUmlaut, 'A'},
+    {kRing, 'A'},       {kOwnByte, '\xA5'}, {kCedilla, 'C'},    {kGrave, 'E'},   {kAcute, 'E'},
+    {kCircumflex, 'E'}, {kUmlaut, 'E'},     {kGrave, 'I'},      {kAcute, 'I'},   {kCircumflex, 'I'},
+    {kUmlaut, 'I'},     {kOwnByte, '\xA3'}, {kTilde, 'N'},      {kGrave, 'O'},   {kAcute, 'O'},
+    {kCircumflex, 'O'}, {kTilde, 'O'},      {kUmlaut, 'O'},     {kOwnByte, '?'}, {kOwnByte, '\xA2'},
+    {kGrave, 'U'},      {kAcute, 'U'},      {kCircumflex, 'U'}, {kUmlaut, 'U'},  {kAcute, 'Y'},
+    {kOwnByte, '\xA4'}, {kOwnByte, '\xCF'},
 }};
 
 // U+00E0..U+00FF in order.
 constexpr std::array<AnselSpelling, 32> kLatinSmall = {{
-    {kGrave, 'a'},      {kAcute, 'a'},      {kCircumflex, 'a'}, {kTilde, 'a'},
-    {kUmlaut, 'a'},     {kRing, 'a'},       {kOwnByte, '\xB5'}, {kCedilla, 'c'},
-    {kGrave, 'e'},      {kAcute, 'e'},      {kCircumflex, 'e'}, {kUmlaut, 'e'},
-    {kGrave, 'i'},      {kAcute, 'i'},      {kCircumflex, 'i'}, {kUmlaut, 'i'},
-    {kOwnByte, '\xBA'}, {kTilde, 'n'},      {kGrave, 'o'},      {kAcute, 'o'},
-    {kCircumflex, 'o'}, {kTilde, 'o'},      {kUmlaut, 'o'},     {kOwnByte, '?'},
-    {kOwnByte, '\xB2'}, {kGrave, 'u'},      {kAcute, 'u'},      {kCircumflex, 'u'},
-    {kUmlaut, 'u'},     {kAcute, 'y'},      {kOwnByte, '\xB4'}, {kUmlaut, 'y'},
+    {kGrave, 'a'},      {kAcute, 'a'},      {kCircumflex, 'a'}, {kTilde, 'a'},   {kUmlaut, 'a'},
+    {kRing, 'a'},       {kOwnByte, '\xB5'}, {kCedilla, 'c'},    {kGrave, 'e'},   {kAcute, 'e'},
+    {kCircumflex, 'e'}, {kUmlaut, 'e'},     {kGrave, 'i'},      {kAcute, 'i'},   {kCircumflex, 'i'},
+    {kUmlaut, 'i'},     {kOwnByte, '\xBA'}, {kTilde, 'n'},      {kGrave, 'o'},   {kAcute, 'o'},
+    {kCircumflex, 'o'}, {kTilde, 'o'},      {kUmlaut, 'o'},     {kOwnByte, '?'}, {kOwnByte, '\xB2'},
+    {kGrave, 'u'},      {kAcute, 'u'},      {kCircumflex, 'u'}, {kUmlaut, 'u'},  {kAcute, 'y'},
+    {kOwnByte, '\xB4'}, {kUmlaut, 'y'},
 }};
 
 // Windows-1252 bytes 0x80..0xBF that ANSEL can express.
 AnselSpelling SpellingOfSymbol(unsigned char byte) {
   switch (byte) {
-    case 0x8A: return {kCaron, 'S'};
-    case 0x9A: return {kCaron, 's'};
-    case 0x8E: return {kCaron, 'Z'};
-    case 0x9E: return {kCaron, 'z'};
-    case 0x9F: return {kUmlaut, 'Y'};
-    case 0x8C: return {kOwnByte, '\xA6'};
-    case 0x9C: return {kOwnByte, '\xB6'};
-    case 0xA1: return {kOwnByte, '\xC6'};
-    case 0xA3: return {kOwnByte, '\xB9'};
-    case 0xA9: return {kOwnByte, '\xC3'};
-    case 0xAE: return {kOwnByte, '\xAA'};
-    case 0xB0: return {kOwnByte, '\xC0'};
-    case 0xB1: return {kOwnByte, '\xAB'};
-    case 0xB7: return {kOwnByte, '\xA8'};
-    case 0xBF: return {kOwnByte, '\xC5'};
-    default: return {kOwnByte, '?'};
+    case 0x8A:
+      return {kCaron, 'S'};
+    case 0x9A:
+      return {kCaron, 's'};
+    case 0x8E:
+      return {kCaron, 'Z'};
+    case 0x9E:
+      return {kCaron, 'z'};
+    case 0x9F:
+      return {kUmlaut, 'Y'};
+    case 0x8C:
+      return {kOwnByte, '\xA6'};
+    case 0x9C:
+      return {kOwnByte, '\xB6'};
+    case 0xA1:
+      return {kOwnByte, '\xC6'};
+    case 0xA3:
+      return {kOwnByte, '\xB9'};
+    case 0xA9:
+      return {kOwnByte, '\xC3'};
+    case 0xAE:
+      return {kOwnByte, '\xAA'};
+    case 0xB0:
+      return {kOwnByte, '\xC0'};
+    case 0xB1:
+      return {kOwnByte, '\xAB'};
+    case 0xB7:
+      return {kOwnByte, '\xA8'};
+    case 0xBF:
+      return {kOwnByte, '\xC5'};
+    default:
+      return {kOwnByte, '?'};
   }
 }
 

@@ -14,7 +14,9 @@ constexpr std::array<std::string_view, 12> kLowerCaseMonths = {
 constexpr std::array<std::string_view, 4> kInterpretationPhrases = {
     "(from census)", "(from gravestone)", "(age at death)", "(from a letter)"};
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month_index) {
   constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -59,8 +61,18 @@ std::string Interpreted(Random& rng, int year) {
 }
 
 enum class DateForm {
-  kExact, kMonthYear, kYear, kAbout, kBefore, kAfter, kBetween, kFromTo,
-  kEstimated, kLowerCase, kCalculated, kInterpreted,
+  kExact,
+  kMonthYear,
+  kYear,
+  kAbout,
+  kBefore,
+  kAfter,
+  kBetween,
+  kFromTo,
+  kEstimated,
+  kLowerCase,
+  kCalculated,
+  kInterpreted,
 };
 
 // Relative frequencies of the forms, in DateForm order.
@@ -71,22 +83,36 @@ const std::vector<int>& FormWeights() {
 
 }  // namespace
 
-std::string ExactDate(Random& rng, int year) { return DayMonthYear(rng, year, kMonths); }
+std::string ExactDate(Random& rng, int year) {
+  return DayMonthYear(rng, year, kMonths);
+}
 
 std::string DatePhrase(Random& rng, int year) {
   switch (static_cast<DateForm>(rng.Weighted(FormWeights()))) {
-    case DateForm::kExact: return ExactDate(rng, year);
-    case DateForm::kMonthYear: return MonthYear(rng, year);
-    case DateForm::kYear: return std::to_string(year);
-    case DateForm::kAbout: return Qualified("ABT", year);
-    case DateForm::kBefore: return Qualified("BEF", year + rng.Between(1, 5));
-    case DateForm::kAfter: return Qualified("AFT", year - rng.Between(1, 5));
-    case DateForm::kBetween: return Range(rng, "BET", "AND", year);
-    case DateForm::kFromTo: return Range(rng, "FROM", "TO", year);
-    case DateForm::kEstimated: return Qualified("EST", year);
-    case DateForm::kLowerCase: return DayMonthYear(rng, year, kLowerCaseMonths);
-    case DateForm::kCalculated: return Qualified("CAL", year);
-    case DateForm::kInterpreted: return Interpreted(rng, year);
+    case DateForm::kExact:
+      return ExactDate(rng, year);
+    case DateForm::kMonthYear:
+      return MonthYear(rng, year);
+    case DateForm::kYear:
+      return std::to_string(year);
+    case DateForm::kAbout:
+      return Qualified("ABT", year);
+    case DateForm::kBefore:
+      return Qualified("BEF", year + rng.Between(1, 5));
+    case DateForm::kAfter:
+      return Qualified("AFT", year - rng.Between(1, 5));
+    case DateForm::kBetween:
+      return Range(rng, "BET", "AND", year);
+    case DateForm::kFromTo:
+      return Range(rng, "FROM", "TO", year);
+    case DateForm::kEstimated:
+      return Qualified("EST", year);
+    case DateForm::kLowerCase:
+      return DayMonthYear(rng, year, kLowerCaseMonths);
+    case DateForm::kCalculated:
+      return Qualified("CAL", year);
+    case DateForm::kInterpreted:
+      return Interpreted(rng, year);
   }
   return std::to_string(year);
 }

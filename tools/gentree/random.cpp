@@ -16,15 +16,21 @@ uint64_t Random::Next() {
   return z ^ (z >> 31);
 }
 
-uint32_t Random::Below(uint32_t bound) { return static_cast<uint32_t>(Next() % bound); }
+uint32_t Random::Below(uint32_t bound) {
+  return static_cast<uint32_t>(Next() % bound);
+}
 
 int Random::Between(int low, int high) {
   return low + static_cast<int>(Below(static_cast<uint32_t>(high - low + 1)));
 }
 
-bool Random::Percent(int percent) { return Below(100) < static_cast<uint32_t>(percent); }
+bool Random::Percent(int percent) {
+  return Below(100) < static_cast<uint32_t>(percent);
+}
 
-bool Random::PerMille(int per_mille) { return Below(1000) < static_cast<uint32_t>(per_mille); }
+bool Random::PerMille(int per_mille) {
+  return Below(1000) < static_cast<uint32_t>(per_mille);
+}
 
 int Random::Weighted(const std::vector<int>& weights) {
   int total = 0;

@@ -43,11 +43,10 @@ const std::vector<std::string>& ToDoTexts() {
 
 const std::vector<std::string>& Occupations() {
   static const std::vector<std::string> occupations = Windows1252List({
-      "Farmer",    "Blacksmith", "Carpenter", "Weaver",  "Miller",    "Teacher",
-      "Merchant",  "Tailor",     "Shoemaker", "Fisherman", "Sailor",  "Innkeeper",
-      "Baker",     "Clerk",      "Laborer",   "Seamstress", "Midwife", "Pastor",
-      "Physician", "Miner",      "Mason",     "Tanner",  "Bäcker",    "Ébéniste",
-      "Zapatero",  "Fiskare på Åland",
+      "Farmer",  "Blacksmith", "Carpenter", "Weaver",   "Miller",           "Teacher", "Merchant",
+      "Tailor",  "Shoemaker",  "Fisherman", "Sailor",   "Innkeeper",        "Baker",   "Clerk",
+      "Laborer", "Seamstress", "Midwife",   "Pastor",   "Physician",        "Miner",   "Mason",
+      "Tanner",  "Bäcker",     "Ébéniste",  "Zapatero", "Fiskare på Åland",
   });
   return occupations;
 }
