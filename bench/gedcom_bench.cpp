@@ -126,9 +126,10 @@ int main(int argc, char** argv) {
               read.seconds / floor.seconds);
   std::printf("write:           %.3f s   %.2fx floor (target <= 2x)\n", write.seconds,
               write.seconds / floor.seconds);
-  std::printf("peak memory:     read %.1f MiB = %.2fx file; read+write %.1f MiB = %.2fx file "
-              "(target <= 2.5x)\n",
-              read.peak_kib / 1024.0, read.peak_kib / 1024.0 / mib, write.peak_kib / 1024.0,
-              write.peak_kib / 1024.0 / mib);
+  std::printf(
+      "peak memory:     read %.1f MiB = %.2fx file; read+write %.1f MiB = %.2fx file "
+      "(target <= 2.5x)\n",
+      read.peak_kib / 1024.0, read.peak_kib / 1024.0 / mib, write.peak_kib / 1024.0,
+      write.peak_kib / 1024.0 / mib);
   return 0;
 }

@@ -4,7 +4,9 @@
 
 namespace kinloom::platform {
 
-SystemClock::SystemClock() { SetCurrentYear(Now().year); }
+SystemClock::SystemClock() {
+  SetCurrentYear(Now().year);
+}
 
 DateTime SystemClock::Now() const {
   std::time_t t = std::time(nullptr);

@@ -28,8 +28,7 @@ class HeadlessInteraction final : public Interaction {
   explicit HeadlessInteraction(const Clock* clock = nullptr);
 
   void Message(std::string_view caption, std::string_view text, Icon icon) override;
-  Answer Ask(std::string_view caption, std::string_view text, Icon icon,
-             Buttons buttons) override;
+  Answer Ask(std::string_view caption, std::string_view text, Icon icon, Buttons buttons) override;
 
   void ProgressShow(std::string_view caption, std::string_view label) override;
   void ProgressRange(int maximum) override { progress_maximum_ = maximum; }

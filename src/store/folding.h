@@ -9,6 +9,8 @@ namespace kinloom::store {
 // Latin letters fold to plain lower case, so that sorting and searching ignore case and accents.
 const std::array<uint8_t, 256>& FoldForSearch();
 
-inline uint8_t Fold(char c) { return FoldForSearch()[static_cast<uint8_t>(c)]; }
+inline uint8_t Fold(char c) {
+  return FoldForSearch()[static_cast<uint8_t>(c)];
+}
 
 }  // namespace kinloom::store

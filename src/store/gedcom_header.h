@@ -10,9 +10,9 @@ enum class Charset { kNone, kAnsel, kUtf8, kAnsi };
 const char* CharsetName(Charset charset);  // "none", "ANSEL", "UTF-8", "ANSI"
 
 struct HeaderInfo {
-  bool is_gedcom = false;   // the first non-empty line is "0 HEAD" (after a UTF-8 mark, too)
+  bool is_gedcom = false;  // the first non-empty line is "0 HEAD" (after a UTF-8 mark, too)
   Charset charset = Charset::kNone;
-  bool own_file = false;    // written by this program under one of its names
+  bool own_file = false;  // written by this program under one of its names
   bool has_record_line = false;
   std::string first_record_line;  // the level-0 line that ended the header
 };

@@ -29,7 +29,8 @@ std::string_view StripTrailing(std::string_view line) {
 std::string TreeNameOf(const std::string& path) {
   size_t slash = path.find_last_of('/');
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (name.size() > 4 && name.compare(name.size() - 4, 4, ".ged") == 0) name.resize(name.size() - 4);
+  if (name.size() > 4 && name.compare(name.size() - 4, 4, ".ged") == 0)
+    name.resize(name.size() - 4);
   return name;
 }
 
@@ -47,8 +48,7 @@ char TypeLetter(std::string_view line, bool own_file) {
 class TreeReader {
  public:
   TreeReader(RecordStore& store, LineReader& lines, ReadResult& result)
-      : store_(store), lines_(lines), result_(result),
-        ticker_(store.ui(), kTickWrap) {}
+      : store_(store), lines_(lines), result_(result), ticker_(store.ui(), kTickWrap) {}
 
   // Reads records from the level-0 line that ended the header to the end of the file.
   void ReadRecords(const HeaderInfo& header) {

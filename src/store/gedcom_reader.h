@@ -18,10 +18,10 @@ struct ReadResult {
   ReadOutcome outcome = ReadOutcome::kMissing;
   Charset charset = Charset::kNone;
   bool own_file = false;
-  int notes = 0;             // NOTE records seen
-  int visit_count = 0;       // individuals carrying the Visit mark
-  int edge_count = 0;        // individuals carrying the Edge mark
-  int skipped_records = 0;   // own-file records with a missing, out-of-range or repeated number
+  int notes = 0;            // NOTE records seen
+  int visit_count = 0;      // individuals carrying the Visit mark
+  int edge_count = 0;       // individuals carrying the Edge mark
+  int skipped_records = 0;  // own-file records with a missing, out-of-range or repeated number
   int first_new_individual = 1;
   int first_new_family = 1;
   int first_new_source = 1;

@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::string_view kEol = "\r\n";
 
-bool IsReduced(WriteMode mode) { return mode != WriteMode::kNormal; }
+bool IsReduced(WriteMode mode) {
+  return mode != WriteMode::kNormal;
+}
 
 // Skips a line's sub-lines: returns the first following line whose level is not deeper.
 LineNode* AfterSubLines(LineNode* line) {
@@ -26,7 +28,9 @@ LineNode* AfterSubLines(LineNode* line) {
 class TreeWriter {
  public:
   TreeWriter(RecordStore& store, WriteMode mode, platform::WritableFile& file)
-      : store_(store), mode_(mode), file_(file),
+      : store_(store),
+        mode_(mode),
+        file_(file),
         cited_(static_cast<size_t>(store.highest_source()) + 1, false) {}
 
   Status Write(std::string_view file_name) {

@@ -58,8 +58,8 @@ bool LineReader::Next(std::string_view* line) {
     }
     const char* start = block_.data() + begin_;
     const void* found = std::memchr(start, '\n', end_ - begin_);
-    size_t length = found ? static_cast<size_t>(static_cast<const char*>(found) - start)
-                          : end_ - begin_;
+    size_t length =
+        found ? static_cast<size_t>(static_cast<const char*>(found) - start) : end_ - begin_;
     bool complete = found != nullptr;
     begin_ += length + (complete ? 1 : 0);
     if (complete && !spans_blocks) {

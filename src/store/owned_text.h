@@ -30,7 +30,9 @@ class OwnedText {
   void Reset() { text_.reset(); }
 
   bool has_value() const { return text_ != nullptr; }
-  std::string_view view() const { return text_ ? std::string_view(text_.get()) : std::string_view(); }
+  std::string_view view() const {
+    return text_ ? std::string_view(text_.get()) : std::string_view();
+  }
   std::string str() const { return std::string(view()); }
 
  private:

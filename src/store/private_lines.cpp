@@ -22,7 +22,9 @@ long long Field(std::string_view line, size_t first, size_t last) {
   return negative ? -value : value;
 }
 
-uint8_t Byte(long long value) { return static_cast<uint8_t>(value & 0xFF); }
+uint8_t Byte(long long value) {
+  return static_cast<uint8_t>(value & 0xFF);
+}
 
 int32_t Position(long long value) {
   return value < -1 || value > 0x7FFFFFFF ? -1 : static_cast<int32_t>(value);
@@ -39,9 +41,9 @@ std::string IndividualVerLine(const IndividualRecord& record) {
 
 std::string IndividualSeqLine(const IndividualRecord& record, bool reduced_copy) {
   char buffer[64];
-  int n = std::snprintf(buffer, sizeof buffer, "1 _SEQ %4d %4d %4d %4d %4d ", record.hideFlags,
-                        record.markFlags, record.listBits[0], record.listBits[1],
-                        record.listBits[2]);
+  int n =
+      std::snprintf(buffer, sizeof buffer, "1 _SEQ %4d %4d %4d %4d %4d ", record.hideFlags,
+                    record.markFlags, record.listBits[0], record.listBits[1], record.listBits[2]);
   if (reduced_copy) {
     std::snprintf(buffer + n, sizeof buffer - static_cast<size_t>(n), "-1");
   } else {

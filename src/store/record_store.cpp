@@ -30,20 +30,30 @@ std::string Xref0(char letter, int number, const char* tag) {
 
 }  // namespace
 
-RecordStore::RecordStore(platform::Interaction& ui) : ui_(ui) { ClearHistory(); }
+RecordStore::RecordStore(platform::Interaction& ui) : ui_(ui) {
+  ClearHistory();
+}
 
-IndividualRecord* RecordStore::individual(int n) const { return SlotOrNull(individuals_, n); }
+IndividualRecord* RecordStore::individual(int n) const {
+  return SlotOrNull(individuals_, n);
+}
 
-FamilyRecord* RecordStore::family(int n) const { return SlotOrNull(families_, n); }
+FamilyRecord* RecordStore::family(int n) const {
+  return SlotOrNull(families_, n);
+}
 
 LineNode* RecordStore::source(int n) const {
   if (n < 0 || static_cast<size_t>(n) >= sources_.size()) return nullptr;
   return sources_[static_cast<size_t>(n)];
 }
 
-IndividualRecord* RecordStore::CreateIndividual(int n) { return MakeSlot(individuals_, n); }
+IndividualRecord* RecordStore::CreateIndividual(int n) {
+  return MakeSlot(individuals_, n);
+}
 
-FamilyRecord* RecordStore::CreateFamily(int n) { return MakeSlot(families_, n); }
+FamilyRecord* RecordStore::CreateFamily(int n) {
+  return MakeSlot(families_, n);
+}
 
 void RecordStore::SetSource(int n, LineNode* first) {
   size_t index = static_cast<size_t>(n);
@@ -118,8 +128,8 @@ void RecordStore::NewEmptyTree(bool with_starter) {
   LineNode* last = nullptr;
   IndividualRecord* nobody = CreateIndividual(0);
   nobody->lines = AppendLine(&last, "0 @I000000@ INDI");
-  for (const char* text : {"1 NAME Unidentified /Individual/", "1 SEX U", "1 CHAN",
-                           "2 DATE 31 Dec 2002"}) {
+  for (const char* text :
+       {"1 NAME Unidentified /Individual/", "1 SEX U", "1 CHAN", "2 DATE 31 Dec 2002"}) {
     AppendLine(&last, text);
   }
   nobody->labelText.Set("Unknown Individual (0) G0");
@@ -127,8 +137,8 @@ void RecordStore::NewEmptyTree(bool with_starter) {
   last = nullptr;
   FamilyRecord* no_family = CreateFamily(0);
   no_family->lines = AppendLine(&last, "0 @F000000@ FAM");
-  for (const char* text : {"1 HUSB @I000000@", "1 WIFE @I000000@", "1 CHAN",
-                           "2 DATE 31 Dec 2002"}) {
+  for (const char* text :
+       {"1 HUSB @I000000@", "1 WIFE @I000000@", "1 CHAN", "2 DATE 31 Dec 2002"}) {
     AppendLine(&last, text);
   }
 
@@ -141,8 +151,8 @@ void RecordStore::NewEmptyTree(bool with_starter) {
   last = nullptr;
   IndividualRecord* first = CreateIndividual(1);
   first->lines = AppendLine(&last, "0 @I000001@ INDI");
-  for (const char* text : {"1 NAME First Name /Last Name/", "1 SEX M", "1 CHAN",
-                           "2 DATE 31 Dec 2002"}) {
+  for (const char* text :
+       {"1 NAME First Name /Last Name/", "1 SEX M", "1 CHAN", "2 DATE 31 Dec 2002"}) {
     AppendLine(&last, text);
   }
   AddPlaceholderFamily();

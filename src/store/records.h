@@ -27,17 +27,17 @@ inline constexpr uint8_t kMarkSelectedCopy = 0x80;
 // One individual: its lines plus the flags the file keeps in private lines and the texts and
 // measures the chart caches.
 struct IndividualRecord {
-  int32_t listPos = -1;        // position in the individual search list; -1 none
-  uint32_t skipFlagsExt = 0;   // problem skip flags for errors 7 to 37
-  uint8_t skipFlags = 0;       // problem skip flags for errors 1 to 6, one bit per pair
-  uint8_t hideFlags = 0;       // kHide* bits
-  uint8_t markFlags = 0;       // kMark* bits
+  int32_t listPos = -1;             // position in the individual search list; -1 none
+  uint32_t skipFlagsExt = 0;        // problem skip flags for errors 7 to 37
+  uint8_t skipFlags = 0;            // problem skip flags for errors 1 to 6, one bit per pair
+  uint8_t hideFlags = 0;            // kHide* bits
+  uint8_t markFlags = 0;            // kMark* bits
   uint8_t listBits[3] = {0, 0, 0};  // information explorer lists, member and ticked bits
   uint16_t labelWidth = 0;
   uint16_t birthWidth = 0;
   uint16_t deathWidth = 0;
   uint16_t walkStamp = 0;
-  uint16_t work[2] = {0, 0};    // scratch of split tree, editing, wall chart
+  uint16_t work[2] = {0, 0};  // scratch of split tree, editing, wall chart
   uint16_t boxLines = 0;
   uint16_t blockLines = 0;
   uint16_t layout[2] = {0, 0};  // scratch of chart layout and web site
@@ -46,7 +46,7 @@ struct IndividualRecord {
   OwnedText thumbPath;
   OwnedText birthText;
   OwnedText deathText;
-  LineNode* lines = nullptr;    // first line "0 @I%06i@ INDI"
+  LineNode* lines = nullptr;  // first line "0 @I%06i@ INDI"
 };
 
 struct FamilyRecord {
@@ -56,7 +56,7 @@ struct FamilyRecord {
   uint16_t walkStamp = 0;
   uint16_t marriageWidth = 0;
   OwnedText marriageText;
-  LineNode* lines = nullptr;    // first line "0 @F%06i@ FAM"
+  LineNode* lines = nullptr;  // first line "0 @F%06i@ FAM"
 };
 
 // Usable record numbers.

@@ -56,7 +56,9 @@ bool KeyLess(std::string_view a, std::string_view b) {
   return c != 0 ? c < 0 : prefix_order < 0;
 }
 
-const char* SearchList::CopyKey(std::string_view key) { return keys_.CopyText(key); }
+const char* SearchList::CopyKey(std::string_view key) {
+  return keys_.CopyText(key);
+}
 
 void SearchList::Clear() {
   entries_.clear();
@@ -66,10 +68,9 @@ void SearchList::Clear() {
 
 int SearchList::Insert(std::string_view key, int32_t number) {
   // Behind every equal key: the first entry whose key sorts after the new one.
-  auto at = std::upper_bound(entries_.begin(), entries_.end(), key,
-                             [](std::string_view k, const SearchEntry& e) {
-                               return KeyLess(k, e.view());
-                             });
+  auto at = std::upper_bound(
+      entries_.begin(), entries_.end(), key,
+      [](std::string_view k, const SearchEntry& e) { return KeyLess(k, e.view()); });
   at = entries_.insert(at, SearchEntry{CopyKey(key), number});
   return static_cast<int>(at - entries_.begin());
 }
@@ -92,9 +93,9 @@ void SearchList::Append(std::string_view key, int32_t number) {
 }
 
 void SearchList::SortStable() {
-  std::stable_sort(entries_.begin(), entries_.end(), [](const SearchEntry& a, const SearchEntry& b) {
-    return KeyLess(a.view(), b.view());
-  });
+  std::stable_sort(
+      entries_.begin(), entries_.end(),
+      [](const SearchEntry& a, const SearchEntry& b) { return KeyLess(a.view(), b.view()); });
 }
 
 void SearchList::MergeTail(size_t first_new) {

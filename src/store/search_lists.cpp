@@ -27,8 +27,8 @@ int32_t* FamilyPosition(const RecordStore& store, int n) {
   return record == nullptr || record->lines == nullptr ? nullptr : &record->listPos;
 }
 
-const ListKind kIndividuals{&RecordStore::highest_individual, &IndividualPosition,
-                            &IndividualKey, &RecordStore::individual_search_list,
+const ListKind kIndividuals{&RecordStore::highest_individual, &IndividualPosition, &IndividualKey,
+                            &RecordStore::individual_search_list,
                             "Initializing Search List      Individual: %d"};
 const ListKind kFamilies{&RecordStore::highest_family, &FamilyPosition, &FamilyKey,
                          &RecordStore::family_search_list,
@@ -101,8 +101,12 @@ std::string FamilyKey(const RecordStore& store, int family) {
   return ParentsLabel(store, family, &IndexName);
 }
 
-void BuildIndividualSearchList(RecordStore& store, int first) { Build(store, kIndividuals, first); }
+void BuildIndividualSearchList(RecordStore& store, int first) {
+  Build(store, kIndividuals, first);
+}
 
-void BuildFamilySearchList(RecordStore& store, int first) { Build(store, kFamilies, first); }
+void BuildFamilySearchList(RecordStore& store, int first) {
+  Build(store, kFamilies, first);
+}
 
 }  // namespace kinloom::store

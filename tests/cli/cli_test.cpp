@@ -26,13 +26,15 @@ CliRun Cli(std::vector<std::string> args) {
   return {status, out.str(), err.str()};
 }
 
-std::string Corpus(const std::string& name) { return std::string(KINLOOM_CORPUS_DIR) + "/" + name; }
+std::string Corpus(const std::string& name) {
+  return std::string(KINLOOM_CORPUS_DIR) + "/" + name;
+}
 
-const std::string kOwnTree = CrLfJoin(
-    {"0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI", "0 @I000001@ INDI", "1 NAME Ann /Lee/",
-     "1 FAMS @F000001@", "1 SOUR @S000002@", "0 @I000003@ INDI", "1 NAME Bo /Lee/",
-     "1 FAMS @F000001@", "0 @F000001@ FAM", "1 HUSB @I000003@", "1 WIFE @I000001@",
-     "0 @S000002@ SOUR", "1 TITL Register", "0 TRLR"});
+const std::string kOwnTree =
+    CrLfJoin({"0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI", "0 @I000001@ INDI",
+              "1 NAME Ann /Lee/", "1 FAMS @F000001@", "1 SOUR @S000002@", "0 @I000003@ INDI",
+              "1 NAME Bo /Lee/", "1 FAMS @F000001@", "0 @F000001@ FAM", "1 HUSB @I000003@",
+              "1 WIFE @I000001@", "0 @S000002@ SOUR", "1 TITL Register", "0 TRLR"});
 
 TEST(CliUsage, HelpAndUsageErrors) {
   CliRun help = Cli({"--help"});
@@ -91,8 +93,7 @@ TEST(CliInfo, ReadsTheCharsetOfFilesFromOtherPrograms) {
             std::string::npos);
   EXPECT_NE(Cli({"info", Corpus("ansi-ftm-potter.ged")}).out.find("charset: ANSI"),
             std::string::npos);
-  EXPECT_NE(Cli({"info", Corpus("nochar-input.ged")}).out.find("charset: none"),
-            std::string::npos);
+  EXPECT_NE(Cli({"info", Corpus("nochar-input.ged")}).out.find("charset: none"), std::string::npos);
 }
 
 TEST(CliConvert, WritesTheOwnFormatAndReadsItBack) {
@@ -125,8 +126,7 @@ TEST(CliConvert, UnwritableOutputIsStatusThreeAndNamesTheFile) {
   CliRun run = Cli({"convert", dir.File("in.ged"), dir.File("no-folder/out.ged")});
   EXPECT_EQ(run.status, kExitCannotWrite);
   EXPECT_NE(run.err.find("out.ged"), std::string::npos);
-  EXPECT_EQ(Cli({"convert", dir.File("missing.ged"), dir.File("out.ged")}).status,
-            kExitBadInput);
+  EXPECT_EQ(Cli({"convert", dir.File("missing.ged"), dir.File("out.ged")}).status, kExitBadInput);
 }
 
 }  // namespace

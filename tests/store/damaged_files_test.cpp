@@ -17,15 +17,29 @@ using testing::TestTree;
 using testing::WriteFileBytes;
 
 std::string SmallOwnFile() {
-  return CrLfJoin({"0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI",
-                   "0 @I000001@ INDI", "1 _VER   0 0",
-                   "1 _SEQ    0    0    0    0    0      1", "1 _TXT call the archive",
-                   "1 NAME John /Smith/", "1 SEX M", "1 FAMS @F000001@",
-                   "0 @I000002@ INDI", "1 _VER   0 0",
-                   "1 _SEQ    0    0    0    0    0      0", "1 NAME Mary /Jones/",
-                   "1 SEX F", "1 FAMS @F000001@", "1 SOUR @S000001@",
-                   "0 @F000001@ FAM", "1 _SEQ    0      0", "1 HUSB @I000001@",
-                   "1 WIFE @I000002@", "0 @S000001@ SOUR", "1 TITL Parish register",
+  return CrLfJoin({"0 HEAD",
+                   "1 SOUR Kinloom Zoraz",
+                   "1 CHAR ANSI",
+                   "0 @I000001@ INDI",
+                   "1 _VER   0 0",
+                   "1 _SEQ    0    0    0    0    0      1",
+                   "1 _TXT call the archive",
+                   "1 NAME John /Smith/",
+                   "1 SEX M",
+                   "1 FAMS @F000001@",
+                   "0 @I000002@ INDI",
+                   "1 _VER   0 0",
+                   "1 _SEQ    0    0    0    0    0      0",
+                   "1 NAME Mary /Jones/",
+                   "1 SEX F",
+                   "1 FAMS @F000001@",
+                   "1 SOUR @S000001@",
+                   "0 @F000001@ FAM",
+                   "1 _SEQ    0      0",
+                   "1 HUSB @I000001@",
+                   "1 WIFE @I000002@",
+                   "0 @S000001@ SOUR",
+                   "1 TITL Parish register",
                    "0 TRLR"});
 }
 
@@ -82,16 +96,27 @@ TEST(DamagedFiles, BinaryGarbageIsNotAGedcomFile) {
 
 TEST(DamagedFiles, BadRecordNumbersAreSkippedAndCounted) {
   TestTree t;
-  ReadResult result = ReadBytes(
-      t, CrLfJoin({"0 HEAD", "1 SOUR Kinloom", "0 @I000001@ INDI", "1 NAME First /One/",
-                   "0 @I000001@ INDI", "1 NAME Second /One/",      // used twice
-                   "0 @I@ INDI", "1 NAME No /Number/",             // missing: reads 0
-                   "0 @I000000@ INDI", "1 NAME Zero /Number/",     // the placeholder's number
-                   "0 @I1000000@ INDI", "1 NAME Too /Big/",        // beyond the table
-                   "0 @I99999999999999999999@ INDI", "1 NAME Huge /Number/",
-                   "0 @F-5@ FAM", "1 HUSB @I000001@",             // negative: reads 0
-                   "0 @S30000@ SOUR", "1 TITL Too far",
-                   "0 @I000002@ INDI", "1 NAME Last /One/", "0 TRLR"}));
+  ReadResult result = ReadBytes(t, CrLfJoin({"0 HEAD",
+                                             "1 SOUR Kinloom",
+                                             "0 @I000001@ INDI",
+                                             "1 NAME First /One/",
+                                             "0 @I000001@ INDI",
+                                             "1 NAME Second /One/",  // used twice
+                                             "0 @I@ INDI",
+                                             "1 NAME No /Number/",  // missing: reads 0
+                                             "0 @I000000@ INDI",
+                                             "1 NAME Zero /Number/",  // the placeholder's number
+                                             "0 @I1000000@ INDI",
+                                             "1 NAME Too /Big/",  // beyond the table
+                                             "0 @I99999999999999999999@ INDI",
+                                             "1 NAME Huge /Number/",
+                                             "0 @F-5@ FAM",
+                                             "1 HUSB @I000001@",  // negative: reads 0
+                                             "0 @S30000@ SOUR",
+                                             "1 TITL Too far",
+                                             "0 @I000002@ INDI",
+                                             "1 NAME Last /One/",
+                                             "0 TRLR"}));
   EXPECT_EQ(result.outcome, ReadOutcome::kRead);
   EXPECT_EQ(result.skipped_records, 7);
   EXPECT_EQ(t.store.highest_individual(), 2);
@@ -109,9 +134,8 @@ TEST(DamagedFiles, HugeAndMalformedPrivateLines) {
   ReadResult result = ReadBytes(
       t, CrLfJoin({"0 HEAD", "1 SOUR Kinloom", "0 @I000001@ INDI",
                    "1 _VER 99999999999999999999999 -99999999999999999999999",
-                   "1 _SEQ 9999 9999 9999 9999 9999 99999999999999999999", "1 _TXT",
-                   "1 NAME A /B/", "0 @F000001@ FAM", "1 _SEQ", "1 HUSB @I000001@",
-                   "0 TRLR"}));
+                   "1 _SEQ 9999 9999 9999 9999 9999 99999999999999999999", "1 _TXT", "1 NAME A /B/",
+                   "0 @F000001@ FAM", "1 _SEQ", "1 HUSB @I000001@", "0 TRLR"}));
   EXPECT_EQ(result.outcome, ReadOutcome::kRead);
   IndividualRecord* r = t.store.individual(1);
   ASSERT_NE(r, nullptr);
@@ -128,6 +152,32 @@ TEST(DamagedFiles, LinesWithNulBytesAndNoLineEnds) {
   ASSERT_NE(t.store.individual(1), nullptr);
   EXPECT_EQ(t.store.individual(1)->lines->next->text(), "1 NAME A");
   ExpectConsistent(t.store);
+}
+
+std::string ForeignSources(int count) {
+  std::string bytes = "0 HEAD\r\n1 SOUR OTHER\r\n0 @I1@ INDI\r\n1 NAME A /B/\r\n";
+  for (int n = 1; n <= count; ++n) {
+    bytes += "0 @S" + std::to_string(n) + "@ SOUR\r\n1 TITL Register\r\n";
+  }
+  return bytes + "0 TRLR\r\n";
+}
+
+TEST(DamagedFiles, MoreRecordsThanTheTablesHoldEndWithTooManyRecords) {
+  TestTree full;
+  EXPECT_EQ(ReadBytes(full, ForeignSources(kMaxSource)).outcome, ReadOutcome::kRead);
+  EXPECT_EQ(full.store.highest_source(), kMaxSource);
+  EXPECT_TRUE(full.ui.records().empty());
+
+  TestTree over;
+  ReadResult result = ReadBytes(over, ForeignSources(kMaxSource + 1));
+  EXPECT_EQ(result.outcome, ReadOutcome::kTooManyRecords);
+  ASSERT_EQ(over.ui.records().size(), 1u);
+  EXPECT_EQ(over.ui.records()[0].caption, "*** Too Many Records ***");
+  EXPECT_EQ(over.ui.records()[0].text,
+            "This file exceeds the maximum\n\rnumber of records available.\n\n\r"
+            "----- Program Terminated -----");
+  EXPECT_EQ(over.ui.records()[0].icon, platform::Icon::kStop);
+  EXPECT_EQ(over.store.source(kMaxSource + 1), nullptr);
 }
 
 }  // namespace

@@ -13,8 +13,10 @@ TEST(LineArena, LinesKeepTheirTextAcrossManyBlocks) {
   LineNode* last = nullptr;
   for (int i = 0; i < 200000; ++i) {
     LineNode* node = arena.NewNode("2 DATE " + std::to_string(i), nullptr);
-    if (last) last->next = node;
-    else first = node;
+    if (last)
+      last->next = node;
+    else
+      first = node;
     last = node;
   }
   int i = 0;

@@ -92,8 +92,8 @@ TEST(NewFamily, RemovesTheMarkerFamilyAndTakesNumberOne) {
   EXPECT_EQ(RecordLines(t.store.family(1)->lines),
             (Lines{"0 @F000001@ FAM", "1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07"}));
   EXPECT_EQ(t.store.NewFamily(0), 2);
-  EXPECT_EQ(t.store.NewFamily(2), 2);     // an existing family is used as it is
-  EXPECT_EQ(t.store.NewFamily(77), 0);    // a number that names no family
+  EXPECT_EQ(t.store.NewFamily(2), 2);   // an existing family is used as it is
+  EXPECT_EQ(t.store.NewFamily(77), 0);  // a number that names no family
 }
 
 TEST(NewFamily, MarkerSurvivesOnlyWhileNoRealFamilyExists) {

@@ -19,9 +19,8 @@ using testing::TestTree;
 
 std::string Generate(const TempDir& dir, int people, int seed) {
   std::string path = dir.File("generated.ged");
-  std::string command = std::string(KINLOOM_GENTREE) + " --individuals " +
-                        std::to_string(people) + " --seed " + std::to_string(seed) +
-                        " --format own --out " + path;
+  std::string command = std::string(KINLOOM_GENTREE) + " --individuals " + std::to_string(people) +
+                        " --seed " + std::to_string(seed) + " --format own --out " + path;
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
   return path;
 }
@@ -40,7 +39,8 @@ void SetFlags(RecordStore& store) {
     if (n % 11 == 0) r->todoText.Set("ask aunt Edith about " + std::to_string(n) + "  ");
   }
   for (int n = 1; n <= store.highest_family(); ++n) {
-    if (FamilyRecord* f = store.family(n)) f->hideFlags = static_cast<uint8_t>(n % 3 == 0 ? 0x48 : 0);
+    if (FamilyRecord* f = store.family(n))
+      f->hideFlags = static_cast<uint8_t>(n % 3 == 0 ? 0x48 : 0);
   }
 }
 

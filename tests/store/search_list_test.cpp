@@ -97,16 +97,17 @@ TEST(BuildSearchList, RestoresSavedPositionsWithoutSorting) {
 
 TEST(BuildSearchList, StalePositionsFallBackToASortedList) {
   const std::vector<std::vector<int>> stale = {
-      {0, 0, 1},     // a position claimed twice
-      {0, 1, 2},     // complete but out of order
-      {1, 2, 3},     // position 0 left empty, 3 out of range
-      {0, -1, 1},    // one record without a position
-      {0, 2, 999999} // far beyond the list
+      {0, 0, 1},      // a position claimed twice
+      {0, 1, 2},      // complete but out of order
+      {1, 2, 3},      // position 0 left empty, 3 out of range
+      {0, -1, 1},     // one record without a position
+      {0, 2, 999999}  // far beyond the list
   };
   for (const auto& positions : stale) {
     TestTree t;
-    AddPeople(t, {{"Cy /Lee/", positions[0]}, {"Bob /Adams/", positions[1]},
-                  {"Ann /Lee/", positions[2]}});
+    AddPeople(
+        t,
+        {{"Cy /Lee/", positions[0]}, {"Bob /Adams/", positions[1]}, {"Ann /Lee/", positions[2]}});
     BuildIndividualSearchList(t.store, 1);
     EXPECT_EQ(Order(t.store.individual_search_list()), (std::vector<int>{2, 3, 1}));
   }

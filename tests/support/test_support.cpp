@@ -9,7 +9,9 @@
 
 namespace kinloom::testing {
 
-platform::DateTime TestNow() { return platform::DateTime{2026, 12, 6, 9, 5, 7}; }
+platform::DateTime TestNow() {
+  return platform::DateTime{2026, 12, 6, 9, 5, 7};
+}
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "kinloom-test-XXXXXX").string();
@@ -50,10 +52,10 @@ std::vector<std::string> RecordLines(const store::LineNode* first) {
 }
 
 std::vector<std::string> OwnHeader(const std::string& file_name) {
-  return {"0 HEAD",         "1 SOUR Kinloom Zoraz", "2 VERS Version: 2.48",
-          "1 DATE  6 Dec 2026", "2 TIME 09:05:07",  "1 FILE GED: " + file_name,
-          "1 CHAR ANSI",    "1 GEDC",               "2 VERS 5.5",
-          "2 FORM LINEAGE-LINKED"};
+  return {
+      "0 HEAD",          "1 SOUR Kinloom Zoraz",     "2 VERS Version: 2.48", "1 DATE  6 Dec 2026",
+      "2 TIME 09:05:07", "1 FILE GED: " + file_name, "1 CHAR ANSI",          "1 GEDC",
+      "2 VERS 5.5",      "2 FORM LINEAGE-LINKED"};
 }
 
 namespace {
