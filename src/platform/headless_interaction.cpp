@@ -35,7 +35,7 @@ Answer HeadlessInteraction::Ask(std::string_view caption, std::string_view text,
 void HeadlessInteraction::ProgressShow(std::string_view caption, std::string_view label) {
   progress_visible_ = true;
   progress_captions_.emplace_back(caption);
-  (void)label;
+  progress_labels_.emplace_back(label);
 }
 
 void HeadlessInteraction::ProgressText(std::string_view text) {

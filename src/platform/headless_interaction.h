@@ -51,6 +51,7 @@ class HeadlessInteraction final : public Interaction {
   std::vector<std::string> Captions() const;
   void ClearRecords() { records_.clear(); }
   const std::vector<std::string>& progress_captions() const { return progress_captions_; }
+  const std::vector<std::string>& progress_labels() const { return progress_labels_; }
   const std::vector<std::string>& progress_texts() const { return progress_texts_; }
   bool progress_visible() const { return progress_visible_; }
   int progress_maximum() const { return progress_maximum_; }
@@ -65,6 +66,7 @@ class HeadlessInteraction final : public Interaction {
   std::ostream* echo_ = nullptr;
   std::vector<Record> records_;
   std::vector<std::string> progress_captions_;
+  std::vector<std::string> progress_labels_;
   std::vector<std::string> progress_texts_;
   bool progress_visible_ = false;
   int progress_maximum_ = 0;

@@ -367,6 +367,8 @@ TEST(GedcomReaderRecords, LowestIndividualBecomesCurrentAndHome) {
   EXPECT_EQ(f.t.store.busy_depth(), 0);
   const auto& captions = f.t.ui.progress_captions();
   EXPECT_NE(std::find(captions.begin(), captions.end(), "Starting:  tree"), captions.end());
+  const auto& labels = f.t.ui.progress_labels();
+  EXPECT_NE(std::find(labels.begin(), labels.end(), "Reading Family Tree Records"), labels.end());
 }
 
 TEST(GedcomReaderRecords, DamagedNumbersAreSkippedWithTheirLinesAndCounted) {
