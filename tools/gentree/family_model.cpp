@@ -61,11 +61,13 @@ class ModelBuilder {
   void StartFounders() {
     int birth_year = kFirstFounderBirthYear + rng_.Between(0, kFounderBirthYearSpread);
     if (Remaining() < 2 || !CanAddFamily()) {
-      AddPerson(RandomSex(), birth_year, RandomSurname());
+      Sex sex = RandomSex();
+      AddPerson(sex, birth_year, RandomSurname());
       return;
     }
     int32_t husband = AddPerson(Sex::kMale, birth_year, RandomSurname());
-    int32_t wife = AddPerson(Sex::kFemale, birth_year + rng_.Between(-4, 10), RandomSurname());
+    int wife_birth_year = birth_year + rng_.Between(-4, 10);
+    int32_t wife = AddPerson(Sex::kFemale, wife_birth_year, RandomSurname());
     FormFamily(husband, wife);
   }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "family_model.h"
 #include "foreign_writer.h"
@@ -22,6 +23,12 @@ constexpr int kExitCannotWrite = 3;
 // The name the own header records: the output's base name with the extension ".ged".
 std::string RecordedFileName(const std::string& out_path) {
   return std::filesystem::path(out_path).stem().string() + ".ged";
+}
+
+// A failed write leaves no truncated tree behind; devices and other special files are left alone.
+void RemovePartialOutput(const std::string& out_path) {
+  std::error_code error;
+  if (std::filesystem::is_regular_file(out_path, error)) std::filesystem::remove(out_path, error);
 }
 
 void WriteTree(const Options& options, const GeneratorContext& context, LineSink& sink) {
@@ -48,7 +55,7 @@ int Generate(const Options& options) {
   written = std::fclose(file) == 0 && written;
   if (!written) {
     std::fprintf(stderr, "kinloom-gentree: writing %s failed\n", options.out_path.c_str());
-    std::remove(options.out_path.c_str());
+    RemovePartialOutput(options.out_path);
     return kExitCannotWrite;
   }
   return kExitSuccess;

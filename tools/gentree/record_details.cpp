@@ -67,17 +67,20 @@ int DeathYear(Random& rng, const GeneratorContext& context, int32_t person) {
 }
 
 std::string CitationPage(Random& rng) {
-  switch (rng.Below(4)) {
+  // Every draw is its own statement: the operands of a chain of + may be evaluated in any order,
+  // and the output must not depend on the compiler.
+  uint32_t form = rng.Below(4);
+  int first = rng.Between(1, 90);
+  int second = rng.Between(1, 400);
+  switch (form) {
     case 0:
-      return "p. " + std::to_string(rng.Between(1, 400));
+      return "p. " + std::to_string(second);
     case 1:
-      return "Folio " + std::to_string(rng.Between(1, 90)) + ", entry " +
-             std::to_string(rng.Between(1, 40));
+      return "Folio " + std::to_string(first) + ", entry " + std::to_string(second % 40 + 1);
     case 2:
-      return "Vol. " + std::to_string(rng.Between(1, 12)) + ", p. " +
-             std::to_string(rng.Between(1, 600));
+      return "Vol. " + std::to_string(first % 12 + 1) + ", p. " + std::to_string(second);
     default:
-      return "Entry " + std::to_string(rng.Between(1, 2000));
+      return "Entry " + std::to_string(first * 20 + second % 20);
   }
 }
 
@@ -180,8 +183,10 @@ void ClearPerson(PersonDetails* details) {
 
 std::string SourceAuthor(Random& rng) {
   if (rng.Percent(40)) return "Archives of " + PickFrom(rng, Towns());
-  return GivenName(rng, rng.Percent(50) ? Sex::kMale : Sex::kFemale) + ' ' +
-         PickFrom(rng, Surnames());
+  std::string author = GivenName(rng, rng.Percent(50) ? Sex::kMale : Sex::kFemale);
+  author += ' ';
+  author += PickFrom(rng, Surnames());
+  return author;
 }
 
 }  // namespace
@@ -220,10 +225,12 @@ FamilyDetails DeriveFamily(const GeneratorContext& context, int32_t family) {
 SourceDetails DeriveSource(const GeneratorContext& context, int32_t source) {
   SourceDetails details;
   Random rng = Random::ForRecord(context.seed, kSourceStream, static_cast<uint64_t>(source));
-  details.title = PickFrom(rng, SourceKinds()) + ' ' + PickFrom(rng, Towns());
+  details.title = PickFrom(rng, SourceKinds());
+  details.title += ' ';
+  details.title += PickFrom(rng, Towns());
   details.author = SourceAuthor(rng);
-  details.publication =
-      PickFrom(rng, Publishers()) + ", " + std::to_string(rng.Between(1850, 2020));
+  details.publication = PickFrom(rng, Publishers());
+  details.publication += ", " + std::to_string(rng.Between(1850, 2020));
   return details;
 }
 
