@@ -109,17 +109,6 @@ TEST(CliConvert, WritesTheOwnFormatAndReadsItBack) {
   EXPECT_NE(info.out.find("individuals: 2\n"), std::string::npos);
 }
 
-TEST(CliConvert, SplitModeWritesOnlySelectedPeople) {
-  TempDir dir;
-  WriteFileBytes(dir.File("in.ged"), kOwnTree);
-  ASSERT_EQ(Cli({"convert", dir.File("in.ged"), dir.File("split.ged"), "--mode", "S"}).status,
-            kExitOk);
-  std::string out = ReadFileBytes(dir.File("split.ged"));
-  EXPECT_EQ(out.find("INDI"), std::string::npos);
-  EXPECT_EQ(out.find("SOUR @S"), std::string::npos);
-  EXPECT_NE(out.find("0 @F000001@ FAM\r\n1 _SEQ    0 -1\r\n"), std::string::npos);
-}
-
 TEST(CliConvert, UnwritableOutputIsStatusThreeAndNamesTheFile) {
   TempDir dir;
   WriteFileBytes(dir.File("in.ged"), kOwnTree);

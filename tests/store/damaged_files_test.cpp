@@ -94,41 +94,6 @@ TEST(DamagedFiles, BinaryGarbageIsNotAGedcomFile) {
   ExpectConsistent(t.store);
 }
 
-TEST(DamagedFiles, BadRecordNumbersAreSkippedAndCounted) {
-  TestTree t;
-  ReadResult result = ReadBytes(t, CrLfJoin({"0 HEAD",
-                                             "1 SOUR Kinloom",
-                                             "0 @I000001@ INDI",
-                                             "1 NAME First /One/",
-                                             "0 @I000001@ INDI",
-                                             "1 NAME Second /One/",  // used twice
-                                             "0 @I@ INDI",
-                                             "1 NAME No /Number/",  // missing: reads 0
-                                             "0 @I000000@ INDI",
-                                             "1 NAME Zero /Number/",  // the placeholder's number
-                                             "0 @I1000000@ INDI",
-                                             "1 NAME Too /Big/",  // beyond the table
-                                             "0 @I99999999999999999999@ INDI",
-                                             "1 NAME Huge /Number/",
-                                             "0 @F-5@ FAM",
-                                             "1 HUSB @I000001@",  // negative: reads 0
-                                             "0 @S30000@ SOUR",
-                                             "1 TITL Too far",
-                                             "0 @I000002@ INDI",
-                                             "1 NAME Last /One/",
-                                             "0 TRLR"}));
-  EXPECT_EQ(result.outcome, ReadOutcome::kRead);
-  EXPECT_EQ(result.skipped_records, 7);
-  EXPECT_EQ(t.store.highest_individual(), 2);
-  EXPECT_EQ(t.store.highest_source(), 0);
-  ASSERT_NE(t.store.individual(1), nullptr);
-  EXPECT_EQ(t.store.individual(1)->lines->next->text(), "1 NAME First /One/");
-  EXPECT_EQ(t.store.individual(1)->lines->next->next, nullptr);  // nothing of the repeat
-  EXPECT_EQ(t.store.individual(0)->lines->next->text(), "1 NAME Unidentified /Individual/");
-  ExpectConsistent(t.store);
-  EXPECT_NE(SkippedRecordsText(7).find("7"), std::string::npos);
-}
-
 TEST(DamagedFiles, HugeAndMalformedPrivateLines) {
   TestTree t;
   ReadResult result = ReadBytes(

@@ -237,23 +237,6 @@ TEST(GedcomReaderPrivateLines, IndividualWithoutPositionStillGivesASortedList) {
   EXPECT_EQ(f.SearchOrder(), (std::vector<int>{2, 3, 1}));
 }
 
-TEST(GedcomReaderPrivateLines, StalePositionsStillGiveASortedList) {
-  for (const auto& positions : std::vector<std::vector<int>>{{0, 0, 1}, {0, 1, 2}, {5, 1, 0}}) {
-    ReadTreeFile f;
-    Lines records;
-    const char* names[] = {"Cy /Lee/", "Bob /Adams/", "Ann /Lee/"};
-    for (int i = 0; i < 3; ++i) {
-      char seq[64];
-      std::snprintf(seq, sizeof seq, "1 _SEQ    0    0    0    0    0 %6d", positions[i]);
-      records.insert(records.end(), {"0 " + MakeXref('I', i + 1) + " INDI", seq,
-                                     std::string("1 NAME ") + names[i]});
-    }
-    f.Read(OwnFile(records));
-    EXPECT_EQ(f.SearchOrder(), (std::vector<int>{2, 3, 1}))
-        << positions[0] << " " << positions[1] << " " << positions[2];
-  }
-}
-
 TEST(GedcomReaderPrivateLines, TraverseMarksAreCountedAndNextToVisitIsComputed) {
   auto person = [](int n, int marks) {
     char seq[64];

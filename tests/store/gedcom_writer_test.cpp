@@ -152,18 +152,6 @@ TEST(GedcomWriter, LoneIndividualIsWrittenWithTheMarkerFamily) {
                      "2 DATE 31 Dec 2002"}));
 }
 
-TEST(GedcomWriter, SkipFlagsWithTheTopBitAreWrittenNegativeAndReadBack) {
-  SavedTree s;
-  s.t.store.NewEmptyTree(true);
-  s.t.store.individual(1)->skipFlagsExt = 0x80000005u;
-  std::string file = s.Write(WriteMode::kNormal);
-  EXPECT_TRUE(Holds(file, "1 _VER   0 -2147483643"));
-
-  TestTree reloaded;
-  ASSERT_EQ(ReadTree(reloaded.store, s.path, false).outcome, ReadOutcome::kRead);
-  EXPECT_EQ(reloaded.store.individual(1)->skipFlagsExt, 0x80000005u);
-}
-
 TEST(GedcomWriter, OverlongLinesAreWrittenWhole) {
   SavedTree s;
   s.t.store.NewEmptyTree(true);
@@ -438,16 +426,6 @@ TEST(GedcomWriter, FailedWriteKeepsTheOldFileAndTheChangedMark) {
               1)
         << failure.what;  // no temporary file is left behind
   }
-}
-
-TEST(GedcomWriter, MissingFolderIsAnErrorAndNothingChanges) {
-  SavedTree s;
-  s.t.store.NewEmptyTree(true);
-  s.t.store.set_tree_modified(true);
-  Status status = WriteTree(s.t.store, s.dir.File("gone/tree.ged"), WriteMode::kNormal, s.fs);
-  EXPECT_FALSE(status.ok());
-  EXPECT_TRUE(s.t.store.tree_modified());
-  EXPECT_FALSE(std::filesystem::exists(s.dir.File("gone")));
 }
 
 }  // namespace
