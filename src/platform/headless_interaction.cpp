@@ -32,6 +32,34 @@ Answer HeadlessInteraction::Ask(std::string_view caption, std::string_view text,
   return answer;
 }
 
+std::optional<int> HeadlessInteraction::ChooseParentType(std::string_view father,
+                                                         std::string_view mother,
+                                                         std::string_view child, int offered) {
+  std::optional<int> kind = offered;
+  if (!parent_type_script_.empty()) {
+    kind = parent_type_script_.front();
+    parent_type_script_.pop_front();
+  }
+  std::string text = "Father: " + std::string(father) + "\nMother: " + std::string(mother) +
+                     "\nChild: " + std::string(child);
+  records_.push_back({Record::Kind::kChoice, "Parent Types", text, Icon::kNone,
+                      kind ? Answer::kOk : Answer::kCancel});
+  return kind;
+}
+
+std::optional<int> HeadlessInteraction::ChooseRemainingParent(std::string_view person,
+                                                              std::string_view spouse) {
+  std::optional<int> choice = 0;
+  if (!remaining_script_.empty()) {
+    choice = remaining_script_.front();
+    remaining_script_.pop_front();
+  }
+  std::string text = "Person: " + std::string(person) + "\nSpouse: " + std::string(spouse);
+  records_.push_back({Record::Kind::kChoice, "Remove Spouse From Family", text, Icon::kNone,
+                      choice ? Answer::kOk : Answer::kCancel});
+  return choice;
+}
+
 void HeadlessInteraction::ProgressShow(std::string_view caption, std::string_view label) {
   progress_visible_ = true;
   progress_captions_.emplace_back(caption);

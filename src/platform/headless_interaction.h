@@ -17,7 +17,7 @@ namespace kinloom::platform {
 class HeadlessInteraction final : public Interaction {
  public:
   struct Record {
-    enum class Kind { kMessage, kQuestion } kind;
+    enum class Kind { kMessage, kQuestion, kChoice } kind;
     std::string caption;
     std::string text;
     Icon icon;
@@ -29,6 +29,12 @@ class HeadlessInteraction final : public Interaction {
 
   void Message(std::string_view caption, std::string_view text, Icon icon) override;
   Answer Ask(std::string_view caption, std::string_view text, Icon icon, Buttons buttons) override;
+
+  // Choices come from their own scripts; without one, the kind offered and the person.
+  std::optional<int> ChooseParentType(std::string_view father, std::string_view mother,
+                                      std::string_view child, int offered) override;
+  std::optional<int> ChooseRemainingParent(std::string_view person,
+                                           std::string_view spouse) override;
 
   void ProgressShow(std::string_view caption, std::string_view label) override;
   void ProgressRange(int maximum) override { progress_maximum_ = maximum; }
@@ -43,6 +49,10 @@ class HeadlessInteraction final : public Interaction {
 
   // Script and defaults.
   void QueueAnswer(Answer answer) { script_.push_back(answer); }
+  // A parent kind, or nothing for Cancel.
+  void QueueParentType(std::optional<int> kind) { parent_type_script_.push_back(kind); }
+  // 0 the person, 1 the spouse, or nothing for Cancel.
+  void QueueRemainingParent(std::optional<int> choice) { remaining_script_.push_back(choice); }
   void SetDefault(Buttons buttons, Answer answer);
   void EchoTo(std::ostream* out) { echo_ = out; }
 
@@ -61,6 +71,8 @@ class HeadlessInteraction final : public Interaction {
   std::unique_ptr<Clock> own_clock_;
   const Clock* clock_;
   std::deque<Answer> script_;
+  std::deque<std::optional<int>> parent_type_script_;
+  std::deque<std::optional<int>> remaining_script_;
   Answer default_yes_no_ = Answer::kYes;
   Answer default_yes_no_cancel_ = Answer::kYes;
   std::ostream* echo_ = nullptr;

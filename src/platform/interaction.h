@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,15 @@ class Interaction {
   // A modal question; returns the button chosen.
   virtual Answer Ask(std::string_view caption, std::string_view text, Icon icon,
                      Buttons buttons) = 0;
+
+  // The Parent Types dialog: the labels of the father, mother and child, and the kind offered
+  // first (0 birth ... 7 sealing). Returns the kind chosen, or nothing when cancelled.
+  virtual std::optional<int> ChooseParentType(std::string_view father, std::string_view mother,
+                                              std::string_view child, int offered) = 0;
+  // The "Remove Spouse From Family" dialog: with whom the children remain. Returns 0 for the
+  // person, 1 for the spouse, or nothing when cancelled.
+  virtual std::optional<int> ChooseRemainingParent(std::string_view person,
+                                                   std::string_view spouse) = 0;
 
   // The shared progress window: a caption, a label for the current step, a bar and a text.
   virtual void ProgressShow(std::string_view caption, std::string_view label) = 0;

@@ -17,14 +17,6 @@ bool IsReduced(WriteMode mode) {
   return mode != WriteMode::kNormal;
 }
 
-// Skips a line's sub-lines: returns the first following line whose level is not deeper.
-LineNode* AfterSubLines(LineNode* line) {
-  char level = line->text_[0];
-  LineNode* next = line->next;
-  while (next != nullptr && next->text_[0] > level) next = next->next;
-  return next;
-}
-
 class TreeWriter {
  public:
   TreeWriter(RecordStore& store, WriteMode mode, platform::WritableFile& file)

@@ -95,6 +95,19 @@ LineNode* RecordStore::LastLine(LineNode* first) const {
   return first;
 }
 
+uint16_t RecordStore::NewWalkNumber() {
+  if (++walk_number_ == 0) {
+    for (auto& record : individuals_) {
+      if (record) record->walkStamp = 0;
+    }
+    for (auto& record : families_) {
+      if (record) record->walkStamp = 0;
+    }
+    walk_number_ = 1;
+  }
+  return walk_number_;
+}
+
 void RecordStore::ClearHistory() {
   history_.fill(0);
   history_index_ = 0;

@@ -79,6 +79,14 @@ class RecordStore {
   void LowerBusy() {
     if (busy_depth_ > 0) --busy_depth_;
   }
+  // A fresh walk number: records reached by a walk carry it in walkStamp, so a walk needs no
+  // visited set. When the counter wraps, every stamp is cleared first.
+  uint16_t NewWalkNumber();
+
+  // Whether the tree view shows profile pictures (the chart's box heights depend on it).
+  bool show_chart_pictures() const { return show_chart_pictures_; }
+  void set_show_chart_pictures(bool show) { show_chart_pictures_ = show; }
+
   std::array<int, kHistorySize>& history() { return history_; }
   int history_index() const { return history_index_; }
   void set_history_index(int index) { history_index_ = index; }
@@ -124,6 +132,8 @@ class RecordStore {
   bool tree_modified_ = false;
   int busy_depth_ = 0;
   std::array<int, kHistorySize> history_{};
+  uint16_t walk_number_ = 0;
+  bool show_chart_pictures_ = false;
   int history_index_ = 0;
 };
 
