@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include "store/gedcom_reader.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -56,6 +58,16 @@ std::vector<std::string> OwnHeader(const std::string& file_name) {
       "0 HEAD",          "1 SOUR Kinloom Zoraz",     "2 VERS Version: 2.48", "1 DATE  6 Dec 2026",
       "2 TIME 09:05:07", "1 FILE GED: " + file_name, "1 CHAR ANSI",          "1 GEDC",
       "2 VERS 5.5",      "2 FORM LINEAGE-LINKED"};
+}
+
+void LoadOwnTree(TestTree& tree, const std::vector<std::string>& record_lines) {
+  TempDir dir;
+  std::vector<std::string> lines = {"0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI"};
+  lines.insert(lines.end(), record_lines.begin(), record_lines.end());
+  lines.push_back("0 TRLR");
+  WriteFileBytes(dir.File("tree.ged"), CrLfJoin(lines));
+  store::ReadTree(tree.store, dir.File("tree.ged"), false);
+  tree.ui.ClearRecords();
 }
 
 namespace {

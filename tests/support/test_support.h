@@ -45,6 +45,10 @@ std::vector<std::string> RecordLines(const store::LineNode* first);
 // The header lines of an own-format file as the writer makes them (date and time aside).
 std::vector<std::string> OwnHeader(const std::string& file_name);
 
+// Loads a tree from the lines of its records ("0 @I000001@ INDI", "1 NAME ...", ...), read as
+// one of the program's own files; the reader's finishing steps run as after any open.
+void LoadOwnTree(TestTree& tree, const std::vector<std::string>& record_lines);
+
 // A file system whose files fail after a number of bytes, or at commit.
 class FaultyFileSystem final : public platform::FileSystem {
  public:
