@@ -3,9 +3,11 @@
 #include <functional>
 #include <map>
 
+#include "cli/context.h"
+#include "cli/views.h"
+#include "core/tree_reading.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
-#include "store/gedcom_reader.h"
 #include "store/gedcom_writer.h"
 
 namespace kinloom::cli {
@@ -18,28 +20,23 @@ constexpr const char* kUsage =
     "  info FILE.ged                          read a tree and print its summary\n"
     "  convert IN.ged OUT.ged [--mode N|S|H|B]  read a tree and write it in Kinloom's own format\n"
     "                                         (N whole tree, S split, H hidden details, B both)\n"
+    "  outline FILE.ged ID --ancestors|--descendants [--generations N]\n"
+    "                                         the ancestor or descendant outline of a person\n"
+    "  person FILE.ged ID                     a person's summary, direct line and living state\n"
     "  --help                                 show this text\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 input missing or not a GEDCOM file,\n"
     "3 output cannot be written.\n";
 
-struct Context {
-  std::ostream& out;
-  std::ostream& err;
-  platform::HeadlessInteraction ui;
-  store::RecordStore tree;
-
-  Context(std::ostream& o, std::ostream& e) : out(o), err(e), tree(ui) { ui.EchoTo(&err); }
-};
+}  // namespace
 
 int UsageError(Context& c, const std::string& why) {
   c.err << "kinloom-cli: " << why << "\n\n" << kUsage;
   return kExitUsage;
 }
 
-// Reads the input tree; an exit status other than kExitOk when it cannot be used.
-int ReadInput(Context& c, const std::string& path, store::ReadResult* read = nullptr) {
-  store::ReadResult result = store::ReadTree(c.tree, path, false);
+int ReadInput(Context& c, const std::string& path, store::ReadResult* read) {
+  store::ReadResult result = core::ReadTree(c.tree, path, false);
   if (read != nullptr) *read = result;
   switch (result.outcome) {
     case store::ReadOutcome::kMissing:
@@ -57,6 +54,8 @@ int ReadInput(Context& c, const std::string& path, store::ReadResult* read = nul
   }
   return kExitOk;
 }
+
+namespace {
 
 template <typename Exists>
 int CountRecords(int highest, Exists exists) {
@@ -112,7 +111,7 @@ int Convert(Context& c, const std::vector<std::string>& args) {
     }
   }
   if (files.size() != 2) return UsageError(c, "convert takes an input and an output file");
-  if (int status = ReadInput(c, files[0]); status != kExitOk) return status;
+  if (int status = ReadInput(c, files[0], nullptr); status != kExitOk) return status;
   platform::LocalFileSystem file_system;
   Status written = store::WriteTree(c.tree, files[1], mode, file_system);
   if (!written.ok()) {
@@ -137,6 +136,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   Context c(out, err);
   if (args[0] == "info") return Info(c, args);
   if (args[0] == "convert") return Convert(c, args);
+  if (args[0] == "outline") return Outline(c, args);
+  if (args[0] == "person") return Person(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

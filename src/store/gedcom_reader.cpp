@@ -226,7 +226,7 @@ int LowestIndividual(const RecordStore& store) {
 }
 
 // The finishing steps after the records are in.
-void Finish(RecordStore& store, ReadResult& result, bool merge) {
+void Finish(RecordStore& store, ReadResult& result, bool merge, const ReadSteps& steps) {
   if (store.highest_individual() < 1) store.NewEmptyTree(true);
   if (store.highest_family() < 1) store.AddPlaceholderFamily();
   if (AnyOverflow(store)) {
@@ -241,8 +241,11 @@ void Finish(RecordStore& store, ReadResult& result, bool merge) {
   if (store.current_individual() == 0) store.set_current_individual(LowestIndividual(store));
   if (store.home_person() < 1) store.set_home_person(store.current_individual());
   if (store.current_individual() < 1) store.NewEmptyTree(true);
+  if (steps.check_links) steps.check_links(store);
+  if (steps.initialize_chart) steps.initialize_chart(store);
   BuildIndividualSearchList(store, result.first_new_individual);
   BuildFamilySearchList(store, 1);
+  if (steps.drop_thin_families) steps.drop_thin_families(store);
   store.ClearHistory();
   ComputeNextToVisit(store);
 }
@@ -254,7 +257,8 @@ std::string SkippedRecordsText(int skipped) {
          " record(s) with a missing, out-of-range or repeated number were skipped.";
 }
 
-ReadResult ReadTree(RecordStore& store, const std::string& path, bool merge) {
+ReadResult ReadTree(RecordStore& store, const std::string& path, bool merge,
+                    const ReadSteps& steps) {
   BusyScope busy(store);
   ReadResult result;
   const std::string name = TreeNameOf(path);
@@ -299,7 +303,7 @@ ReadResult ReadTree(RecordStore& store, const std::string& path, bool merge) {
   TreeReader reader(store, lines, result);
   reader.ReadRecords(header);
   reader.Tick();
-  Finish(store, result, merge);
+  Finish(store, result, merge, steps);
   store.ui().ProgressHide();
   return result;
 }

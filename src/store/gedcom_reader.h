@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "store/gedcom_header.h"
@@ -27,11 +28,21 @@ struct ReadResult {
   int first_new_source = 1;
 };
 
+// The finishing steps that belong to the layers above the store; each runs when given, in the
+// reader's order: the link check after the character conversion, the chart caches before the
+// search lists are built, and the dropping of families that link too few people after them.
+struct ReadSteps {
+  std::function<void(RecordStore&)> check_links;
+  std::function<void(RecordStore&)> initialize_chart;
+  std::function<void(RecordStore&)> drop_thin_families;
+};
+
 // Reads a GEDCOM file into the store: replacing the tree (open) or adding the file's records
 // behind the present ones (merge). The outcome and what was seen are returned; messages go
 // through the store's interaction layer. Own-file records whose numbers are missing, out of
 // range or used twice are skipped and counted, never stored outside the tables.
-ReadResult ReadTree(RecordStore& store, const std::string& path, bool merge);
+ReadResult ReadTree(RecordStore& store, const std::string& path, bool merge,
+                    const ReadSteps& steps = {});
 
 // The warning a caller shows when own-file records had to be skipped.
 std::string SkippedRecordsText(int skipped);

@@ -50,7 +50,9 @@ namespace kinloom::store {
 namespace {
 
 // The level digit of a tag prefix such as "2 PEDI".
-char PrefixLevel(std::string_view prefix) { return prefix.empty() ? '0' : prefix[0]; }
+char PrefixLevel(std::string_view prefix) {
+  return prefix.empty() ? '0' : prefix[0];
+}
 
 // The tag part of a line: its text up to the first blank after the level.
 std::string_view TagPart(std::string_view text) {
@@ -100,9 +102,12 @@ LineNode* FindFirstOfTags(LineNode* line, std::string_view tag1, std::string_vie
   for (; line != nullptr; line = line->next) {
     std::string_view text = line->text();
     int found = 0;
-    if (!tag1.empty() && HasTag(text, tag1)) found = 1;
-    else if (!tag2.empty() && text.starts_with(tag2)) found = 2;
-    else if (!tag3.empty() && text.starts_with(tag3)) found = 3;
+    if (!tag1.empty() && HasTag(text, tag1))
+      found = 1;
+    else if (!tag2.empty() && text.starts_with(tag2))
+      found = 2;
+    else if (!tag3.empty() && text.starts_with(tag3))
+      found = 3;
     if (found != 0) {
       if (which != nullptr) *which = found;
       return line;
@@ -159,8 +164,10 @@ LineNode* EndOfGroup(LineNode* line, size_t prefix_length) {
   std::string_view head = line->text().substr(0, std::min(prefix_length, line->size()));
   LineNode* last = line;
   for (LineNode* next = line->next; next != nullptr; next = next->next) {
-    if (next->text().starts_with(head)) last = next;
-    else if (LevelOf(next) <= LevelOf(line)) break;
+    if (next->text().starts_with(head))
+      last = next;
+    else if (LevelOf(next) <= LevelOf(line))
+      break;
   }
   return LastOfSubLines(last);
 }
@@ -210,8 +217,7 @@ int CountSubTag(LineNode* line, std::string_view prefix) {
   const char level = PrefixLevel(prefix);
   const std::string_view head = prefix.substr(0, std::min<size_t>(6, prefix.size()));
   int count = 0;
-  for (LineNode* next = line->next; next != nullptr && LevelOf(next) >= level;
-       next = next->next) {
+  for (LineNode* next = line->next; next != nullptr && LevelOf(next) >= level; next = next->next) {
     if (next->text().substr(0, std::min<size_t>(6, next->size())) == head) ++count;
   }
   return count;

@@ -27,7 +27,9 @@ LineNode* FindTagLine(LineNode* first, std::string_view prefix, int n = 1);
 std::string_view LineValue(std::string_view text, std::string_view prefix);
 
 // The level digit of a line (its first character).
-inline char LevelOf(const LineNode* line) { return line->text_[0]; }
+inline char LevelOf(const LineNode* line) {
+  return line->text_[0];
+}
 
 // The first line after `line` whose level is not deeper than its own: the end of its sub-lines.
 LineNode* AfterSubLines(LineNode* line);

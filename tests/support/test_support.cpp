@@ -1,6 +1,6 @@
 #include "support/test_support.h"
 
-#include "store/gedcom_reader.h"
+#include "core/tree_reading.h"
 
 #include <filesystem>
 #include <fstream>
@@ -66,7 +66,7 @@ void LoadOwnTree(TestTree& tree, const std::vector<std::string>& record_lines) {
   lines.insert(lines.end(), record_lines.begin(), record_lines.end());
   lines.push_back("0 TRLR");
   WriteFileBytes(dir.File("tree.ged"), CrLfJoin(lines));
-  store::ReadTree(tree.store, dir.File("tree.ged"), false);
+  core::ReadTree(tree.store, dir.File("tree.ged"), false);
   tree.ui.ClearRecords();
 }
 

@@ -46,7 +46,8 @@ std::vector<std::string> RecordLines(const store::LineNode* first);
 std::vector<std::string> OwnHeader(const std::string& file_name);
 
 // Loads a tree from the lines of its records ("0 @I000001@ INDI", "1 NAME ...", ...), read as
-// one of the program's own files; the reader's finishing steps run as after any open.
+// one of the program's own files, with the finishing steps of an open (chart caches, dropping
+// families that link too few people, search lists).
 void LoadOwnTree(TestTree& tree, const std::vector<std::string>& record_lines);
 
 // A file system whose files fail after a number of bytes, or at commit.

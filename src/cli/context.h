@@ -1,0 +1,27 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "platform/headless_interaction.h"
+#include "store/gedcom_reader.h"
+#include "store/record_store.h"
+
+namespace kinloom::cli {
+
+// What one run of kinloom-cli works with.
+struct Context {
+  std::ostream& out;
+  std::ostream& err;
+  platform::HeadlessInteraction ui;
+  store::RecordStore tree;
+
+  Context(std::ostream& o, std::ostream& e) : out(o), err(e), tree(ui) { ui.EchoTo(&err); }
+};
+
+// Reports a usage error; returns the exit status for it.
+int UsageError(Context& c, const std::string& why);
+// Reads the input tree; an exit status other than kExitOk when it cannot be used.
+int ReadInput(Context& c, const std::string& path, store::ReadResult* read);
+
+}  // namespace kinloom::cli
