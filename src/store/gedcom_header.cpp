@@ -33,6 +33,10 @@ const char* CharsetName(Charset charset) {
       return "UTF-8";
     case Charset::kAnsi:
       return "ANSI";
+    case Charset::kIbmPc:
+      return "IBMPC";
+    case Charset::kAscii:
+      return "ASCII";
     case Charset::kNone:
       break;
   }

@@ -6,8 +6,9 @@
 
 namespace kinloom::store {
 
-enum class Charset { kNone, kAnsel, kUtf8, kAnsi };
-const char* CharsetName(Charset charset);  // "none", "ANSEL", "UTF-8", "ANSI"
+enum class Charset { kNone, kAnsel, kUtf8, kAnsi, kIbmPc, kAscii };
+// "none", "ANSEL", "UTF-8", "ANSI", "IBMPC", "ASCII"
+const char* CharsetName(Charset charset);
 
 struct HeaderInfo {
   bool is_gedcom = false;  // the first non-empty line is "0 HEAD" (after a UTF-8 mark, too)

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "store/gedcom_header.h"
+#include "store/record_store.h"
+
+namespace kinloom::store {
+
+// The program keeps all text in the Windows-1252 ("ANSI") set. These convert what other
+// programs write into it. No conversion fails: what cannot be shown becomes "?" or passes
+// through unchanged.
+
+// Line conversions of a GEDCOM line read in another set. Only the part after the level and
+// tag changes: the characters from the seventh on (from the eighth when the seventh is a
+// blank); a line shorter than six characters is returned as it is.
+std::string AnselLineToInternal(std::string_view line);
+std::string Utf8LineToInternal(std::string_view line);
+std::string AnsiLineToInternal(std::string_view line);
+// Code page 437, as DOS-era programs write it ("1 CHAR IBMPC").
+std::string IbmPcLineToInternal(std::string_view line);
+// Seven-bit ASCII ("1 CHAR ASCII"): bytes from 0x80 up cannot be meant and become "?".
+std::string AsciiLineToInternal(std::string_view line);
+
+// Converts a text from UTF-8 in place from index `start` on (nothing when the text is shorter
+// than `start`). Used for side files whose first line is "CHAR UTF-8".
+void DecodeUtf8(std::string& text, size_t start);
+
+// Typing a mark and then a letter in an edit field gives the accented letter: when the text
+// ends in one of the marks "`'^~:%,/" followed by a letter of "aAbBcCeEiInNoOuUyY!?" that has
+// an accented form, the two become that one character and the result is true.
+bool ComposeAccent(std::string& text);
+
+// A file that starts with a UTF-16 byte order mark: true, and *big_endian tells which.
+bool HasUtf16ByteOrderMark(std::string_view head, bool* big_endian);
+// The UTF-16 bytes (after the mark) as UTF-8; unpaired surrogates become "?".
+std::string Utf16ToUtf8(std::string_view bytes, bool big_endian);
+
+// Converts every line of every individual, family and source of the store from `charset`
+// (nothing for kNone).
+void ConvertTree(RecordStore& store, Charset charset);
+
+}  // namespace kinloom::store
