@@ -57,6 +57,9 @@ bool Unmarry(store::RecordStore& store, int family, int person, int spouse);
 // neighbour when it was the one deleted.
 bool DeleteIndividual(store::RecordStore& store, int individual);
 
+// The steps of DeleteIndividual without its question, for repairs that must remove a record.
+void DeleteIndividualQuietly(store::RecordStore& store, int individual);
+
 // Deletes a family and every link to it; the marker family returns when none is left.
 void DeleteFamily(store::RecordStore& store, int family);
 // Deletes the family when it has no spouse, or one spouse and no child. True when deleted.

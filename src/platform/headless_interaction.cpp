@@ -60,6 +60,14 @@ std::optional<int> HeadlessInteraction::ChooseRemainingParent(std::string_view p
   return choice;
 }
 
+LinkFixAnswer HeadlessInteraction::FixLink(const LinkProblem& problem) {
+  link_problems_.push_back(problem);
+  if (link_fix_script_.empty()) return LinkFixAnswer::kAutoFix;
+  LinkFixAnswer answer = link_fix_script_.front();
+  link_fix_script_.pop_front();
+  return answer;
+}
+
 void HeadlessInteraction::ProgressShow(std::string_view caption, std::string_view label) {
   progress_visible_ = true;
   progress_captions_.emplace_back(caption);

@@ -36,6 +36,9 @@ class HeadlessInteraction final : public Interaction {
   std::optional<int> ChooseRemainingParent(std::string_view person,
                                            std::string_view spouse) override;
 
+  // Link problems are answered from their script; without one, auto-fix.
+  LinkFixAnswer FixLink(const LinkProblem& problem) override;
+
   void ProgressShow(std::string_view caption, std::string_view label) override;
   void ProgressRange(int maximum) override { progress_maximum_ = maximum; }
   void ProgressPosition(int position) override { progress_position_ = position; }
@@ -53,6 +56,8 @@ class HeadlessInteraction final : public Interaction {
   void QueueParentType(std::optional<int> kind) { parent_type_script_.push_back(kind); }
   // 0 the person, 1 the spouse, or nothing for Cancel.
   void QueueRemainingParent(std::optional<int> choice) { remaining_script_.push_back(choice); }
+  void QueueLinkFix(LinkFixAnswer answer) { link_fix_script_.push_back(answer); }
+  const std::vector<LinkProblem>& link_problems() const { return link_problems_; }
   void SetDefault(Buttons buttons, Answer answer);
   void EchoTo(std::ostream* out) { echo_ = out; }
 
@@ -73,6 +78,8 @@ class HeadlessInteraction final : public Interaction {
   std::deque<Answer> script_;
   std::deque<std::optional<int>> parent_type_script_;
   std::deque<std::optional<int>> remaining_script_;
+  std::deque<LinkFixAnswer> link_fix_script_;
+  std::vector<LinkProblem> link_problems_;
   Answer default_yes_no_ = Answer::kYes;
   Answer default_yes_no_cancel_ = Answer::kYes;
   std::ostream* echo_ = nullptr;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/clock.h"
 
@@ -15,6 +16,22 @@ enum class Answer { kOk, kYes, kNo, kCancel };
 // Everything the program says to the user, or asks, in the middle of an operation. The desktop
 // program answers with real dialogs; the command-line tool and the tests with a headless
 // implementation. Nothing below the user interface talks to the user any other way.
+// A broken link found by the link checker, as the link fixer shows it.
+struct LinkProblem {
+  char kind = 'A';                 // 'A' to 'F'
+  std::string title;               // "Missing Family Record - Number: 12", ...
+  std::vector<std::string> texts;  // the explanation, line by line
+  std::string fix_a_label;         // the repair
+  std::string fix_b_label;         // the removal
+  bool fix_a_possible = false;
+  int individual = 0;              // the person the problem concerns (0 for none)
+  int family = 0;                  // the family it concerns (0 for none)
+};
+
+// What the user chose in the link fixer: repair (Fix A), remove (Fix B), leave the link,
+// repair everything from here on, or stop checking.
+enum class LinkFixAnswer { kRepair, kRemove, kIgnore, kAutoFix, kStop };
+
 class Interaction {
  public:
   virtual ~Interaction() = default;
@@ -33,6 +50,9 @@ class Interaction {
   // person, 1 for the spouse, or nothing when cancelled.
   virtual std::optional<int> ChooseRemainingParent(std::string_view person,
                                                    std::string_view spouse) = 0;
+
+  // The link fixer dialog for one problem.
+  virtual LinkFixAnswer FixLink(const LinkProblem& problem) = 0;
 
   // The shared progress window: a caption, a label for the current step, a bar and a text.
   virtual void ProgressShow(std::string_view caption, std::string_view label) = 0;
