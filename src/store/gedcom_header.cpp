@@ -17,6 +17,13 @@ void ReadHeaderLine(std::string_view line, HeaderInfo* info) {
     info->charset = Charset::kUtf8;
   } else if (line.starts_with("1 CHAR ANSI")) {
     info->charset = Charset::kAnsi;
+  } else if (line.starts_with("1 CHAR IBMPC") || line.starts_with("1 CHAR IBM PC")) {
+    info->charset = Charset::kIbmPc;
+  } else if (line.starts_with("1 CHAR ASCII")) {
+    info->charset = Charset::kAscii;
+  } else if (line.starts_with("1 CHAR UNICODE") || line.starts_with("1 CHAR UTF-16")) {
+    // Such files arrive here transcoded to UTF-8 (or were UTF-8 all along).
+    info->charset = Charset::kUtf8;
   } else if (line.starts_with("1 SOUR Kinloom") || line.starts_with("1 SOUR Broadleaf") ||
              line.starts_with("1 SOUR Rootwork")) {
     info->own_file = true;
@@ -60,6 +67,8 @@ HeaderInfo ReadHeader(LineReader& lines) {
     }
     ReadHeaderLine(line, &info);
   }
+  // Whatever a transcoded file declares, its lines are UTF-8 now.
+  if (lines.transcoded_utf16()) info.charset = Charset::kUtf8;
   return info;
 }
 

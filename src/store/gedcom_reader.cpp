@@ -4,7 +4,10 @@
 #include <string_view>
 
 #include "platform/progress.h"
+#include "store/charsets.h"
+#include "store/contact_marks.h"
 #include "store/gedcom_header.h"
+#include "store/import_passes.h"
 #include "store/line_reader.h"
 #include "store/line_search.h"
 #include "store/private_lines.h"
@@ -237,15 +240,27 @@ void Finish(RecordStore& store, ReadResult& result, bool merge, const ReadSteps&
     result.outcome = ReadOutcome::kTooManyRecords;
     return;
   }
-  store.set_tree_modified(!result.own_file || merge);
+  const bool foreign = !result.own_file || merge;
+  store.set_tree_modified(foreign);
+  if (foreign) {
+    RemoveUnusedTags(store);
+    RenumberNewRecords(store, result.first_new_individual, result.first_new_family,
+                       result.first_new_source);
+    ResequenceTags(store);
+    if (!store.note_records().empty()) InlineNotes(store);
+  }
   if (store.current_individual() == 0) store.set_current_individual(LowestIndividual(store));
   if (store.home_person() < 1) store.set_home_person(store.current_individual());
   if (store.current_individual() < 1) store.NewEmptyTree(true);
+  // The program's own files are in the internal set already; converting them again would
+  // replace characters such as the euro sign on every open.
+  if (foreign) ConvertTree(store, result.charset);
   if (steps.check_links) steps.check_links(store);
   if (steps.initialize_chart) steps.initialize_chart(store);
   BuildIndividualSearchList(store, result.first_new_individual);
   BuildFamilySearchList(store, 1);
   if (steps.drop_thin_families) steps.drop_thin_families(store);
+  if (foreign) RefreshContactMarks(store);
   store.ClearHistory();
   ComputeNextToVisit(store);
 }

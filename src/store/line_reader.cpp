@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "store/charsets.h"
+
 namespace kinloom::store {
 namespace {
 
@@ -25,7 +27,32 @@ bool LineReader::Open(const std::string& path) {
   file_ = std::fopen(path.c_str(), "rb");
   if (file_ == nullptr) return false;
   block_.resize(kBlockSize);
+  unsigned char head[2] = {0, 0};
+  size_t got = std::fread(head, 1, 2, file_);
+  std::rewind(file_);
+  bool big_endian = false;
+  std::string_view start(reinterpret_cast<const char*>(head), got);
+  if (HasUtf16ByteOrderMark(start, &big_endian)) {
+    TranscodeUtf16(big_endian, 2);
+  } else if (got == 2 && (head[0] == '0') != (head[1] == '0') && (head[0] == 0 || head[1] == 0)) {
+    TranscodeUtf16(head[0] == 0, 0);
+  }
   return true;
+}
+
+void LineReader::TranscodeUtf16(bool big_endian, size_t skip) {
+  std::string bytes;
+  std::vector<char> chunk(kBlockSize);
+  size_t n;
+  while ((n = std::fread(chunk.data(), 1, chunk.size(), file_)) > 0) bytes.append(chunk.data(), n);
+  if (std::ferror(file_)) read_error_ = true;
+  std::string utf8 = Utf16ToUtf8(std::string_view(bytes).substr(std::min(skip, bytes.size())),
+                                 big_endian);
+  block_.assign(utf8.begin(), utf8.end());
+  begin_ = 0;
+  end_ = block_.size();
+  eof_ = true;
+  transcoded_utf16_ = true;
 }
 
 bool LineReader::Fill() {

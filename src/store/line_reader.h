@@ -20,8 +20,11 @@ class LineReader {
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
 
-  // Opens a file for reading; false when it does not exist or cannot be read.
+  // Opens a file for reading; false when it does not exist or cannot be read. A file in UTF-16
+  // (with a byte order mark, or starting with "0" and a zero byte in either order) is read
+  // whole and served as UTF-8.
   bool Open(const std::string& path);
+  bool transcoded_utf16() const { return transcoded_utf16_; }
   bool is_open() const { return file_ != nullptr; }
   // The next line, valid until the next call; false at the end of the file.
   bool Next(std::string_view* line);
@@ -32,6 +35,7 @@ class LineReader {
 
  private:
   bool Fill();
+  void TranscodeUtf16(bool big_endian, size_t skip);
 
   std::FILE* file_ = nullptr;
   std::vector<char> block_;
@@ -40,6 +44,7 @@ class LineReader {
   bool eof_ = false;
   bool read_error_ = false;
   bool pushed_back_ = false;
+  bool transcoded_utf16_ = false;
   std::string long_line_;
   std::string_view last_;
   size_t truncated_lines_ = 0;
