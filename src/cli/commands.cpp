@@ -5,9 +5,9 @@
 
 #include "cli/context.h"
 #include "cli/views.h"
-#include "core/tree_reading.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
+#include "reports/tree_opening.h"
 #include "store/gedcom_writer.h"
 
 namespace kinloom::cli {
@@ -23,6 +23,7 @@ constexpr const char* kUsage =
     "  outline FILE.ged ID --ancestors|--descendants [--generations N]\n"
     "                                         the ancestor or descendant outline of a person\n"
     "  person FILE.ged ID                     a person's summary, direct line and living state\n"
+    "  merge TREE.ged OTHER.ged OUT.ged       merge OTHER into TREE and write the result to OUT\n"
     "  --help                                 show this text\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 input missing or not a GEDCOM file,\n"
@@ -35,8 +36,10 @@ int UsageError(Context& c, const std::string& why) {
   return kExitUsage;
 }
 
-int ReadInput(Context& c, const std::string& path, store::ReadResult* read) {
-  store::ReadResult result = core::ReadTree(c.tree, path, false);
+int ReadInput(Context& c, const std::string& path, store::ReadResult* read, bool merge) {
+  reports::OpenResult opened = reports::ReadTreeChecked(c.tree, path, merge, c.links_session);
+  c.links_repaired += opened.links.repaired + opened.links.removed;
+  const store::ReadResult& result = opened.read;
   if (read != nullptr) *read = result;
   switch (result.outcome) {
     case store::ReadOutcome::kMissing:
@@ -67,7 +70,7 @@ int CountRecords(int highest, Exists exists) {
 int Info(Context& c, const std::vector<std::string>& args) {
   if (args.size() != 2) return UsageError(c, "info takes one file");
   store::ReadResult result;
-  if (int status = ReadInput(c, args[1], &result); status != kExitOk) return status;
+  if (int status = ReadInput(c, args[1], &result, false); status != kExitOk) return status;
   const store::RecordStore& t = c.tree;
   c.out << "individuals: "
         << CountRecords(t.highest_individual(), [&](int n) { return t.individual(n); }) << "\n"
@@ -79,7 +82,20 @@ int Info(Context& c, const std::vector<std::string>& args) {
         << "highest-family: " << t.highest_family() << "\n"
         << "highest-source: " << t.highest_source() << "\n"
         << "charset: " << store::CharsetName(result.charset) << "\n"
-        << "own-file: " << (result.own_file ? "yes" : "no") << "\n";
+        << "own-file: " << (result.own_file ? "yes" : "no") << "\n"
+        << "notes: " << result.notes << "\n"
+        << "links-repaired: " << c.links_repaired << "\n";
+  return kExitOk;
+}
+
+int WriteOutput(Context& c, const std::string& path, store::WriteMode mode) {
+  platform::LocalFileSystem file_system;
+  Status written = store::WriteTree(c.tree, path, mode, file_system);
+  if (!written.ok()) {
+    c.ui.Message("*** Critical Error ***", "The file could not be saved:\n" + written.message(),
+                 platform::Icon::kStop);
+    return kExitCannotWrite;
+  }
   return kExitOk;
 }
 
@@ -111,15 +127,15 @@ int Convert(Context& c, const std::vector<std::string>& args) {
     }
   }
   if (files.size() != 2) return UsageError(c, "convert takes an input and an output file");
-  if (int status = ReadInput(c, files[0], nullptr); status != kExitOk) return status;
-  platform::LocalFileSystem file_system;
-  Status written = store::WriteTree(c.tree, files[1], mode, file_system);
-  if (!written.ok()) {
-    c.ui.Message("*** Critical Error ***", "The file could not be saved:\n" + written.message(),
-                 platform::Icon::kStop);
-    return kExitCannotWrite;
-  }
-  return kExitOk;
+  if (int status = ReadInput(c, files[0], nullptr, false); status != kExitOk) return status;
+  return WriteOutput(c, files[1], mode);
+}
+
+int Merge(Context& c, const std::vector<std::string>& args) {
+  if (args.size() != 4) return UsageError(c, "merge takes a tree, a file to merge and an output");
+  if (int status = ReadInput(c, args[1], nullptr, false); status != kExitOk) return status;
+  if (int status = ReadInput(c, args[2], nullptr, true); status != kExitOk) return status;
+  return WriteOutput(c, args[3], store::WriteMode::kNormal);
 }
 
 }  // namespace
@@ -138,6 +154,7 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (args[0] == "convert") return Convert(c, args);
   if (args[0] == "outline") return Outline(c, args);
   if (args[0] == "person") return Person(c, args);
+  if (args[0] == "merge") return Merge(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/headless_interaction.h"
+#include "reports/link_checker.h"
 #include "store/gedcom_reader.h"
 #include "store/record_store.h"
 
@@ -15,13 +16,16 @@ struct Context {
   std::ostream& err;
   platform::HeadlessInteraction ui;
   store::RecordStore tree;
+  reports::LinkCheckSession links_session;
+  int links_repaired = 0;  // links the checker repaired or removed while reading
 
   Context(std::ostream& o, std::ostream& e) : out(o), err(e), tree(ui) { ui.EchoTo(&err); }
 };
 
 // Reports a usage error; returns the exit status for it.
 int UsageError(Context& c, const std::string& why);
-// Reads the input tree; an exit status other than kExitOk when it cannot be used.
-int ReadInput(Context& c, const std::string& path, store::ReadResult* read);
+// Reads (or with `merge`, merges) an input tree with every finishing step, the link check
+// included; an exit status other than kExitOk when it cannot be used.
+int ReadInput(Context& c, const std::string& path, store::ReadResult* read, bool merge = false);
 
 }  // namespace kinloom::cli

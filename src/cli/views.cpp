@@ -42,7 +42,7 @@ int Outline(Context& c, const std::vector<std::string>& args) {
       return UsageError(c, "unknown outline option '" + args[i] + "'");
   }
   if (direction == 0) return UsageError(c, "outline needs --ancestors or --descendants");
-  if (int status = ReadInput(c, args[1], nullptr); status != kExitOk) return status;
+  if (int status = ReadInput(c, args[1], nullptr, false); status != kExitOk) return status;
   const int id = ExistingIndividual(c, args[2]);
   if (id == 0) return kExitBadInput;
   const bool descendants = direction == 2;
@@ -61,7 +61,7 @@ int Outline(Context& c, const std::vector<std::string>& args) {
 
 int Person(Context& c, const std::vector<std::string>& args) {
   if (args.size() != 3) return UsageError(c, "person takes a file and an individual");
-  if (int status = ReadInput(c, args[1], nullptr); status != kExitOk) return status;
+  if (int status = ReadInput(c, args[1], nullptr, false); status != kExitOk) return status;
   const int id = ExistingIndividual(c, args[2]);
   if (id == 0) return kExitBadInput;
   std::vector<std::string> lines;

@@ -55,7 +55,8 @@ TEST(CliInfo, SummarisesAnOwnTree) {
   EXPECT_EQ(run.status, kExitOk);
   EXPECT_EQ(run.out,
             "individuals: 2\nfamilies: 1\nsources: 1\nhighest-individual: 3\n"
-            "highest-family: 1\nhighest-source: 2\ncharset: ANSI\nown-file: yes\n");
+            "highest-family: 1\nhighest-source: 2\ncharset: ANSI\nown-file: yes\nnotes: 0\n"
+            "links-repaired: 0\n");
 }
 
 TEST(CliInfo, MissingOrForeignInputIsStatusTwoWithTheMessage) {
