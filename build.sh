@@ -4,6 +4,7 @@
 #   ./build.sh run             opens the bundled sample tree
 #   ./build.sh test            runs every test
 #   ./build.sh sanitize-test   runs every test under AddressSanitizer + UndefinedBehaviorSanitizer
+#   ./build.sh fuzz [SECONDS]  runs each libFuzzer target for SECONDS (default 30)
 #   ./build.sh bench           measures reading and writing a generated 500,000-person tree
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -28,12 +29,16 @@ case "${1:-}" in
     build sanitize
     ctest --preset sanitize -j "$jobs"
     ;;
+  fuzz)
+    build fuzz
+    ./fuzz/run.sh "${2:-30}"
+    ;;
   bench)
     build default
     ./bench/run.sh
     ;;
   *)
-    echo "usage: ./build.sh run|test|sanitize-test|bench" >&2
+    echo "usage: ./build.sh run|test|sanitize-test|fuzz [SECONDS]|bench" >&2
     exit 1
     ;;
 esac
