@@ -1,1 +1,205 @@
-// (being written)
+#include "store/charset_tables.h"
+
+#include <array>
+#include <iterator>
+#include <utility>
+
+namespace kinloom::store::charset_tables {
+namespace {
+
+// Rows follow kAccentBases, columns kTypedMarks; 0 is an empty cell.
+constexpr uint8_t kAccentCells[20][kMarkColumns] = {
+    // grave, acute, circumflex, tilde, umlaut, ring, cedilla, stroke
+    {0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0, 0},  // a: a with each accent
+    {0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0, 0},  // A
+    {0xDF, 0, 0, 0, 0, 0, 0xDF, 0},              // b: sharp s
+    {0xDF, 0, 0, 0, 0, 0, 0xDF, 0},              // B: sharp s
+    {0xE7, 0, 0, 0, 0, 0, 0xE7, 0},              // c: c cedilla
+    {0xC7, 0, 0, 0, 0, 0, 0xC7, 0},              // C: C cedilla
+    {0xE8, 0xE9, 0xEA, 0, 0xEB, 0, 0, 0},        // e
+    {0xC8, 0xC9, 0xCA, 0, 0xCB, 0, 0, 0},        // E
+    {0xEC, 0xED, 0xEE, 0, 0xEF, 0, 0, 0},        // i
+    {0xCC, 0xCD, 0xCE, 0, 0xCF, 0, 0, 0},        // I
+    {0xF1, 0, 0, 0xF1, 0, 0, 0, 0},              // n: n tilde
+    {0xF1, 0, 0, 0xD1, 0, 0, 0, 0},              // N: small n tilde by grave, N tilde
+    {0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0, 0, 0xF8},  // o, with o stroke
+    {0xD2, 0xD3, 0xD4, 0xD5, 0xD6, 0, 0, 0xD8},  // O, with O stroke
+    {0xF9, 0xFA, 0xFB, 0, 0xFC, 0, 0, 0},        // u
+    {0xD9, 0xDA, 0xDB, 0, 0xDC, 0, 0, 0},        // U
+    {0, 0xFD, 0, 0, 0xFF, 0, 0, 0},              // y: y acute, y umlaut
+    {0, 0xDD, 0, 0, 0, 0, 0, 0},                 // Y: Y acute
+    {0xA1, 0, 0, 0, 0, 0, 0xA1, 0},              // !: inverted exclamation mark
+    {0xBF, 0, 0, 0, 0, 0, 0xBF, 0},              // ?: inverted question mark
+};
+
+// The ANSEL byte of each mark column; stroke has none.
+constexpr uint8_t kAnselMarks[kMarkColumns - 1] = {0xE1, 0xE2, 0xE3, 0xE4, 0xE8, 0xEA, 0xF0};
+
+constexpr std::pair<uint8_t, uint8_t> kAnselSpecials[] = {
+    {0xA1, 'L'},  {0xA2, 0xD8},  // L with stroke, O with stroke
+    {0xA3, 'D'},  {0xA4, 0xDE},  // D with stroke, thorn
+    {0xA5, 0xC6},                // AE
+    {0xA8, 0xB7},                // middle dot
+    {0xAA, 0xAE}, {0xAB, 0xB1},  // registered sign, plus-minus
+    {0xAC, 'O'},  {0xAD, 'U'},   // O and U with hook
+    {0xB1, 'l'},  {0xB2, 0xF8},  // l with stroke, o with stroke
+    {0xB3, 'd'},  {0xB4, 0xFE},  // d with stroke, thorn
+    {0xB5, 0xE6},                // ae
+    {0xB8, 'i'},  {0xB9, 0xA3},  // dotless i, pound sign
+    {0xBA, 0xF0},                // eth
+    {0xBC, 'o'},  {0xBD, 'u'},   // o and u with hook
+    {0xC0, 0xB0},                // degree sign
+    {0xC1, 'l'},                 // script l
+    {0xC3, 0xA9}, {0xC4, '#'},   // copyright sign, sharp
+    {0xC5, 0xBF}, {0xC6, 0xA1},  // inverted question and exclamation marks
+    {0xCD, 'e'},  {0xCE, 'o'},   // midline e and o
+    {0xCF, 0xDF},                // sharp s
+};
+
+// U+0100 to U+024F. Bytes 0xC6/0xE6 are AE/ae, 0xD8/0xF8 O/o with stroke.
+constexpr std::string_view kLatinExtended =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGg"                    // U+0100
+    "GgGgHhHhIiIiIiIiIi??JjKkKLlLlLlL"                    // U+0120
+    "lLlNnNnNnnNnOoOoOo??RrRrRrSsSsSs"                    // U+0140
+    "SsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzf"                    // U+0160
+    "bB?????CcDd???Ee?FfGV??IKkl?MNnO"                    // U+0180
+    "Oo??PpRSs??tT?TUu??YyZz?????????"                    // U+01A0
+    "?????????????AaIiOoUuUuUuUuUueAa"                    // U+01C0
+    "Aa\xC6\xE6GgGgKkOoOo??j???GgH?NnAa\xC6\xE6\xD8\xF8"  // U+01E0
+    "AaAaEeEeIiIiOoOoRrRrUuUuSsTt??Hh"                    // U+0200
+    "nd??ZzAaEeOoOoOoOoYylntj??ACcLTs"                    // U+0220
+    "z??BU?EeJj??RrYy";                                   // U+0240
+
+// U+1E00 to U+1EFF.
+constexpr std::string_view kLatinAdditional =
+    "AaBbBbBbCcDdDdDdDdDdEeEeEeEeEeFf"   // U+1E00
+    "GgHhHhHhHhHhIiIiKkKkKkLlLlLlLlMm"   // U+1E20
+    "MmMmNnNnNnNnOoOoOoOoPpPpRrRrRrRr"   // U+1E40
+    "SsSsSsSsSsTtTtTtTtUuUuUuUuUuVvVv"   // U+1E60
+    "WwWwWwWwWwXxXxYyZzZzZzhtwyafff??"   // U+1E80
+    "AaAaAaAaAaAaAaAaAaAaAaAaEeEeEeEe"   // U+1EA0
+    "EeEeEeEeIiIiOoOoOoOoOoOoOoOoOoOo"   // U+1EC0
+    "OoOoUuUuUuUuUuUuUuYyYyYyYy????Yy";  // U+1EE0
+
+static_assert(kLatinExtended.size() == 0x150);
+static_assert(kLatinAdditional.size() == 0x100);
+
+// Bytes 0x7F to 0x9F of the ANSI set, which the program does not show.
+constexpr std::string_view kAnsiApproximations[] = {
+    " ",           // 0x7F delete
+    " ",  " ",     // 0x80 euro sign, 0x81 unused
+    ",",  "f",     // 0x82 low quotation mark, 0x83 f with hook
+    ", ", "..",    // 0x84 low double quotation mark, 0x85 ellipsis
+    "t",  " ",     // 0x86 dagger, 0x87 double dagger
+    "^",  "%",     // 0x88 circumflex, 0x89 per mille
+    "S",  "<",     // 0x8A S with caron, 0x8B single angle quotation mark
+    "Oe", " ",     // 0x8C OE, 0x8D unused
+    "Z",  " ",     // 0x8E Z with caron, 0x8F unused
+    " ",  "`",     // 0x90 unused, 0x91 left single quotation mark
+    "'",  "\"",    // 0x92 right single quotation mark, 0x93 left double quotation mark
+    "\"", "\xB7",  // 0x94 right double quotation mark, 0x95 bullet as middle dot
+    "-",  "--",    // 0x96 en dash, 0x97 em dash
+    "~",  "tm",    // 0x98 small tilde, 0x99 trade mark
+    "s",  ">",     // 0x9A s with caron, 0x9B single angle quotation mark
+    "oe", " ",     // 0x9C oe, 0x9D unused
+    "z",  "Y",     // 0x9E z with caron, 0x9F Y with diaeresis
+};
+
+static_assert(std::size(kAnsiApproximations) == 0x21);
+
+// Code page 437 from 0x80 on. Letters keep their accents; box drawing becomes "+", "-" and "|",
+// shades and blocks "#", Greek letters a Latin look-alike, other symbols "?". Nothing lands in
+// 0x80-0x9F, which the program does not show.
+constexpr uint8_t kIbmPcUpper[16][8] = {
+    // 0x80: C cedilla, u umlaut, e acute, a circumflex, a umlaut, a grave, a ring, c cedilla
+    {0xC7, 0xFC, 0xE9, 0xE2, 0xE4, 0xE0, 0xE5, 0xE7},
+    // 0x88: e circumflex, e umlaut, e grave, i umlaut, i circumflex, i grave, A umlaut, A ring
+    {0xEA, 0xEB, 0xE8, 0xEF, 0xEE, 0xEC, 0xC4, 0xC5},
+    // 0x90: E acute, ae, AE, o circumflex, o umlaut, o grave, u circumflex, u grave
+    {0xC9, 0xE6, 0xC6, 0xF4, 0xF6, 0xF2, 0xFB, 0xF9},
+    // 0x98: y umlaut, O umlaut, U umlaut, cent, pound, yen, peseta, f with hook
+    {0xFF, 0xD6, 0xDC, 0xA2, 0xA3, 0xA5, '?', 'f'},
+    // 0xA0: a acute, i acute, o acute, u acute, n tilde, N tilde, ordinals a and o
+    {0xE1, 0xED, 0xF3, 0xFA, 0xF1, 0xD1, 0xAA, 0xBA},
+    // 0xA8: inverted question mark, reversed not as not, not, one half, one quarter,
+    // inverted exclamation mark, left and right angle quotation marks
+    {0xBF, 0xAC, 0xAC, 0xBD, 0xBC, 0xA1, 0xAB, 0xBB},
+    // 0xB0: three shades, then box drawing: vertical line, four junctions
+    {'#', '#', '#', '|', '+', '+', '+', '+'},
+    // 0xB8: box drawing: junction, double vertical line, corners
+    {'+', '+', '|', '+', '+', '+', '+', '+'},
+    // 0xC0: box drawing: corners and junctions, 0xC4 the horizontal line
+    {'+', '+', '+', '+', '-', '+', '+', '+'},
+    // 0xC8: box drawing: corners and junctions, 0xCD the double horizontal line
+    {'+', '+', '+', '+', '+', '-', '+', '+'},
+    // 0xD0: box drawing: junctions and corners
+    {'+', '+', '+', '+', '+', '+', '+', '+'},
+    // 0xD8: box drawing: junction, two corners; then full block and four half blocks
+    {'+', '+', '+', '#', '#', '#', '#', '#'},
+    // 0xE0: alpha, sharp s, Gamma, pi, Sigma, sigma, micro sign, tau
+    {'a', 0xDF, 'G', 'p', 'S', 's', 0xB5, 't'},
+    // 0xE8: Phi, Theta, Omega, delta, infinity, phi, epsilon, intersection
+    {'F', 'T', 'O', 'd', '?', 'f', 'e', '?'},
+    // 0xF0: identical to, plus-minus, greater-equal, less-equal, two integral halves, division,
+    // almost equal
+    {'=', 0xB1, '>', '<', '?', '?', 0xF7, '~'},
+    // 0xF8: degree, bullet and middle dot, square root, superscript n, superscript two,
+    // black square, no-break space
+    {0xB0, 0xB7, 0xB7, '?', 'n', 0xB2, '#', 0xA0},
+};
+
+std::array<uint8_t, 0x60> MakeAnselSpecialTable() {
+  std::array<uint8_t, 0x60> table{};
+  table.fill('?');
+  for (const auto& [ansel, internal] : kAnselSpecials) table[ansel - 0x80] = internal;
+  return table;
+}
+
+bool InRange(uint32_t value, uint32_t first, uint32_t last) {
+  return value >= first && value <= last;
+}
+
+}  // namespace
+
+uint8_t ComposedCharacter(size_t base_row, int mark_column) {
+  if (base_row >= kAccentBases.size() || mark_column < 0 || mark_column >= kMarkColumns) {
+    return 0;
+  }
+  return kAccentCells[base_row][mark_column];
+}
+
+int AnselMarkColumn(uint8_t byte) {
+  for (int column = 0; column < kMarkColumns - 1; ++column) {
+    if (kAnselMarks[column] == byte) return column;
+  }
+  return -1;
+}
+
+uint8_t AnselSpecial(uint8_t byte) {
+  static const std::array<uint8_t, 0x60> table = MakeAnselSpecialTable();
+  if (!InRange(byte, 0x80, 0xDF)) return '?';
+  return table[byte - 0x80];
+}
+
+uint8_t CodePointToInternal(uint32_t code_point) {
+  if (InRange(code_point, 0xA0, 0xFF)) return static_cast<uint8_t>(code_point);
+  if (InRange(code_point, 0x100, 0x24F))
+    return static_cast<uint8_t>(kLatinExtended[code_point - 0x100]);
+  if (InRange(code_point, 0x1E00, 0x1EFF))
+    return static_cast<uint8_t>(kLatinAdditional[code_point - 0x1E00]);
+  // Full-width forms of the printable ASCII characters.
+  if (InRange(code_point, 0xFF01, 0xFF5E)) return static_cast<uint8_t>(code_point - 0xFF00 + 0x20);
+  return '?';
+}
+
+std::string_view AnsiApproximation(uint8_t byte) {
+  if (!InRange(byte, 0x7F, 0x9F)) return {};
+  return kAnsiApproximations[byte - 0x7F];
+}
+
+uint8_t IbmPcToInternal(uint8_t byte) {
+  if (byte < 0x80) return byte;
+  return kIbmPcUpper[(byte - 0x80) / 8][byte % 8];
+}
+
+}  // namespace kinloom::store::charset_tables
