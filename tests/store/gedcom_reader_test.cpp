@@ -96,7 +96,10 @@ TEST(GedcomReaderHeader, TheLastCharsetLineWins) {
       {{"1 CHAR UTF-8"}, Charset::kUtf8},
       {{"1 CHAR UTF 8"}, Charset::kUtf8},
       {{"1 CHAR UTF8"}, Charset::kUtf8},
-      {{"1 CHAR ASCII"}, Charset::kNone},
+      {{"1 CHAR ASCII"}, Charset::kAscii},
+      {{"1 CHAR IBMPC"}, Charset::kIbmPc},
+      {{"1 CHAR UNICODE"}, Charset::kUtf8},
+      {{"1 CHAR MACINTOSH"}, Charset::kNone},
       {{"2 CHAR ANSEL"}, Charset::kNone},
       {{}, Charset::kNone}};
   for (const auto& [charset_lines, charset] : headers) {
@@ -183,7 +186,11 @@ TEST(GedcomReaderMerge, OwnFileIsMergedBehindThePresentRecordsAsAForeignOne) {
   EXPECT_EQ(f.t.store.highest_individual(), 3);
   EXPECT_EQ(f.Individual(1).at(1), "1 NAME Ann /Lee/");
   EXPECT_TRUE(f.t.store.tree_modified());
-  EXPECT_EQ(f.t.ui.progress_captions().back(), "Merging:  other");
+  const auto& captions = f.t.ui.progress_captions();
+  EXPECT_NE(std::find(captions.begin(), captions.end(), "Merging:  other"), captions.end());
+  // The merged record is renumbered into its new slot, and so is the family's link to it.
+  EXPECT_EQ(f.Individual(3).at(0), "0 @I000003@ INDI");
+  EXPECT_EQ(RecordLines(f.t.store.family(2)->lines).at(1), "1 HUSB @I000003@");
   EXPECT_EQ(f.SearchOrder(), (std::vector<int>{3, 1, 2}));
 }
 
@@ -289,8 +296,8 @@ TEST(GedcomReaderRecords, UnknownRecordsCloseTheOpenRecordInForeignFiles) {
   f.Read(ForeignFile({"0 @I1@ INDI", "1 NAME Ann /Lee/", "0 @X1@ _PLAC", "1 NOTE stray",
                       "0 _EVENT_DEFS", "1 TYPE stray", "0 @I2@ INDI", "1 SEX F"}) +
          "1 NOTE after the trailer\r\n");
-  EXPECT_EQ(f.Individual(1), (Lines{"0 @I1@ INDI", "1 NAME Ann /Lee/"}));
-  EXPECT_EQ(f.Individual(2), (Lines{"0 @I2@ INDI", "1 SEX F"}));
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.Individual(2), (Lines{"0 @I000002@ INDI", "1 SEX F"}));
 }
 
 TEST(GedcomReaderRecords, UnknownRecordsCloseTheOpenRecordInOwnFiles) {
@@ -315,7 +322,7 @@ TEST(GedcomReaderRecords, SubmittersAndRepositoriesAreKeptAsOtherRecords) {
   EXPECT_EQ(RecordLines(f.t.store.other_records()),
             (Lines{"Empty Record", "0 @SUBM@ SUBM", "1 NAME Sub Mitter", "1 ADDR Here",
                    "0 @R1@ REPO", "1 NAME Archive"}));
-  EXPECT_EQ(f.Individual(1), (Lines{"0 @I1@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"}));
   EXPECT_EQ(f.t.store.highest_source(), 1);
 }
 
@@ -324,7 +331,7 @@ TEST(GedcomReaderRecords, NoteRecordsAreCountedAndKeptApart) {
   ReadResult result = f.Read(ForeignFile({"0 @I1@ INDI", "1 NAME Ann /Lee/", "0 @N1@ NOTE First",
                                           "1 CONT more", "0 @N2@ NOTE Second"}));
   EXPECT_EQ(result.notes, 2);
-  EXPECT_EQ(f.Individual(1), (Lines{"0 @I1@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"}));
 }
 
 TEST(GedcomReaderRecords, MissingFamiliesOrIndividualsAreMadeUp) {
