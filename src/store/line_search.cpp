@@ -13,7 +13,7 @@ int XrefNumber(std::string_view text) {
     char c = text[i];
     if (c < '0' || c > '9') break;
     value = value * 10 + (c - '0');
-    if (value > 2000000000) return 0;
+    if (value > 0x7FFFFFFF) return 0;
   }
   return static_cast<int>(value);
 }
@@ -125,7 +125,7 @@ LineNode* FindXrefLine(LineNode* line, std::string_view prefix, int number) {
 }
 
 LineNode* FindXrefLineBefore(LineNode* line, std::string_view prefix, int number) {
-  if (line == nullptr) return nullptr;
+  if (line == nullptr || FindXrefLine(line, prefix, number) == line) return nullptr;
   for (LineNode* before = line; before->next != nullptr; before = before->next) {
     std::string_view text = before->next->text();
     if (text.starts_with(prefix) && XrefNumber(text) == number) return before;
@@ -158,16 +158,13 @@ int OrderOf(const std::string_view* order, int count, std::string_view prefix) {
   return count;
 }
 
-// The last line of the group that starts at `line`: the last following line that begins with
-// the same characters over the prefix's length, then past its sub-lines.
-LineNode* EndOfGroup(LineNode* line, size_t prefix_length) {
-  std::string_view head = line->text().substr(0, std::min(prefix_length, line->size()));
+// The last line of the group that starts at `line`: the last of the lines with the same tag
+// that follow it without a line of another tag at its level between, then past its sub-lines.
+LineNode* EndOfGroup(LineNode* line, std::string_view tag) {
   LineNode* last = line;
   for (LineNode* next = line->next; next != nullptr; next = next->next) {
-    if (next->text().starts_with(head))
-      last = next;
-    else if (LevelOf(next) <= LevelOf(line))
-      break;
+    if (HasTag(next->text(), tag)) last = next;
+    else if (LevelOf(next) <= LevelOf(line)) break;
   }
   return LastOfSubLines(last);
 }
@@ -195,7 +192,7 @@ LineNode* InsertPointIn(LineNode* owner, std::string_view prefix, const std::str
   // Else behind the nearest earlier entry of the order that the record has.
   for (int i = OrderOf(order, count, prefix) - 1; i >= 0; --i) {
     LineNode* first = lines_below([&](LineNode* line) { return HasTag(line->text(), order[i]); });
-    if (first != nullptr) return EndOfGroup(first, prefix.size());
+    if (first != nullptr) return EndOfGroup(first, order[i]);
   }
   return owner;
 }
