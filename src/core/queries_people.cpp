@@ -224,6 +224,9 @@ class DirectLineWalk {
       Consider(ancestor, generation);
       if (best_ > 1) PushParents(ancestor, generation + 1, &stack);
     }
+    // The home person's grandparents are a sibling's grandparents too, which does not make the
+    // sibling a cousin.
+    if (best_ == 3 && sibling_) return 4;
     return best_;
   }
 
@@ -233,7 +236,11 @@ class DirectLineWalk {
       best_ = 1;
       return;
     }
-    if (generation < 1) return;
+    if (generation < 1) {
+      // A parent of the home person who is also a parent of the person shown: a sibling.
+      if (ancestor == father_ || ancestor == mother_) sibling_ = true;
+      return;
+    }
     if ((ancestor == father_ || ancestor == mother_) && best_ > 2) best_ = 2;
     for (int grandparent : grandparents_) {
       if (grandparent != 0 && ancestor == grandparent && best_ > 3) best_ = 3;
@@ -258,6 +265,7 @@ class DirectLineWalk {
   uint16_t walk_;
   std::vector<int> grandparents_;
   int best_ = 4;
+  bool sibling_ = false;
 };
 
 }  // namespace

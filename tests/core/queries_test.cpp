@@ -763,6 +763,7 @@ TEST(DirectLineStatus, AncestorsTheirSiblingsAndTheSiblingsChildren) {
       {"aunt", 6, 4, 5, 2},
       {"cousin", 7, 8, 6, 3},
       {"nephew", 11, 10, 12, 4},
+      {"brother (not a cousin)", 10, 2, 3, 4},
       {"no relation", 9, 0, 0, 4},
       {"an uncle by marriage", 8, 0, 0, 4},
   };
