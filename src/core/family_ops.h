@@ -64,7 +64,8 @@ void DeleteIndividualQuietly(store::RecordStore& store, int individual);
 void DeleteFamily(store::RecordStore& store, int family);
 // Deletes the family when it has no spouse, or one spouse and no child. True when deleted.
 bool DeleteFamilyIfEmpty(store::RecordStore& store, int family);
-// Deletes every family with no spouse line, or one spouse line and no child (after reading).
+// Deletes every family with no spouse line, or one spouse line and no child, that records
+// nothing else (after reading): a family with a marriage, note or source is kept.
 void DropFamiliesWithTooFewMembers(store::RecordStore& store);
 
 // True (with the " *** Unable to Add Person ***" warning) when `candidate` is `shown`, the

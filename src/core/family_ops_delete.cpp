@@ -191,10 +191,30 @@ bool DeleteFamilyIfEmpty(store::RecordStore& store, int family) {
   return true;
 }
 
+namespace {
+
+// Whether a family carries anything of its own beyond its member links and change stamp: a
+// marriage, a divorce, a note, a source.
+bool HasDetails(LineNode* first) {
+  for (LineNode* line = first->next; line != nullptr; line = line->next) {
+    std::string_view text = line->text();
+    if (text[0] != '1') continue;
+    if (!store::HasTag(text, "1 HUSB") && !store::HasTag(text, "1 WIFE") &&
+        !store::HasTag(text, "1 CHIL") && !store::HasTag(text, "1 CHAN")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 void DropFamiliesWithTooFewMembers(store::RecordStore& store) {
   store::BusyScope busy(store);
   for (int family = 1; family <= store.highest_family(); ++family) {
-    DeleteFamilyIfEmpty(store, family);
+    // A family that records a marriage with one partner unknown keeps what it records.
+    LineNode* first = FamilyLines(store, family);
+    if (first != nullptr && !HasDetails(first)) DeleteFamilyIfEmpty(store, family);
   }
 }
 

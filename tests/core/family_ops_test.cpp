@@ -544,6 +544,17 @@ TEST_F(FamilyOpsTest, FamiliesWithTooFewMembersAreDroppedWithTheirLinks) {
   EXPECT_EQ(Indi(2), mary);
 }
 
+TEST_F(FamilyOpsTest, DroppingKeepsAFamilyThatRecordsAMarriageWithOnePartnerUnknown) {
+  Lines tree = Person(1, "John /Smith/", 'M', {"1 FAMS @F000001@", "1 FAMS @F000002@"});
+  tree = Join(tree, Family(1, {"1 HUSB @I000001@", "1 MARR", "2 DATE 1767", "2 PLAC Lunenburg"}));
+  LoadWithoutFinishing(Join(tree, Family(2, {"1 HUSB @I000001@", "1 NOTE met at the fair"})));
+  DropFamiliesWithTooFewMembers(store());
+  EXPECT_NE(store().family(1), nullptr);
+  EXPECT_NE(store().family(2), nullptr);
+  EXPECT_EQ(Indi(1).size(),
+            Person(1, "John /Smith/", 'M', {"1 FAMS @F000001@", "1 FAMS @F000002@"}).size());
+}
+
 // ---- Sex and events ----
 
 TEST_F(FamilyOpsTest, HusbandBecomingFemaleMakesTheWifeTheHusband) {
