@@ -274,3 +274,56 @@ void ConvertTree(RecordStore& store, Charset charset) {
 }
 
 }  // namespace kinloom::store
+
+namespace kinloom::store {
+namespace {
+
+// Counts the UTF-8 sequences of a text; -1 when a byte from 0x80 up is not part of one.
+int Utf8Sequences(std::string_view text) {
+  int sequences = 0;
+  for (size_t i = 0; i < text.size();) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    size_t length = lead < 0x80           ? 1
+                    : (lead >> 5) == 0x6  ? 2
+                    : (lead >> 4) == 0xE  ? 3
+                    : (lead >> 3) == 0x1E ? 4
+                                          : 0;
+    if (length == 0 || i + length > text.size()) return -1;
+    for (size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return -1;
+    }
+    if (length > 1) ++sequences;
+    i += length;
+  }
+  return sequences;
+}
+
+// Adds the UTF-8 sequences of a record's lines to *found; false when a line is not UTF-8.
+bool RecordIsUtf8(const LineNode* line, int* found) {
+  for (; line != nullptr; line = line->next) {
+    int sequences = Utf8Sequences(line->text());
+    if (sequences < 0) return false;
+    *found += sequences;
+  }
+  return true;
+}
+
+}  // namespace
+
+Charset GuessUndeclaredCharset(const RecordStore& store) {
+  int found = 0;
+  for (int n = 1; n <= store.highest_individual(); ++n) {
+    const IndividualRecord* record = store.individual(n);
+    if (record != nullptr && !RecordIsUtf8(record->lines, &found)) return Charset::kNone;
+  }
+  for (int n = 1; n <= store.highest_family(); ++n) {
+    const FamilyRecord* record = store.family(n);
+    if (record != nullptr && !RecordIsUtf8(record->lines, &found)) return Charset::kNone;
+  }
+  for (int n = 1; n <= store.highest_source(); ++n) {
+    if (!RecordIsUtf8(store.source(n), &found)) return Charset::kNone;
+  }
+  return found > 0 ? Charset::kUtf8 : Charset::kNone;
+}
+
+}  // namespace kinloom::store

@@ -37,6 +37,10 @@ bool HasUtf16ByteOrderMark(std::string_view head, bool* big_endian);
 // The UTF-16 bytes (after the mark) as UTF-8; unpaired surrogates become "?".
 std::string Utf16ToUtf8(std::string_view bytes, bool big_endian);
 
+// A file that names no character set but whose bytes from 0x80 up all form UTF-8 sequences
+// was written in UTF-8 (kUtf8); otherwise nothing can be told (kNone).
+Charset GuessUndeclaredCharset(const RecordStore& store);
+
 // Converts every line of every individual, family and source of the store from `charset`
 // (nothing for kNone).
 void ConvertTree(RecordStore& store, Charset charset);

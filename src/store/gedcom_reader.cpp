@@ -254,7 +254,11 @@ void Finish(RecordStore& store, ReadResult& result, bool merge, const ReadSteps&
   if (store.current_individual() < 1) store.NewEmptyTree(true);
   // The program's own files are in the internal set already; converting them again would
   // replace characters such as the euro sign on every open.
-  if (foreign) ConvertTree(store, result.charset);
+  if (foreign) {
+    Charset charset = result.charset;
+    if (charset == Charset::kNone) charset = GuessUndeclaredCharset(store);
+    ConvertTree(store, charset);
+  }
   if (steps.check_links) steps.check_links(store);
   if (steps.initialize_chart) steps.initialize_chart(store);
   BuildIndividualSearchList(store, result.first_new_individual);
