@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Generates a 500,000-person tree, turns it into a saved tree (so the search lists restore
-# from their saved positions), and measures reading and writing it.
+# Generates 500,000-person trees and measures the program on them:
+#  - an own-format tree, saved once so its search lists restore from saved positions:
+#    reading and writing it against a floor (reading the file and splitting it into lines);
+#  - the chart caches and both search-list builds on that tree;
+#  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build}
@@ -9,5 +12,11 @@ people=${PEOPLE:-500000}
 mkdir -p "$out"
 "$build/tools/kinloom-gentree" --individuals "$people" --seed 1 --format own --out "$out/raw.ged"
 "$build/src/cli/kinloom-cli" convert "$out/raw.ged" "$out/tree.ged"
+echo "== own-format tree"
 "$build/bench/kinloom-bench-gedcom" "$out/tree.ged" "$out/written.ged"
+echo "== chart caches and search lists"
 "$build/bench/kinloom-bench-core" "$out/tree.ged"
+echo "== import of a file from another program"
+"$build/tools/kinloom-gentree" --individuals "$people" --seed 1 --format foreign \
+  --charset utf8 --out "$out/foreign.ged"
+"$build/bench/kinloom-bench-gedcom" "$out/foreign.ged" "$out/imported.ged" --import

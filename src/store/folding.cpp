@@ -3,7 +3,7 @@
 namespace kinloom::store {
 namespace {
 
-std::array<uint8_t, 256> MakeFoldTable() {
+constexpr std::array<uint8_t, 256> MakeFoldTable() {
   std::array<uint8_t, 256> t{};
   for (int i = 0; i < 256; ++i) t[i] = static_cast<uint8_t>(i);
   for (int c = 'A'; c <= 'Z'; ++c) t[c] = static_cast<uint8_t>(c - 'A' + 'a');
@@ -40,9 +40,12 @@ std::array<uint8_t, 256> MakeFoldTable() {
 
 }  // namespace
 
+namespace folding_internal {
+constinit const std::array<uint8_t, 256> kFoldTable = MakeFoldTable();
+}
+
 const std::array<uint8_t, 256>& FoldForSearch() {
-  static const std::array<uint8_t, 256> table = MakeFoldTable();
-  return table;
+  return folding_internal::kFoldTable;
 }
 
 }  // namespace kinloom::store

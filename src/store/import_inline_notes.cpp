@@ -92,7 +92,7 @@ char Deeper(char level, int shift) {
 // The citing line cut after its tag: "n NOTE" and the value given.
 void CutCitation(RecordStore& store, LineNode* citing, std::string_view value) {
   char tag[] = "n NOTE";
-  tag[0] = citing->text_[0];
+  tag[0] = citing->level();
   ReplaceLineText(store, citing, tag, value);
 }
 
@@ -106,7 +106,7 @@ void LinkNote(RecordStore& store, LineNode* citing, LineNode* note) {
   if (body == nullptr) return;
   LineNode* last = body;
   for (LineNode* line = body; line != nullptr; line = line->next) {
-    line->text_[0] = Deeper(line->text_[0], shift);
+    line->set_level(Deeper(line->level(), shift));
     last = line;
   }
   last->next = citing->next;

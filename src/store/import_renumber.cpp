@@ -76,11 +76,8 @@ class XrefLookup {
   const char* Key(int n) const {
     if (n == marker_) return nullptr;
     LineNode* line = FirstLineOf(store_, letter_, n);
-    if (line == nullptr || line->text_[0] == '\0' || line->text_[1] == '\0' ||
-        line->text_[2] == '\0') {
-      return nullptr;
-    }
-    return line->text_ + 3;
+    if (line == nullptr || line->size() < 3) return nullptr;
+    return line->c_str() + 3;
   }
 
   int BinaryByText(std::string_view reference) const;
@@ -213,7 +210,7 @@ char* PutXref(char* out, char letter, int number) {
 // The line's text becomes its first `keep` characters followed by "@X%06d@".
 void PointAt(RecordStore& store, LineNode* line, size_t keep, char letter, int number) {
   char text[32];
-  std::memcpy(text, line->text_, keep);
+  std::memcpy(text, line->c_str(), keep);
   char* end = PutXref(text + keep, letter, number);
   store.arena().SetText(line, std::string_view(text, static_cast<size_t>(end - text)));
 }

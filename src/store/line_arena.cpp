@@ -1,8 +1,17 @@
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "store/line_node.h"
 
 namespace kinloom::store {
+
+void LineNode::Point(char* text, size_t length) {
+  const uintptr_t address = reinterpret_cast<uintptr_t>(text);
+  // Never expected on the supported systems; a line must not point elsewhere silently.
+  if ((address & ~kAddressMask) != 0) std::abort();
+  bits_ = address | (uintptr_t{length < kLongText ? length : kLongText} << kLengthShift);
+}
 
 void* LineArena::Allocate(size_t size, size_t align) {
   uintptr_t at = reinterpret_cast<uintptr_t>(cursor_);
@@ -27,8 +36,28 @@ void* LineArena::Allocate(size_t size, size_t align) {
   return p;
 }
 
+char* LineArena::TakeRecycled(size_t capacity) {
+  if (capacity < kMinRecycled || capacity > kMaxRecycled) return nullptr;
+  const size_t last = std::min(capacity + kRecycleSlack, kMaxRecycled);
+  for (size_t c = capacity; c <= last; ++c) {
+    char* text = recycled_[c];
+    if (text != nullptr) {
+      std::memcpy(&recycled_[c], text, sizeof(char*));
+      return text;
+    }
+  }
+  return nullptr;
+}
+
+void LineArena::Recycle(char* text, size_t capacity) {
+  if (text == nullptr || capacity < kMinRecycled || capacity > kMaxRecycled) return;
+  std::memcpy(text, &recycled_[capacity], sizeof(char*));
+  recycled_[capacity] = text;
+}
+
 char* LineArena::CopyText(std::string_view text) {
-  char* p = static_cast<char*>(Allocate(text.size() + 1, 1));
+  char* p = TakeRecycled(text.size() + 1);
+  if (p == nullptr) p = static_cast<char*>(Allocate(text.size() + 1, 1));
   if (!text.empty()) std::memcpy(p, text.data(), text.size());
   p[text.size()] = '\0';
   return p;
@@ -42,26 +71,26 @@ LineNode* LineArena::NewNode(std::string_view text, LineNode* next) {
     node = static_cast<LineNode*>(Allocate(sizeof(LineNode), alignof(LineNode)));
   }
   node->next = next;
-  node->text_ = CopyText(text);
+  node->Point(CopyText(text), text.size());
   return node;
 }
 
 void LineArena::SetText(LineNode* node, std::string_view text) {
-  if (node->text_ != nullptr && text.size() <= std::strlen(node->text_) &&
-      text.data() != node->text_) {
-    std::memmove(node->text_, text.data(), text.size());
-    node->text_[text.size()] = '\0';
+  char* old = node->mutable_data();
+  if (old != nullptr && text.size() <= node->size()) {
+    std::memmove(old, text.data(), text.size());  // the new text may be a part of the old
+    old[text.size()] = '\0';
+    node->Point(old, text.size());
     return;
   }
-  if (node->text_ != nullptr && text.data() == node->text_) {
-    node->text_[text.size()] = '\0';  // a prefix of itself
-    return;
-  }
-  node->text_ = CopyText(text);
+  const size_t old_capacity = old == nullptr ? 0 : node->size() + 1;
+  node->Point(CopyText(text), text.size());
+  Recycle(old, old_capacity);
 }
 
 void LineArena::FreeNode(LineNode* node) {
-  node->text_ = nullptr;
+  if (node->bits_ != 0) Recycle(node->mutable_data(), node->size() + 1);
+  node->bits_ = 0;
   node->next = free_nodes_;
   free_nodes_ = node;
 }
@@ -81,6 +110,7 @@ void LineArena::Clear() {
   cursor_ = nullptr;
   left_ = 0;
   free_nodes_ = nullptr;
+  std::fill(recycled_.begin(), recycled_.end(), nullptr);
 }
 
 }  // namespace kinloom::store

@@ -46,8 +46,8 @@ void LineReader::TranscodeUtf16(bool big_endian, size_t skip) {
   size_t n;
   while ((n = std::fread(chunk.data(), 1, chunk.size(), file_)) > 0) bytes.append(chunk.data(), n);
   if (std::ferror(file_)) read_error_ = true;
-  std::string utf8 = Utf16ToUtf8(std::string_view(bytes).substr(std::min(skip, bytes.size())),
-                                 big_endian);
+  std::string utf8 =
+      Utf16ToUtf8(std::string_view(bytes).substr(std::min(skip, bytes.size())), big_endian);
   block_.assign(utf8.begin(), utf8.end());
   begin_ = 0;
   end_ = block_.size();

@@ -19,9 +19,21 @@ int XrefNumber(std::string_view text) {
 }
 
 std::string MakeXref(char letter, int number) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "@%c%06d@", letter, number);
-  return buffer;
+  // Written by hand: renumbering a large import makes millions of these.
+  char digits[16];
+  int count = 0;
+  unsigned value = number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
+  do {
+    digits[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  std::string xref = "@";
+  xref += letter;
+  if (number < 0) xref += '-';
+  for (int pad = count + (number < 0 ? 1 : 0); pad < 6; ++pad) xref += '0';
+  while (count > 0) xref += digits[--count];
+  xref += '@';
+  return xref;
 }
 
 bool HasTag(std::string_view text, std::string_view prefix) {
@@ -32,8 +44,8 @@ bool HasTag(std::string_view text, std::string_view prefix) {
 LineNode* FindTagLine(LineNode* first, std::string_view prefix, int n) {
   if (first == nullptr) return nullptr;
   LineNode* line = first;
-  if (line->text_[0] == '0') line = line->next;
-  for (; line != nullptr && line->text_[0] != '0'; line = line->next) {
+  if (line->level() == '0') line = line->next;
+  for (; line != nullptr && line->level() != '0'; line = line->next) {
     if (HasTag(line->text(), prefix) && --n <= 0) return line;
   }
   return nullptr;
@@ -163,8 +175,10 @@ int OrderOf(const std::string_view* order, int count, std::string_view prefix) {
 LineNode* EndOfGroup(LineNode* line, std::string_view tag) {
   LineNode* last = line;
   for (LineNode* next = line->next; next != nullptr; next = next->next) {
-    if (HasTag(next->text(), tag)) last = next;
-    else if (LevelOf(next) <= LevelOf(line)) break;
+    if (HasTag(next->text(), tag))
+      last = next;
+    else if (LevelOf(next) <= LevelOf(line))
+      break;
   }
   return LastOfSubLines(last);
 }

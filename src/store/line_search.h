@@ -28,7 +28,7 @@ std::string_view LineValue(std::string_view text, std::string_view prefix);
 
 // The level digit of a line (its first character).
 inline char LevelOf(const LineNode* line) {
-  return line->text_[0];
+  return line->level();
 }
 
 // The first line after `line` whose level is not deeper than its own: the end of its sub-lines.

@@ -7,18 +7,35 @@
 namespace kinloom::store {
 namespace {
 
-std::string_view FirstNameValue(const RecordStore& store, int individual, bool* has_record) {
+// The lines names are made of, found in one pass over the record.
+struct NameLines {
+  bool has_record = false;
+  LineNode* name = nullptr;   // the first "1 NAME"
+  LineNode* title = nullptr;  // the first "1 TITL"
+};
+
+NameLines FindNameLines(const RecordStore& store, int individual) {
+  NameLines found;
   IndividualRecord* record = store.individual(individual);
-  *has_record = record != nullptr && record->lines != nullptr;
-  if (!*has_record) return {};
-  LineNode* name = FindTagLine(record->lines, "1 NAME");
-  if (name == nullptr) return {};
-  return LineValue(name->text(), "1 NAME");
+  found.has_record = record != nullptr && record->lines != nullptr;
+  if (!found.has_record) return found;
+  for (LineNode* line = record->lines->next; line != nullptr && LevelOf(line) != '0';
+       line = line->next) {
+    if (found.name == nullptr && HasTag(line->text(), "1 NAME")) found.name = line;
+    if (found.title == nullptr && HasTag(line->text(), "1 TITL")) found.title = line;
+    if (found.name != nullptr && found.title != nullptr) break;
+  }
+  return found;
 }
 
 std::string_view UpToLineEnd(std::string_view text) {
   size_t end = text.find_first_of("\r\n");
   return end == std::string_view::npos ? text : text.substr(0, end);
+}
+
+std::string_view NameValue(const NameLines& lines) {
+  return lines.name == nullptr ? std::string_view()
+                               : UpToLineEnd(LineValue(lines.name->text(), "1 NAME"));
 }
 
 std::string TrimRight(std::string_view text) {
@@ -32,45 +49,51 @@ std::string NumberSuffix(const char* format, int number) {
   return buffer;
 }
 
-}  // namespace
-
-std::string GivenNames(const RecordStore& store, int individual, bool blank_if_none) {
-  bool has_record = false;
-  std::string_view value = FirstNameValue(store, individual, &has_record);
-  if (!has_record) return "Invalid ID Number ";
-  IndividualRecord* record = store.individual(individual);
-  if (FindTagLine(record->lines, "1 NAME") == nullptr) return "";
-  value = UpToLineEnd(value);
+std::string GivenOf(const NameLines& lines, bool blank_if_none) {
+  if (!lines.has_record) return "Invalid ID Number ";
+  if (lines.name == nullptr) return "";
+  std::string_view value = NameValue(lines);
   std::string given = TrimRight(value.substr(0, value.find('/')));
   if (given.empty() && !blank_if_none) return "Unknown";
   return given;
 }
 
-std::string Surname(const RecordStore& store, int individual) {
-  bool has_record = false;
-  std::string_view value = UpToLineEnd(FirstNameValue(store, individual, &has_record));
+std::string SurnameOf(const NameLines& lines) {
+  std::string_view value = NameValue(lines);
   size_t slash = value.find('/');
   if (slash == std::string_view::npos) return "";
   std::string_view rest = value.substr(slash + 1);
   return TrimRight(rest.substr(0, rest.find('/')));
 }
 
-std::string SurnameAndTitle(const RecordStore& store, int individual) {
-  std::string surname = Surname(store, individual);
-  IndividualRecord* record = store.individual(individual);
-  if (record == nullptr) return surname;
-  LineNode* title = FindTagLine(record->lines, "1 TITL");
-  if (title == nullptr || title->size() < 8) return surname;
-  std::string_view value = title->text().substr(7);
+std::string SurnameAndTitleOf(const NameLines& lines) {
+  std::string surname = SurnameOf(lines);
+  if (lines.title == nullptr || lines.title->size() < 8) return surname;
+  std::string_view value = lines.title->text().substr(7);
   if (surname.empty()) return std::string(value);
   return surname + ", " + std::string(value);
 }
 
+}  // namespace
+
+std::string GivenNames(const RecordStore& store, int individual, bool blank_if_none) {
+  return GivenOf(FindNameLines(store, individual), blank_if_none);
+}
+
+std::string Surname(const RecordStore& store, int individual) {
+  return SurnameOf(FindNameLines(store, individual));
+}
+
+std::string SurnameAndTitle(const RecordStore& store, int individual) {
+  return SurnameAndTitleOf(FindNameLines(store, individual));
+}
+
 std::string IndexName(const RecordStore& store, int individual) {
   if (individual == 0) return "Unknown Individual (0)";
-  std::string surname = SurnameAndTitle(store, individual);
+  const NameLines lines = FindNameLines(store, individual);
+  std::string surname = SurnameAndTitleOf(lines);
   std::string separator = surname.empty() ? "  " : ", ";
-  return surname + separator + GivenNames(store, individual) + NumberSuffix(" (%d)", individual);
+  return surname + separator + GivenOf(lines, false) + NumberSuffix(" (%d)", individual);
 }
 
 std::string FullName(const RecordStore& store, int individual) {

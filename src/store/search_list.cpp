@@ -1,6 +1,7 @@
 #include "store/search_list.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "store/folding.h"
 
@@ -56,8 +57,8 @@ bool KeyLess(std::string_view a, std::string_view b) {
   return c != 0 ? c < 0 : prefix_order < 0;
 }
 
-const char* SearchList::CopyKey(std::string_view key) {
-  return keys_.CopyText(key);
+SearchEntry SearchList::MakeEntry(std::string_view key, int32_t number) {
+  return SearchEntry{keys_.CopyText(key), number, static_cast<uint32_t>(key.size())};
 }
 
 void SearchList::Clear() {
@@ -71,7 +72,7 @@ int SearchList::Insert(std::string_view key, int32_t number) {
   auto at = std::upper_bound(
       entries_.begin(), entries_.end(), key,
       [](std::string_view k, const SearchEntry& e) { return KeyLess(k, e.view()); });
-  at = entries_.insert(at, SearchEntry{CopyKey(key), number});
+  at = entries_.insert(at, MakeEntry(key, number));
   return static_cast<int>(at - entries_.begin());
 }
 
@@ -89,13 +90,72 @@ int SearchList::Remove(int32_t number) {
 }
 
 void SearchList::Append(std::string_view key, int32_t number) {
-  entries_.push_back(SearchEntry{CopyKey(key), number});
+  entries_.push_back(MakeEntry(key, number));
 }
 
+namespace {
+
+// The first sixteen folded characters of a key as CompareKeys sees them, packed so that
+// comparing two packs orders keys as their first characters do; shorter keys pad with 0.
+struct FoldedPrefix {
+  uint64_t high = 0;
+  uint64_t low = 0;
+
+  explicit FoldedPrefix(std::string_view key) {
+    FoldedCursor cursor(key);
+    for (int taken = 0; taken < 16; ++taken) {
+      uint64_t byte = cursor.AtEnd() ? 0 : cursor.Take();
+      (taken < 8 ? high : low) |= byte << (8 * (7 - taken % 8));
+    }
+  }
+  bool operator==(const FoldedPrefix&) const = default;
+  bool operator<(const FoldedPrefix& other) const {
+    return high != other.high ? high < other.high : low < other.low;
+  }
+};
+
+// Sorts entries [first, last) stably by KeyLess. Most comparisons are settled by the packed
+// prefixes, so a list of hundreds of thousands of names sorts quickly; the entries are then
+// put in place along the cycles of the permutation, without a second copy of the list.
+void SortRange(std::vector<SearchEntry>& entries, size_t first, size_t last) {
+  struct Item {
+    FoldedPrefix prefix;
+    uint32_t index;
+  };
+  std::vector<Item> items;
+  items.reserve(last - first);
+  for (size_t i = first; i < last; ++i) {
+    items.push_back({FoldedPrefix(entries[i].view()), static_cast<uint32_t>(i - first)});
+  }
+  SearchEntry* range = entries.data() + first;
+  std::sort(items.begin(), items.end(), [range](const Item& a, const Item& b) {
+    if (!(a.prefix == b.prefix)) return a.prefix < b.prefix;
+    int prefix_order = 0;
+    int c = CompareFolded(range[a.index].view(), range[b.index].view(), &prefix_order);
+    if (c == 0) c = prefix_order;
+    return c != 0 ? c < 0 : a.index < b.index;  // equal keys keep their order
+  });
+  constexpr uint32_t kPlaced = UINT32_MAX;
+  for (size_t start = 0; start < items.size(); ++start) {
+    if (items[start].index == kPlaced) continue;
+    const SearchEntry saved = range[start];
+    for (size_t to = start;;) {
+      const size_t from = items[to].index;
+      items[to].index = kPlaced;
+      if (from == start) {
+        range[to] = saved;
+        break;
+      }
+      range[to] = range[from];
+      to = from;
+    }
+  }
+}
+
+}  // namespace
+
 void SearchList::SortStable() {
-  std::stable_sort(
-      entries_.begin(), entries_.end(),
-      [](const SearchEntry& a, const SearchEntry& b) { return KeyLess(a.view(), b.view()); });
+  SortRange(entries_, 0, entries_.size());
 }
 
 void SearchList::MergeTail(size_t first_new) {
@@ -103,20 +163,20 @@ void SearchList::MergeTail(size_t first_new) {
   auto less = [](const SearchEntry& a, const SearchEntry& b) {
     return KeyLess(a.view(), b.view());
   };
-  auto middle = entries_.begin() + static_cast<std::ptrdiff_t>(first_new);
-  std::stable_sort(middle, entries_.end(), less);
+  SortRange(entries_, first_new, entries_.size());
   // inplace_merge is stable: on equal keys the older entry comes first.
+  auto middle = entries_.begin() + static_cast<std::ptrdiff_t>(first_new);
   std::inplace_merge(entries_.begin(), middle, entries_.end(), less);
 }
 
 void SearchList::ResetSlots(size_t count) {
   Clear();
-  entries_.assign(count, SearchEntry{nullptr, 0});
+  entries_.assign(count, SearchEntry{nullptr, 0, 0});
 }
 
 bool SearchList::PlaceAt(size_t position, std::string_view key, int32_t number) {
   if (position >= entries_.size() || entries_[position].key != nullptr) return false;
-  entries_[position] = SearchEntry{CopyKey(key), number};
+  entries_[position] = MakeEntry(key, number);
   return true;
 }
 

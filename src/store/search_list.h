@@ -20,7 +20,8 @@ bool KeyLess(std::string_view a, std::string_view b);
 struct SearchEntry {
   const char* key;
   int32_t number;
-  std::string_view view() const { return std::string_view(key); }
+  uint32_t length;
+  std::string_view view() const { return std::string_view(key, length); }
 };
 
 // A list of {key, record number} kept sorted by CompareKeys. Keys are owned copies.
@@ -56,7 +57,7 @@ class SearchList {
   bool SlotsCompleteAndSorted() const;
 
  private:
-  const char* CopyKey(std::string_view key);
+  SearchEntry MakeEntry(std::string_view key, int32_t number);
 
   std::vector<SearchEntry> entries_;
   LineArena keys_;

@@ -21,13 +21,13 @@ void StampChanged(RecordStore& store, LineNode* line) {
     store.AppendLine(&last, time_line);
   } else {
     LineNode* date = chan->next;
-    if (date != nullptr && date->text_[0] != '1') {
+    if (date != nullptr && date->level() != '1') {
       store.arena().SetText(date, date_line);
     } else {
       date = chan->next = store.NewLine(date_line, chan->next);
     }
     LineNode* time = date->next;
-    if (time != nullptr && time->text_[0] != '1') {
+    if (time != nullptr && time->level() != '1') {
       store.arena().SetText(time, time_line);
     } else {
       date->next = store.NewLine(time_line, date->next);
