@@ -121,3 +121,125 @@ TEST(CliConvert, UnwritableOutputIsStatusThreeAndNamesTheFile) {
 
 }  // namespace
 }  // namespace kinloom::cli
+
+namespace kinloom::cli {
+namespace {
+
+// Grandparents 1 and 2 (family 1), their son 3 who married 4 (family 2), and their daughter 5.
+const std::string kThreeGenerations = CrLfJoin({"0 HEAD",
+                                                "1 SOUR Kinloom Zoraz",
+                                                "1 CHAR ANSI",
+                                                "0 @I000001@ INDI",
+                                                "1 NAME Adam /Lee/",
+                                                "1 SEX M",
+                                                "1 BIRT",
+                                                "2 DATE 1840",
+                                                "1 DEAT",
+                                                "2 DATE 1901",
+                                                "1 FAMS @F000001@",
+                                                "0 @I000002@ INDI",
+                                                "1 NAME Eve /Ray/",
+                                                "1 SEX F",
+                                                "1 FAMS @F000001@",
+                                                "0 @I000003@ INDI",
+                                                "1 NAME Cain /Lee/",
+                                                "1 SEX M",
+                                                "1 BIRT",
+                                                "2 DATE 1870",
+                                                "2 PLAC Leeds",
+                                                "1 FAMC @F000001@",
+                                                "1 FAMS @F000002@",
+                                                "0 @I000004@ INDI",
+                                                "1 NAME Ada /Oak/",
+                                                "1 SEX F",
+                                                "1 FAMS @F000002@",
+                                                "0 @I000005@ INDI",
+                                                "1 NAME Enid /Lee/",
+                                                "1 SEX F",
+                                                "1 BIRT",
+                                                "2 DATE 1990",
+                                                "1 FAMC @F000002@",
+                                                "0 @F000001@ FAM",
+                                                "1 HUSB @I000001@",
+                                                "1 WIFE @I000002@",
+                                                "1 CHIL @I000003@",
+                                                "0 @F000002@ FAM",
+                                                "1 HUSB @I000003@",
+                                                "1 WIFE @I000004@",
+                                                "1 CHIL @I000005@",
+                                                "0 TRLR"});
+
+TEST(CliViews, AncestorOutlineListsFathersAboveAndMothersBelow) {
+  TempDir dir;
+  WriteFileBytes(dir.File("tree.ged"), kThreeGenerations);
+  CliRun run = Cli({"outline", dir.File("tree.ged"), "5", "--ancestors"});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(run.out,
+            "2 M Adam Lee (1)   b. 1840   d. 1901\n"
+            "1 M Cain Lee (3)   b. 1870\n"
+            "2 F Eve Ray (2)\n"
+            "0 I Enid Lee (5)   b. 1990\n"
+            "1 F Ada Oak (4)\n");
+}
+
+TEST(CliViews, DescendantOutlineNumbersGenerationsAndMarksSpouses) {
+  TempDir dir;
+  WriteFileBytes(dir.File("tree.ged"), kThreeGenerations);
+  CliRun run = Cli({"outline", dir.File("tree.ged"), "1", "--descendants", "--generations", "3"});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(run.out,
+            "0 I 1 Adam Lee (1)   b. 1840   d. 1901\n"
+            "0 S +  Eve Ray (2)\n"
+            "1 I 2 Cain Lee (3)   b. 1870\n"
+            "1 S +  Ada Oak (4)\n"
+            "2 I 3 Enid Lee (5)   b. 1990\n");
+}
+
+TEST(CliViews, PersonShowsSummaryDirectLineAndLivingState) {
+  TempDir dir;
+  WriteFileBytes(dir.File("tree.ged"), kThreeGenerations);
+  // The home person is the lowest individual, Adam; his son is a direct descendant, not an
+  // ancestor, so no indicator; born 1870, he is counted as deceased.
+  CliRun run = Cli({"person", dir.File("tree.ged"), "3"});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(run.out,
+            "Cain Lee (3)\nBirth: 1870    Leeds\nFather: Adam Lee (1)\nMother: Eve Ray (2)\n"
+            "direct-line: 4\ndeceased: yes\n");
+  CliRun enid = Cli({"person", dir.File("tree.ged"), "5"});
+  EXPECT_NE(enid.out.find("deceased: no\n"), std::string::npos);
+}
+
+TEST(CliViews, BadIndividualOrOptionsAreRefused) {
+  TempDir dir;
+  WriteFileBytes(dir.File("tree.ged"), kThreeGenerations);
+  EXPECT_EQ(Cli({"outline", dir.File("tree.ged"), "77", "--ancestors"}).status, kExitBadInput);
+  EXPECT_EQ(Cli({"outline", dir.File("tree.ged"), "1"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"outline", dir.File("tree.ged"), "1", "--sideways"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"person", dir.File("tree.ged"), "x"}).status, kExitBadInput);
+}
+
+TEST(CliMerge, MergesAnotherProgramsFileBehindTheTree) {
+  TempDir dir;
+  WriteFileBytes(dir.File("tree.ged"), kThreeGenerations);
+  CliRun run = Cli(
+      {"merge", dir.File("tree.ged"), Corpus("utf8-webtreeprint-bronte.ged"), dir.File("out.ged")});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  CliRun info = Cli({"info", dir.File("out.ged")});
+  EXPECT_NE(info.out.find("individuals: 19\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("own-file: yes\n"), std::string::npos);
+  std::string merged = ReadFileBytes(dir.File("out.ged"));
+  EXPECT_NE(merged.find("1 NAME Patrick /Bront\xEB/"), std::string::npos);
+  EXPECT_EQ(Cli({"merge", dir.File("tree.ged"), dir.File("none.ged"), dir.File("o.ged")}).status,
+            kExitBadInput);
+}
+
+TEST(CliInfo, CountsNotesAndRepairedLinks) {
+  CliRun run = Cli({"info", Corpus("ansel-paf-japanese-imperial.ged")});
+  ASSERT_EQ(run.status, kExitOk);
+  EXPECT_NE(run.out.find("links-repaired: 4\n"), std::string::npos) << run.out;
+  CliRun notes = Cli({"info", Corpus("ansi-paf-tudor.ged")});
+  EXPECT_NE(notes.out.find("notes: 4\n"), std::string::npos) << notes.out;
+}
+
+}  // namespace
+}  // namespace kinloom::cli
