@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -83,6 +84,15 @@ class RecordStore {
   // visited set. When the counter wraps, every stamp is cleared first.
   uint16_t NewWalkNumber();
 
+  // The change-stamp lines ("2 DATE ...", "3 TIME ...") for the clock's present second; made
+  // once per second, since an import stamps hundreds of thousands of records.
+  struct StampLines {
+    platform::DateTime at;
+    std::string date;
+    std::string time;
+  };
+  const StampLines& StampLinesNow();
+
   // Whether the tree view shows profile pictures (the chart's box heights depend on it).
   bool show_chart_pictures() const { return show_chart_pictures_; }
   void set_show_chart_pictures(bool show) { show_chart_pictures_ = show; }
@@ -133,6 +143,7 @@ class RecordStore {
   int busy_depth_ = 0;
   std::array<int, kHistorySize> history_{};
   uint16_t walk_number_ = 0;
+  StampLines stamp_lines_;
   bool show_chart_pictures_ = false;
   int history_index_ = 0;
 };

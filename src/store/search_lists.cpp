@@ -1,6 +1,8 @@
 #include "store/search_lists.h"
 
 #include <cstdio>
+#include <functional>
+#include <vector>
 
 #include "platform/progress.h"
 #include "store/names.h"
@@ -12,9 +14,9 @@ namespace {
 struct ListKind {
   int (RecordStore::*highest)() const;
   int32_t* (*position)(const RecordStore&, int);  // the record's listPos, or null when empty
-  std::string (*key)(const RecordStore&, int);
   SearchList& (RecordStore::*list)();
   const char* progress_format;
+  std::function<std::string(int)> key;
 };
 
 int32_t* IndividualPosition(const RecordStore& store, int n) {
@@ -27,12 +29,32 @@ int32_t* FamilyPosition(const RecordStore& store, int n) {
   return record == nullptr || record->lines == nullptr ? nullptr : &record->listPos;
 }
 
-const ListKind kIndividuals{&RecordStore::highest_individual, &IndividualPosition, &IndividualKey,
-                            &RecordStore::individual_search_list,
-                            "Initializing Search List      Individual: %d"};
-const ListKind kFamilies{&RecordStore::highest_family, &FamilyPosition, &FamilyKey,
-                         &RecordStore::family_search_list,
-                         "Initializing Search List      Family: %d"};
+// Spouses' names for the family keys, taken from the individual search list (kept current by
+// every edit), so that a whole build does not work out every spouse's name again.
+class SpouseNames {
+ public:
+  explicit SpouseNames(const RecordStore& store)
+      : people_(store.individual_search_list()),
+        position_(static_cast<size_t>(store.highest_individual()) + 1, 0) {
+    for (int p = 0; p < people_.size(); ++p) {
+      const int n = people_.at(p).number;
+      if (n > 0 && static_cast<size_t>(n) < position_.size()) {
+        position_[static_cast<size_t>(n)] = static_cast<uint32_t>(p) + 1;
+      }
+    }
+  }
+  std::string operator()(const RecordStore& store, int individual) const {
+    if (individual > 0 && static_cast<size_t>(individual) < position_.size() &&
+        position_[static_cast<size_t>(individual)] != 0) {
+      return std::string(people_.at(position_[static_cast<size_t>(individual)] - 1).view());
+    }
+    return IndexName(store, individual);
+  }
+
+ private:
+  const SearchList& people_;
+  std::vector<uint32_t> position_;  // list position + 1 of each individual; 0 for none
+};
 
 void TickText(platform::ProgressTicker& ticker, const ListKind& kind, int n) {
   ticker.SetPosition(n);
@@ -60,7 +82,7 @@ bool RestoreFromPositions(RecordStore& store, const ListKind& kind,
     int32_t* position = kind.position(store, n);
     if (position == nullptr) continue;
     TickText(ticker, kind, n);
-    if (!list.PlaceAt(static_cast<size_t>(*position), kind.key(store, n), n)) return false;
+    if (!list.PlaceAt(static_cast<size_t>(*position), kind.key(n), n)) return false;
   }
   return list.SlotsCompleteAndSorted();
 }
@@ -72,7 +94,7 @@ void AppendRecords(RecordStore& store, const ListKind& kind, int first,
   for (int n = first; n <= highest; ++n) {
     if (kind.position(store, n) == nullptr) continue;
     TickText(ticker, kind, n);
-    list.Append(kind.key(store, n), n);
+    list.Append(kind.key(n), n);
   }
 }
 
@@ -102,11 +124,23 @@ std::string FamilyKey(const RecordStore& store, int family) {
 }
 
 void BuildIndividualSearchList(RecordStore& store, int first) {
-  Build(store, kIndividuals, first);
+  const ListKind people{&RecordStore::highest_individual, &IndividualPosition,
+                        &RecordStore::individual_search_list,
+                        "Initializing Search List      Individual: %d",
+                        [&store](int n) { return IndividualKey(store, n); }};
+  Build(store, people, first);
 }
 
 void BuildFamilySearchList(RecordStore& store, int first) {
-  Build(store, kFamilies, first);
+  const SpouseNames names(store);
+  const NameOperation spouse_name = [&names](const RecordStore& tree, int n) {
+    return names(tree, n);
+  };
+  const ListKind families{
+      &RecordStore::highest_family, &FamilyPosition, &RecordStore::family_search_list,
+      "Initializing Search List      Family: %d",
+      [&store, &spouse_name](int n) { return ParentsLabel(store, n, spouse_name); }};
+  Build(store, families, first);
 }
 
 }  // namespace kinloom::store

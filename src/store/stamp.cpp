@@ -7,11 +7,30 @@
 
 namespace kinloom::store {
 
+namespace {
+
+bool SameSecond(const platform::DateTime& a, const platform::DateTime& b) {
+  return a.second == b.second && a.minute == b.minute && a.hour == b.hour && a.day == b.day &&
+         a.month == b.month && a.year == b.year;
+}
+
+}  // namespace
+
+const RecordStore::StampLines& RecordStore::StampLinesNow() {
+  const platform::DateTime now = ui().clock().Now();
+  if (stamp_lines_.date.empty() || !SameSecond(now, stamp_lines_.at)) {
+    stamp_lines_.at = now;
+    stamp_lines_.date = "2 DATE " + FormatDate(now.day, now.month, now.year, 1);
+    stamp_lines_.time = "3 TIME " + FormatTime(now.hour, now.minute, now.second);
+  }
+  return stamp_lines_;
+}
+
 void StampChanged(RecordStore& store, LineNode* line) {
   if (line == nullptr) return;
-  const platform::DateTime now = store.ui().clock().Now();
-  const std::string date_line = "2 DATE " + FormatDate(now.day, now.month, now.year, 1);
-  const std::string time_line = "3 TIME " + FormatTime(now.hour, now.minute, now.second);
+  const RecordStore::StampLines& stamp = store.StampLinesNow();
+  const std::string& date_line = stamp.date;
+  const std::string& time_line = stamp.time;
 
   LineNode* chan = FindTagLine(line, "1 CHAN");
   if (chan == nullptr) {
