@@ -1,0 +1,1 @@
+// Side files: shared pieces live beside their users.
