@@ -90,10 +90,22 @@ std::string SurnameAndTitle(const RecordStore& store, int individual) {
 
 std::string IndexName(const RecordStore& store, int individual) {
   if (individual == 0) return "Unknown Individual (0)";
+  // Built in one buffer: the search lists make one of these for every person of a tree.
   const NameLines lines = FindNameLines(store, individual);
-  std::string surname = SurnameAndTitleOf(lines);
-  std::string separator = surname.empty() ? "  " : ", ";
-  return surname + separator + GivenOf(lines, false) + NumberSuffix(" (%d)", individual);
+  std::string key = SurnameAndTitleOf(lines);
+  key += key.empty() ? "  " : ", ";
+  if (!lines.has_record) {
+    key += "Invalid ID Number ";
+  } else if (lines.name != nullptr) {
+    std::string_view value = NameValue(lines);
+    value = value.substr(0, value.find('/'));
+    while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
+    key += value.empty() ? std::string_view("Unknown") : value;
+  }
+  key += " (";
+  key += std::to_string(individual);
+  key += ')';
+  return key;
 }
 
 std::string FullName(const RecordStore& store, int individual) {
