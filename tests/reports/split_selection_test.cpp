@@ -1,1 +1,220 @@
+// The split selection: the marks and their saved copy, and which people each bulk walk marks,
+// on a three-generation family, an ancestry loop and a very long line.
+#include "reports/split_selection.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "store/line_search.h"
+#include "support/test_support.h"
+
+namespace kinloom::reports {
+namespace {
+
+using testing::TestTree;
+using Lines = std::vector<std::string>;
+using People = std::set<int>;
+
+class SplitSelectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override { tree_.store.NewEmptyTree(false); }
+
+  void Record(char letter, int n, const Lines& body) {
+    store::LineNode* last = nullptr;
+    store::LineNode* first = tree_.store.AppendLine(
+        &last, "0 " + store::MakeXref(letter, n) + (letter == 'I' ? " INDI" : " FAM"));
+    for (const std::string& text : body) tree_.store.AppendLine(&last, text);
+    if (letter == 'I') {
+      tree_.store.CreateIndividual(n)->lines = first;
+      tree_.store.set_highest_individual(std::max(n, tree_.store.highest_individual()));
+    } else {
+      tree_.store.CreateFamily(n)->lines = first;
+      tree_.store.set_highest_family(std::max(n, tree_.store.highest_family()));
+    }
+  }
+  // A family with its husband, wife (0: none) and children, and the matching links of each.
+  void Family(int n, int husband, int wife, const std::vector<int>& children) {
+    Lines body;
+    for (int spouse : {husband, wife}) {
+      if (spouse == 0) continue;
+      body.push_back((spouse == husband ? "1 HUSB " : "1 WIFE ") + store::MakeXref('I', spouse));
+      links_[spouse].push_back("1 FAMS " + store::MakeXref('F', n));
+    }
+    for (int child : children) {
+      body.push_back("1 CHIL " + store::MakeXref('I', child));
+      links_[child].push_back("1 FAMC " + store::MakeXref('F', n));
+    }
+    Record('F', n, body);
+  }
+  // Makes individuals 1..count, each with the links its families gave it.
+  void MakePeople(int count) {
+    for (int n = 1; n <= count; ++n) {
+      Lines body = {"1 NAME Person /" + std::to_string(n) + "/"};
+      body.insert(body.end(), links_[n].begin(), links_[n].end());
+      Record('I', n, body);
+    }
+  }
+
+  // Grandparents 1 and 2 have the father 3 and the aunt 4; the aunt and 5 have the cousin 6, who
+  // with 7 has 8. The father 3 and the mother 9 have the start 10 and the sibling 11; the
+  // mother had 13 with 12 before, and is the child of 21 (no husband known) with 22. The start
+  // and 14 have 15, who with 16 has 17; 14 also has 19 with 18. 20 stands alone.
+  void BuildFamily() {
+    Family(1, 1, 2, {3, 4});
+    Family(2, 5, 4, {6});
+    Family(3, 6, 7, {8});
+    Family(4, 3, 9, {10, 11});
+    Family(5, 12, 9, {13});
+    Family(6, 10, 14, {15});
+    Family(7, 15, 16, {17});
+    Family(8, 18, 14, {19});
+    Family(9, 0, 21, {9, 22});
+    MakePeople(22);
+  }
+
+  People Marked() const {
+    People marked;
+    for (int n = 1; n <= tree_.store.highest_individual(); ++n) {
+      if (IsSelected(tree_.store, n)) marked.insert(n);
+    }
+    return marked;
+  }
+
+  TestTree tree_;
+  std::vector<Lines> links_ = std::vector<Lines>(100001);
+};
+
+TEST_F(SplitSelectionTest, RestoreReturnsTheMarksTheWindowOpenedWith) {
+  BuildFamily();
+  SetSelected(tree_.store, 2, true);
+  SetSelected(tree_.store, 20, true);
+  // A copy left over from an earlier window must not come back.
+  tree_.store.individual(5)->markFlags |= store::kMarkSelectedCopy;
+  SplitSelection selection(tree_.store);
+  EXPECT_EQ(selection.CheckedCount(), 2);
+
+  selection.Toggle(20);
+  selection.Toggle(7);
+  selection.AddAllDescendants(1, true);
+  selection.UnCheckAll();
+  EXPECT_EQ(selection.CheckedCount(), 0);
+  selection.AddAncestorTree(10);
+  selection.Restore();
+  EXPECT_EQ(Marked(), (People{2, 20}));
+  EXPECT_EQ(selection.CheckedCount(), 2);
+}
+
+TEST_F(SplitSelectionTest, MarksIgnoreNumbersWithoutARecord) {
+  BuildFamily();
+  SplitSelection selection(tree_.store);
+  selection.Toggle(0);
+  selection.Toggle(23);
+  selection.Toggle(-4);
+  selection.AddAllAncestors(999, true);
+  selection.AddDescendantTree(0);
+  EXPECT_EQ(selection.CheckedCount(), 0);
+}
+
+TEST_F(SplitSelectionTest, DescendantsComeWithTheirSpousesOnlyWhenAsked) {
+  BuildFamily();
+  SplitSelection selection(tree_.store);
+  selection.AddAllDescendants(10, false);
+  EXPECT_EQ(Marked(), (People{10, 15, 17}));
+  // The spouse 14 is marked, but not 19, her child by 18.
+  selection.AddAllDescendants(10, true);
+  EXPECT_EQ(Marked(), (People{10, 14, 15, 16, 17}));
+}
+
+TEST_F(SplitSelectionTest, GenerationLimitsStopTheWalks) {
+  BuildFamily();
+  SplitSelection selection(tree_.store);
+  selection.MarkDescendants(1, 2, false);
+  EXPECT_EQ(Marked(), (People{1, 3, 4}));
+  selection.UnCheckAll();
+  selection.MarkAncestors(10, 1, false);
+  EXPECT_EQ(Marked(), (People{3, 9, 10}));
+  selection.UnCheckAll();
+  selection.MarkDescendants(10, 1, true);
+  EXPECT_EQ(Marked(), (People{10, 14}));
+}
+
+TEST_F(SplitSelectionTest, AncestorsFollowBothParents) {
+  BuildFamily();
+  SplitSelection selection(tree_.store);
+  selection.AddAllAncestors(10, false);
+  EXPECT_EQ(Marked(), (People{1, 2, 3, 9, 10, 21}));
+}
+
+TEST_F(SplitSelectionTest, SiblingsOfAncestorsBringThreeGenerationsOfTheirFamilies) {
+  BuildFamily();
+  SplitSelection selection(tree_.store);
+  selection.AddAllAncestors(10, true);
+  // The aunt 4 with her husband, child and the child's wife, but not the grandchild 8; the
+  // mother's children by 12 and, though her parents' family has no husband, her sibling 22.
+  // The start's own spouse and children are not ancestors' families.
+  EXPECT_EQ(Marked(), (People{1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 21, 22}));
+}
+
+TEST_F(SplitSelectionTest, AncestorTreeIsEveryoneConnectedToTheParents) {
+  BuildFamily();
+  SplitSelection selection(tree_.store);
+  selection.AddAncestorTree(10);
+  EXPECT_EQ(Marked(), (People{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 21, 22}));
+}
+
+TEST_F(SplitSelectionTest, AncestorTreeOfSomeoneWithoutParentsIsThatPersonAlone) {
+  BuildFamily();
+  SplitSelection selection(tree_.store);
+  selection.AddAncestorTree(14);
+  EXPECT_EQ(Marked(), (People{14}));
+}
+
+TEST_F(SplitSelectionTest, DescendantTreeIsEveryoneConnectedToTheChildren) {
+  BuildFamily();
+  SplitSelection selection(tree_.store);
+  selection.AddDescendantTree(10);
+  EXPECT_EQ(Marked(), (People{10, 14, 15, 16, 17, 18, 19}));
+}
+
+TEST_F(SplitSelectionTest, EveryWalkEndsOnAnAncestryLoop) {
+  // 1 is the father of 2, and 2 the father of 1.
+  Family(1, 1, 0, {2});
+  Family(2, 2, 0, {1});
+  MakePeople(2);
+  SplitSelection selection(tree_.store);
+  selection.AddAllAncestors(1, true);
+  EXPECT_EQ(Marked(), (People{1, 2}));
+  selection.UnCheckAll();
+  selection.AddAllDescendants(1, true);
+  EXPECT_EQ(Marked(), (People{1, 2}));
+  selection.UnCheckAll();
+  selection.AddAncestorTree(1);
+  selection.AddDescendantTree(2);
+  EXPECT_EQ(Marked(), (People{1, 2}));
+}
+
+TEST_F(SplitSelectionTest, WalksHandleALineOfAHundredThousandGenerations) {
+  // Each person n is the only child of n + 1.
+  constexpr int kPeople = 100000;
+  for (int n = 1; n < kPeople; ++n) Family(n, n + 1, 0, {n});
+  MakePeople(kPeople);
+  SplitSelection selection(tree_.store);
+  selection.AddAllAncestors(1, true);
+  EXPECT_EQ(selection.CheckedCount(), kPeople);
+  selection.UnCheckAll();
+  selection.AddAllDescendants(kPeople, true);
+  EXPECT_EQ(selection.CheckedCount(), kPeople);
+  selection.UnCheckAll();
+  selection.AddAncestorTree(1);
+  EXPECT_EQ(selection.CheckedCount(), kPeople);
+  selection.UnCheckAll();
+  selection.AddDescendantTree(kPeople);
+  EXPECT_EQ(selection.CheckedCount(), kPeople);
+}
+
+}  // namespace
+}  // namespace kinloom::reports
