@@ -1,0 +1,223 @@
+#include "files/tree_session.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "support/test_support.h"
+
+namespace kinloom::files {
+namespace {
+
+using platform::Answer;
+
+TreeSession Session(const std::string& name, int save_state = kNewTreeSaveState, int counter = 0) {
+  TreeSession session;
+  session.tree_name = name;
+  session.save_state = save_state;
+  session.backup_counter = counter;
+  return session;
+}
+
+TEST(BackupNames, PrefixIsFourBase36DigitsOfTheCounter) {
+  EXPECT_EQ(BackupPrefix(1), "0001");
+  EXPECT_EQ(BackupPrefix(35), "000Z");
+  EXPECT_EQ(BackupPrefix(36), "0010");
+  EXPECT_EQ(BackupPrefix(46655), "0ZZZ");
+  EXPECT_EQ(BackupPrefix(1679616), "0000");
+  EXPECT_EQ(BackupName("/d/backup", 37, "Smith", ".med"), "/d/backup/0011_Smith.med");
+}
+
+TEST(BackupNames, ReducedCopiesCarryTheirKindAndPrefix) {
+  EXPECT_EQ(ReducedCopyName("Smith", ReducedCopy::kSplit, 5), "Smith_Split0005");
+  EXPECT_EQ(ReducedCopyName("Smith", ReducedCopy::kHide, 36), "Smith_Hide0010");
+  EXPECT_EQ(ReducedCopyName("Smith", ReducedCopy::kBoth, 1), "Smith_Split_Hide0001");
+}
+
+TEST(TypedNames, GedExtensionAndNewTreeFieldAreCut) {
+  EXPECT_EQ(WithoutGedExtension("Smith.ged"), "Smith");
+  EXPECT_EQ(WithoutGedExtension("Smith.GED"), "Smith");
+  EXPECT_EQ(WithoutGedExtension("Smith.gedcom"), "Smith.gedcom");
+  EXPECT_EQ(NewTreeNameFromField("Smith.old"), "Smith");
+  EXPECT_EQ(NewTreeNameFromField("    Enter Name for New Tree Here"), "");
+}
+
+class SaveDialogTest : public ::testing::Test {
+ protected:
+  SaveExplanation Explain(std::string_view typed) {
+    return ExplainSave(session_, "Smith", typed,
+                       [this](const std::string& name) { return existing_.count(name) > 0; });
+  }
+  TreeSession session_ = Session("Smith", kOpenedSaveState, 4);
+  std::set<std::string> existing_ = {"Smith", "Jones"};
+};
+
+TEST_F(SaveDialogTest, EmptyNameCannotBeSaved) {
+  SaveExplanation e = Explain(".ged");
+  EXPECT_FALSE(e.save_enabled);
+  EXPECT_EQ(e.lines, std::vector<std::string>{"Family Tree Name Too Short"});
+}
+
+TEST_F(SaveDialogTest, NamesThatLeaveTheDataFoldersCannotBeSaved) {
+  for (const char* typed : {"../Smith", "a/b", "..", "a\\b"}) {
+    SaveExplanation e = Explain(typed);
+    EXPECT_FALSE(e.save_enabled) << typed;
+    ASSERT_EQ(e.lines.size(), 1u);
+    EXPECT_NE(e.lines[0].find("cannot be used"), std::string::npos);
+  }
+}
+
+TEST_F(SaveDialogTest, FirstSaveOfOpenedTreeTurnsItIntoABackup) {
+  SaveExplanation e = Explain("Smith.ged");
+  EXPECT_EQ(e.name, "Smith");
+  EXPECT_TRUE(e.save_enabled);
+  EXPECT_TRUE(e.backup_needed);
+  EXPECT_EQ(e.lines, (std::vector<std::string>{
+                         "The startup file for this family tree session was.........:  Smith.ged",
+                         " It will be converted to a backup file and renamed....:  0005_Smith.ged",
+                         "The current family tree session will be saved to ......:  Smith.ged"}));
+}
+
+TEST_F(SaveDialogTest, SavingAgainUnderTheSameNameOnlyUpdates) {
+  session_.save_state = 2;
+  SaveExplanation e = Explain("Smith");
+  EXPECT_FALSE(e.backup_needed);
+  EXPECT_EQ(e.lines, (std::vector<std::string>{
+                         "Earlier the current family tree was saved to................:  Smith.ged",
+                         "Saving again will update that file with the current family tree "
+                         "information."}));
+  existing_.insert("smith");  // another file, as names differ by case
+  EXPECT_TRUE(Explain("smith").backup_needed);
+}
+
+TEST_F(SaveDialogTest, AnotherExistingTreeIsNamedBeforeItBecomesABackup) {
+  SaveExplanation e = Explain("Jones");
+  EXPECT_TRUE(e.backup_needed);
+  ASSERT_EQ(e.lines.size(), 4u);
+  EXPECT_EQ(e.lines[1],
+            "There is already a file named.....................................:  Jones.ged");
+  EXPECT_EQ(e.lines[2], " It will be converted to a backup file and renamed....:  0005_Jones.ged");
+}
+
+TEST_F(SaveDialogTest, NewNameIsSavedWithoutBackupAndBackupOriginIsExplained) {
+  session_.origin = TreeOrigin::kBackupFolder;
+  SaveExplanation e = Explain("Brown");
+  EXPECT_FALSE(e.backup_needed);
+  EXPECT_EQ(e.lines, (std::vector<std::string>{
+                         "The startup file for this family tree session was.........:  Smith.ged",
+                         "This was a backup of another file without the four digit prefix number.",
+                         "The current family tree session will be saved to ......:  Brown.ged"}));
+  session_.save_state = kNewTreeSaveState;
+  EXPECT_EQ(Explain("Brown").lines.front(), "New family tree started. It has not yet been saved.");
+}
+
+class SaveChangesTest : public ::testing::Test {
+ protected:
+  testing::TestTree tree_;
+  TreeSession session_ = Session("Smith");
+};
+
+TEST_F(SaveChangesTest, UnchangedTreeProceedsWithoutAsking) {
+  session_.changed.sources_changed = true;  // written on closing anyway
+  SaveChangesAnswer a = ConfirmSaveChanges(session_, false, tree_.ui);
+  EXPECT_TRUE(a.proceed);
+  EXPECT_FALSE(a.save_first);
+  EXPECT_TRUE(tree_.ui.records().empty());
+}
+
+TEST_F(SaveChangesTest, AnswersMapToSaveAndProceed) {
+  session_.changed.albums_changed = true;
+  tree_.ui.QueueAnswer(Answer::kYes);
+  tree_.ui.QueueAnswer(Answer::kNo);
+  tree_.ui.QueueAnswer(Answer::kCancel);
+  SaveChangesAnswer yes = ConfirmSaveChanges(session_, true, tree_.ui);
+  SaveChangesAnswer no = ConfirmSaveChanges(session_, false, tree_.ui);
+  SaveChangesAnswer cancel = ConfirmSaveChanges(session_, false, tree_.ui);
+  EXPECT_TRUE(yes.save_first && yes.proceed);
+  EXPECT_TRUE(!no.save_first && no.proceed);
+  EXPECT_TRUE(!cancel.save_first && !cancel.proceed);
+  ASSERT_EQ(tree_.ui.records().size(), 3u);
+  EXPECT_EQ(tree_.ui.records()[0].caption, "Confirm");
+  EXPECT_EQ(tree_.ui.records()[0].text.rfind(
+                "Save changes to: Smith\n\n[  Yes   ]  Save Old Family Tree - Then Open New", 0),
+            0u);
+  EXPECT_NE(tree_.ui.records()[1].text.find("[  Yes   ]  Save then Exit program."),
+            std::string::npos);
+}
+
+TEST_F(SaveChangesTest, ReadOnlyTreeIsNeverSavedAndMayStayOpen) {
+  session_.changed.tree_modified = true;
+  session_.read_only = true;
+  tree_.ui.QueueAnswer(Answer::kYes);
+  tree_.ui.QueueAnswer(Answer::kNo);
+  SaveChangesAnswer a = ConfirmSaveChanges(session_, false, tree_.ui);
+  EXPECT_FALSE(a.save_first);
+  EXPECT_FALSE(a.proceed);
+  ASSERT_EQ(tree_.ui.records().size(), 2u);
+  EXPECT_EQ(tree_.ui.records()[1].caption, " *** Read Only File ***");
+  EXPECT_NE(tree_.ui.records()[1].text.find("Do you want to close this without saving first?"),
+            std::string::npos);
+}
+
+TEST_F(SaveChangesTest, ReadOnlyAndAutomaticSaveExcludeEachOther) {
+  EXPECT_FALSE(SetReadOnlyOption(session_, true, tree_.ui));
+  EXPECT_FALSE(session_.read_only);
+  EXPECT_TRUE(SetAutoSaveOption(session_, false, tree_.ui));
+  EXPECT_TRUE(SetReadOnlyOption(session_, true, tree_.ui));
+  EXPECT_FALSE(SetAutoSaveOption(session_, true, tree_.ui));
+  EXPECT_FALSE(session_.auto_save.enabled);
+  EXPECT_EQ(tree_.ui.Captions(),
+            (std::vector<std::string>{" Configuration Conflict", " Configuration Conflict"}));
+}
+
+class AutoSaveDecisionTest : public ::testing::Test {
+ protected:
+  AutoSaveDecision At(int seconds_after_start, bool busy = false) {
+    platform::FixedClock clock(testing::TestNow());
+    clock.AdvanceSeconds(seconds_after_start);
+    return DecideAutoSave(session_, clock.Now(), busy);
+  }
+  void SetUp() override {
+    session_.auto_save.period_start = testing::TestNow();
+    session_.changed.tree_modified = true;
+  }
+  TreeSession session_ = Session("Smith");
+};
+
+TEST_F(AutoSaveDecisionTest, WaitsForThePeriodThenSaves) {
+  AutoSaveDecision early = At(9 * 60);
+  EXPECT_EQ(early.action, AutoSaveAction::kWait);
+  EXPECT_EQ(early.next_tick_ms, 60000);
+  AutoSaveDecision due = At(10 * 60);
+  EXPECT_EQ(due.action, AutoSaveAction::kSave);
+  EXPECT_EQ(due.next_tick_ms, 600000);
+}
+
+TEST_F(AutoSaveDecisionTest, BusyRetriesAfterTwoSecondsAndUnchangedSkips) {
+  EXPECT_EQ(At(600, true).action, AutoSaveAction::kRetry);
+  EXPECT_EQ(At(600, true).next_tick_ms, 2000);
+  session_.changed = {};
+  EXPECT_EQ(At(600).action, AutoSaveAction::kUnchanged);
+  session_.changed.web_settings_changed = true;
+  EXPECT_EQ(At(600).action, AutoSaveAction::kSave);
+}
+
+TEST_F(AutoSaveDecisionTest, MinutesAreKeptInRangeAndReadOnlyStopsTheTimer) {
+  session_.auto_save.minutes = 1;
+  EXPECT_EQ(At(60).action, AutoSaveAction::kWait);
+  EXPECT_EQ(At(300).action, AutoSaveAction::kSave);
+  session_.auto_save.minutes = 1000;
+  EXPECT_EQ(AutoSavePeriodMs(session_), 240 * 60000);
+  session_.read_only = true;
+  EXPECT_EQ(At(100000).action, AutoSaveAction::kOff);
+}
+
+TEST(WindowCaptions, CopyNumberIsShownInASecondWindow) {
+  TreeSession session = Session("Smith");
+  EXPECT_EQ(WindowCaption(session, "Kinloom"), " Kinloom - Smith");
+  session.copy_number = 2;
+  EXPECT_EQ(WindowCaption(session, "Kinloom"), " Kinloom - Copy Number: 2 - Smith");
+}
+
+}  // namespace
+}  // namespace kinloom::files
