@@ -4,6 +4,7 @@
 #include <map>
 
 #include "cli/context.h"
+#include "cli/home_commands.h"
 #include "cli/views.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
@@ -24,6 +25,15 @@ constexpr const char* kUsage =
     "                                         the ancestor or descendant outline of a person\n"
     "  person FILE.ged ID                     a person's summary, direct line and living state\n"
     "  merge TREE.ged OTHER.ged OUT.ged       merge OTHER into TREE and write the result to OUT\n"
+    "  import FILE.ged [--name NAME]          save any GEDCOM file as tree NAME of the data home\n"
+    "  trees                                  the trees of the data home\n"
+    "  settings TREE                          a tree's web-site settings and the program options\n"
+    "  save-copy TREE --split|--hide|--both [--select ID --ancestors|--descendants|\n"
+    "            --ancestor-tree|--descendant-tree [--generations N] [--siblings] [--spouses]]\n"
+    "                                         write a reduced copy and print its name\n"
+    "\n"
+    "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
+    "A tree name of the data home may stand wherever a command takes FILE.ged.\n"
     "  --help                                 show this text\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 input missing or not a GEDCOM file,\n"
@@ -37,7 +47,8 @@ int UsageError(Context& c, const std::string& why) {
 }
 
 int ReadInput(Context& c, const std::string& path, store::ReadResult* read, bool merge) {
-  reports::OpenResult opened = reports::ReadTreeChecked(c.tree, path, merge, c.links_session);
+  reports::OpenResult opened =
+      reports::ReadTreeChecked(c.tree, ResolveInputPath(c, path), merge, c.links_session);
   c.links_repaired += opened.links.repaired + opened.links.removed;
   const store::ReadResult& result = opened.read;
   if (read != nullptr) *read = result;
@@ -150,11 +161,29 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     return kExitOk;
   }
   Context c(out, err);
+  std::vector<std::string> rest;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--home" && i + 1 < args.size()) {
+      c.home_option = args[++i];
+    } else {
+      rest.push_back(args[i]);
+    }
+  }
+  c.system_candidates = {KINLOOM_SOURCE_SYSTEM};
+  if (rest.empty()) return UsageError(c, "no command");
+  return RunWithContext(c, rest);
+}
+
+int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "info") return Info(c, args);
   if (args[0] == "convert") return Convert(c, args);
   if (args[0] == "outline") return Outline(c, args);
   if (args[0] == "person") return Person(c, args);
   if (args[0] == "merge") return Merge(c, args);
+  if (args[0] == "import") return Import(c, args);
+  if (args[0] == "trees") return Trees(c, args);
+  if (args[0] == "settings") return Settings(c, args);
+  if (args[0] == "save-copy") return SaveCopy(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "platform/headless_interaction.h"
 #include "reports/link_checker.h"
@@ -17,10 +18,17 @@ struct Context {
   platform::HeadlessInteraction ui;
   store::RecordStore tree;
   reports::LinkCheckSession links_session;
+  std::string home_option;                     // --home DIR
+  std::vector<std::string> system_candidates;  // where the program's system folder may be
   int links_repaired = 0;  // links the checker repaired or removed while reading
 
   Context(std::ostream& o, std::ostream& e) : out(o), err(e), tree(ui) { ui.EchoTo(&err); }
 };
+
+// Runs a command once the global options are taken from the arguments.
+int RunWithContext(Context& c, const std::vector<std::string>& args);
+// The file a command names: a file that exists, else the tree of that name in the data home.
+std::string ResolveInputPath(Context& c, const std::string& name_or_path);
 
 // Reports a usage error; returns the exit status for it.
 int UsageError(Context& c, const std::string& why);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "support/test_support.h"
@@ -239,6 +240,67 @@ TEST(CliInfo, CountsNotesAndRepairedLinks) {
   EXPECT_NE(run.out.find("links-repaired: 4\n"), std::string::npos) << run.out;
   CliRun notes = Cli({"info", Corpus("ansi-paf-tudor.ged")});
   EXPECT_NE(notes.out.find("notes: 4\n"), std::string::npos) << notes.out;
+}
+
+}  // namespace
+}  // namespace kinloom::cli
+
+namespace kinloom::cli {
+namespace {
+
+std::string Sample() {
+  return std::string(KINLOOM_SOURCE_DIR) + "/samples/sample.ged";
+}
+
+TEST(CliHome, ImportListsAndReadsTreesByName) {
+  TempDir home;
+  CliRun imported = Cli({"--home", home.path(), "import", Sample(), "--name", "Family"});
+  ASSERT_EQ(imported.status, kExitOk) << imported.err;
+  EXPECT_EQ(imported.out, "Family\n");
+  ASSERT_EQ(Cli({"--home", home.path(), "import", Corpus("utf8-paf-bach.ged")}).status, kExitOk);
+  EXPECT_EQ(Cli({"--home", home.path(), "trees"}).out, "Family\nutf8-paf-bach\n");
+  CliRun info = Cli({"--home", home.path(), "info", "Family"});
+  EXPECT_NE(info.out.find("individuals: 120\n"), std::string::npos) << info.err;
+  EXPECT_NE(ReadFileBytes(home.File("config/Family.cfg")).size(), 0u);
+  EXPECT_NE(ReadFileBytes(home.File("config/sources.web")).size(), 0u);
+}
+
+TEST(CliHome, UnsafeTreeNamesAreRefused) {
+  TempDir home;
+  EXPECT_NE(Cli({"--home", home.path(), "import", Sample(), "--name", "../escape"}).status,
+            kExitOk);
+  EXPECT_FALSE(std::filesystem::exists(home.path() + "/../escape.ged"));
+}
+
+TEST(CliHome, SplitCopyOfDescendantsHoldsExactlyThem) {
+  TempDir home;
+  ASSERT_EQ(Cli({"--home", home.path(), "import", Sample(), "--name", "Family"}).status, kExitOk);
+  CliRun copy = Cli(
+      {"--home", home.path(), "save-copy", "Family", "--split", "--select", "1", "--descendants"});
+  ASSERT_EQ(copy.status, kExitOk) << copy.err;
+  const std::string name = copy.out.substr(0, copy.out.find('\n'));
+  EXPECT_EQ(name.rfind("Family_Split", 0), 0u) << name;
+  // Every person of the copy descends from person 1 (or is person 1), and the copy reads.
+  CliRun info = Cli({"--home", home.path(), "info", name});
+  ASSERT_EQ(info.status, kExitOk) << info.err;
+  CliRun outline = Cli({"outline", Sample(), "1", "--descendants", "--generations", "34"});
+  int descendants = 0;
+  for (char ch : outline.out) descendants += ch == '\n' ? 1 : 0;
+  EXPECT_NE(info.out.find("individuals: "), std::string::npos);
+  int people = std::stoi(info.out.substr(info.out.find("individuals: ") + 13));
+  EXPECT_GT(people, 1);
+  EXPECT_LE(people, descendants);
+  EXPECT_EQ(Cli({"--home", home.path(), "save-copy", "Family", "--select", "1"}).status,
+            kExitUsage);
+}
+
+TEST(CliHome, SettingsPrintsWebAndProgramSettings) {
+  TempDir home;
+  ASSERT_EQ(Cli({"--home", home.path(), "import", Sample(), "--name", "Family"}).status, kExitOk);
+  CliRun run = Cli({"--home", home.path(), "settings", "Family"});
+  ASSERT_EQ(run.status, kExitOk);
+  EXPECT_NE(run.out.find("colour-0: #"), std::string::npos);
+  EXPECT_NE(run.out.find("backup-days: "), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,198 @@
+#include "cli/home_commands.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+
+#include "cli/commands.h"
+#include "files/config_file.h"
+#include "files/data_folders.h"
+#include "files/search_sources.h"
+#include "files/tree_files.h"
+#include "files/tree_workspace.h"
+#include "platform/file_io.h"
+#include "reports/split_selection.h"
+
+namespace kinloom::cli {
+namespace {
+
+// The data home's folders, made when missing; nothing when they cannot be made.
+bool OpenHome(Context& c, files::DataFolders* folders) {
+  const std::string home = files::DataHome(c.home_option, files::Environment::FromProcess());
+  *folders = files::DataFoldersAt(home, files::FindSystemFolder(c.system_candidates));
+  Status made = files::MakeDataFolders(*folders);
+  if (!made.ok()) {
+    c.err << "kinloom-cli: cannot make the data folders: " << made.message() << "\n";
+    return false;
+  }
+  return true;
+}
+
+std::string FileStem(const std::string& path) {
+  size_t slash = path.find_last_of('/');
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  return files::WithoutGedExtension(name);
+}
+
+bool ParseInt(const std::string& text, int* value) {
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+}  // namespace
+
+std::string ResolveInputPath(Context& c, const std::string& name_or_path) {
+  if (files::FileExists(name_or_path) || name_or_path.find('/') != std::string::npos) {
+    return name_or_path;
+  }
+  const std::string home = files::DataHome(c.home_option, files::Environment::FromProcess());
+  const std::string in_home =
+      files::TreeFile(home + "/gedcom", files::WithoutGedExtension(name_or_path), ".ged");
+  return files::FileExists(in_home) ? in_home : name_or_path;
+}
+
+int Import(Context& c, const std::vector<std::string>& args) {
+  std::string file, name;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--name" && i + 1 < args.size())
+      name = args[++i];
+    else if (file.empty())
+      file = args[i];
+    else
+      return UsageError(c, "import takes one file");
+  }
+  if (file.empty()) return UsageError(c, "import takes a file");
+  if (name.empty()) name = FileStem(file);
+  if (Status safe = files::CheckTreeName(name); !safe.ok()) {
+    c.err << "kinloom-cli: " << safe.message() << "\n";
+    return kExitUsage;
+  }
+  files::DataFolders folders;
+  if (!OpenHome(c, &folders)) return kExitCannotWrite;
+  platform::LocalFileSystem file_system;
+  files::TreeWorkspace work(c.tree, folders, file_system);
+  work.OpenStepsWired().read_sources(files::SourcesFile(folders));
+  if (int status = ReadInput(c, file, nullptr, false); status != kExitOk) return status;
+  work.session().changed.tree_modified = true;
+  Status saved = files::SaveUnderName(work.session(), folders, name, work.SaveStepsWired(), c.ui);
+  if (!saved.ok()) return kExitCannotWrite;
+  c.out << name << "\n";
+  return kExitOk;
+}
+
+int Trees(Context& c, const std::vector<std::string>& args) {
+  if (args.size() != 1) return UsageError(c, "trees takes no arguments");
+  files::DataFolders folders;
+  if (!OpenHome(c, &folders)) return kExitCannotWrite;
+  bool listed = false;
+  std::vector<std::string> names;
+  for (const std::string& file : files::FolderFileNames(folders.gedcom, &listed)) {
+    if (file.size() > 4 && file.ends_with(".ged")) names.push_back(file.substr(0, file.size() - 4));
+  }
+  std::sort(names.begin(), names.end());
+  for (const std::string& name : names) c.out << name << "\n";
+  return kExitOk;
+}
+
+int Settings(Context& c, const std::vector<std::string>& args) {
+  if (args.size() != 2) return UsageError(c, "settings takes a tree");
+  files::DataFolders folders;
+  if (!OpenHome(c, &folders)) return kExitCannotWrite;
+  const std::string tree = files::WithoutGedExtension(FileStem(args[1]));
+  files::WebSiteSettings web;
+  files::ConfigFileStart start{tree, c.ui.clock().CurrentYear()};
+  files::ReadConfigFile(files::TreeFile(folders.config, tree, ".cfg"), start, &web);
+  files::ProgramSettings program;
+  files::ReadSourcesWeb(files::SourcesFile(folders), &program);
+  for (const std::string& line : files::WebSettingLines(web)) c.out << line << "\n";
+  for (const std::string& line : files::ProgramSettingLines(program)) c.out << line << "\n";
+  return kExitOk;
+}
+
+namespace {
+
+struct CopyRequest {
+  files::ReducedCopy kind = files::ReducedCopy::kSplit;
+  bool kind_given = false;
+  int select = 0;
+  std::string walk;
+  int generations = reports::kAllGenerations;
+  bool siblings = false;
+  bool spouses = false;
+};
+
+// Reads the options of save-copy; false (with the usage message) when they do not make sense.
+bool ParseCopyRequest(Context& c, const std::vector<std::string>& args, CopyRequest* r) {
+  for (size_t i = 2; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--split" || a == "--hide" || a == "--both") {
+      r->kind = a == "--split"  ? files::ReducedCopy::kSplit
+                : a == "--hide" ? files::ReducedCopy::kHide
+                                : files::ReducedCopy::kBoth;
+      r->kind_given = true;
+    } else if (a == "--select" && i + 1 < args.size() && ParseInt(args[i + 1], &r->select)) {
+      ++i;
+    } else if (a == "--ancestors" || a == "--descendants" || a == "--ancestor-tree" ||
+               a == "--descendant-tree") {
+      r->walk = a;
+    } else if (a == "--generations" && i + 1 < args.size() &&
+               ParseInt(args[i + 1], &r->generations)) {
+      ++i;
+    } else if (a == "--siblings") {
+      r->siblings = true;
+    } else if (a == "--spouses") {
+      r->spouses = true;
+    } else {
+      UsageError(c, "unknown save-copy option '" + a + "'");
+      return false;
+    }
+  }
+  if (!r->kind_given) return UsageError(c, "save-copy needs --split, --hide or --both"), false;
+  if ((r->select != 0) != !r->walk.empty()) {
+    return UsageError(c, "--select goes with one of the walks"), false;
+  }
+  return true;
+}
+
+void MarkSelection(store::RecordStore& tree, const CopyRequest& r) {
+  reports::SplitSelection selection(tree);
+  selection.UnCheckAll();
+  if (r.walk == "--ancestors") selection.MarkAncestors(r.select, r.generations, r.siblings);
+  if (r.walk == "--descendants") selection.MarkDescendants(r.select, r.generations, r.spouses);
+  if (r.walk == "--ancestor-tree") selection.AddAncestorTree(r.select);
+  if (r.walk == "--descendant-tree") selection.AddDescendantTree(r.select);
+}
+
+}  // namespace
+
+int SaveCopy(Context& c, const std::vector<std::string>& args) {
+  if (args.size() < 3) return UsageError(c, "save-copy takes a tree and a kind of copy");
+  CopyRequest request;
+  if (!ParseCopyRequest(c, args, &request)) return kExitUsage;
+  files::DataFolders folders;
+  if (!OpenHome(c, &folders)) return kExitCannotWrite;
+  platform::LocalFileSystem file_system;
+  files::TreeWorkspace work(c.tree, folders, file_system);
+  files::OpenRequest open{work.ResolveTree(args[1]), false, false, 0};
+  if (!files::FileExists(open.path)) {
+    c.err << "kinloom-cli: no tree " << args[1] << "\n";
+    return kExitBadInput;
+  }
+  if (!files::OpenTree(work.session(), folders, open, work.OpenStepsWired(), c.ui).ok()) {
+    return kExitBadInput;
+  }
+  if (request.select != 0) {
+    if (c.tree.individual(request.select) == nullptr) {
+      c.err << "kinloom-cli: no individual " << request.select << "\n";
+      return kExitBadInput;
+    }
+    MarkSelection(c.tree, request);
+  }
+  std::string name =
+      files::SaveReducedCopy(work.session(), folders, request.kind, work.SaveStepsWired(), c.ui);
+  if (name.empty()) return kExitCannotWrite;
+  c.out << name << "\n";
+  return kExitOk;
+}
+
+}  // namespace kinloom::cli

@@ -1,0 +1,53 @@
+#include "files/tree_workspace.h"
+
+#include "files/config_file.h"
+#include "files/search_sources.h"
+#include "reports/tree_opening.h"
+#include "store/gedcom_writer.h"
+
+namespace kinloom::files {
+
+TreeWorkspace::TreeWorkspace(store::RecordStore& store, DataFolders folders,
+                             platform::FileSystem& file_system)
+    : store_(store), folders_(std::move(folders)), file_system_(file_system) {}
+
+OpenSteps TreeWorkspace::OpenStepsWired() {
+  OpenSteps steps;
+  steps.read_gedcom = [this](const std::string& path, bool merge) {
+    reports::OpenResult opened = reports::ReadTreeChecked(store_, path, merge, link_session_);
+    last_link_check_ = opened.links;
+    return GedcomRead{opened.read.outcome, store_.tree_modified()};
+  };
+  steps.read_sources = [this](const std::string& path) {
+    ReadSourcesWeb(path, &program_settings_);
+    session_.backup_counter = program_settings_.backup_counter;
+  };
+  steps.read_config = [this](const std::string& path) {
+    ConfigFileStart start{session_.tree_name, store_.ui().clock().CurrentYear()};
+    if (ReadConfigFile(path, start, &web_settings_) == ConfigReadResult::kRead) {
+      web_settings_.web_settings_changed = false;
+    }
+  };
+  return steps;
+}
+
+SaveSteps TreeWorkspace::SaveStepsWired() {
+  SaveSteps steps = GedcomSaveSteps(store_, file_system_);
+  steps.write_config = [this](const std::string& path) {
+    return WriteConfigFile(file_system_, path, web_settings_);
+  };
+  steps.write_sources = [this](const std::string& path) {
+    program_settings_.backup_counter = session_.backup_counter;
+    return SaveSourcesWeb(file_system_, path, &program_settings_);
+  };
+  return steps;
+}
+
+std::string TreeWorkspace::ResolveTree(const std::string& name_or_path) const {
+  if (name_or_path.find('/') != std::string::npos || FileExists(name_or_path)) {
+    return name_or_path;
+  }
+  return TreeFile(folders_.gedcom, WithoutGedExtension(name_or_path), ".ged");
+}
+
+}  // namespace kinloom::files

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+#include "files/data_folders.h"
+#include "files/program_settings.h"
+#include "files/tree_files.h"
+#include "files/tree_session.h"
+#include "files/web_settings.h"
+#include "platform/file_io.h"
+#include "reports/link_checker.h"
+#include "store/record_store.h"
+
+namespace kinloom::files {
+
+// Everything a program that works on the data home holds for the open tree: its folders, the
+// session, the records, the web-site settings and the program's options, with the open and
+// save steps wired to their readers and writers. The desktop program and the command-line
+// tool share it.
+class TreeWorkspace {
+ public:
+  TreeWorkspace(store::RecordStore& store, DataFolders folders, platform::FileSystem& file_system);
+
+  store::RecordStore& store() { return store_; }
+  const DataFolders& folders() const { return folders_; }
+  TreeSession& session() { return session_; }
+  WebSiteSettings& web_settings() { return web_settings_; }
+  ProgramSettings& program_settings() { return program_settings_; }
+  const reports::LinkCheckResult& last_link_check() const { return last_link_check_; }
+
+  OpenSteps OpenStepsWired();
+  SaveSteps SaveStepsWired();
+
+  // The .ged a command names: a path to a file, or the name of a tree of the gedcom folder.
+  std::string ResolveTree(const std::string& name_or_path) const;
+
+ private:
+  store::RecordStore& store_;
+  DataFolders folders_;
+  platform::FileSystem& file_system_;
+  TreeSession session_;
+  WebSiteSettings web_settings_;
+  ProgramSettings program_settings_;
+  reports::LinkCheckSession link_session_;
+  reports::LinkCheckResult last_link_check_;
+};
+
+}  // namespace kinloom::files
