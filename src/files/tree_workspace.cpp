@@ -1,5 +1,6 @@
 #include "files/tree_workspace.h"
 
+#include "files/album_file.h"
 #include "files/config_file.h"
 #include "files/search_sources.h"
 #include "reports/tree_opening.h"
@@ -28,11 +29,22 @@ OpenSteps TreeWorkspace::OpenStepsWired() {
       web_settings_.web_settings_changed = false;
     }
   };
+  steps.read_albums = [this](const std::string& path) {
+    (void)ReadAlbumFile(path, store_, &albums_, &tree_settings_);  // missing: the defaults
+  };
   return steps;
 }
 
 SaveSteps TreeWorkspace::SaveStepsWired() {
-  SaveSteps steps = GedcomSaveSteps(store_, file_system_);
+  SaveSteps steps;
+  // The albums go first: they tell the GEDCOM writer which sources their items cite.
+  steps.write_albums = [this](const std::string& path, store::WriteMode mode) {
+    sources_cited_by_items_ = SourcesCitedByItems(albums_, store_, mode);
+    return WriteAlbumFile(file_system_, path, store_, albums_, tree_settings_, mode);
+  };
+  steps.write_gedcom = [this](const std::string& path, store::WriteMode mode) {
+    return store::WriteTree(store_, path, mode, file_system_, sources_cited_by_items_);
+  };
   steps.write_config = [this](const std::string& path) {
     return WriteConfigFile(file_system_, path, web_settings_);
   };

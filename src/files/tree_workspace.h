@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "files/data_folders.h"
+#include "files/media_albums.h"
 #include "files/program_settings.h"
 #include "files/tree_files.h"
 #include "files/tree_session.h"
@@ -26,6 +28,8 @@ class TreeWorkspace {
   TreeSession& session() { return session_; }
   WebSiteSettings& web_settings() { return web_settings_; }
   ProgramSettings& program_settings() { return program_settings_; }
+  MediaAlbums& albums() { return albums_; }
+  TreeSettings& tree_settings() { return tree_settings_; }
   const reports::LinkCheckResult& last_link_check() const { return last_link_check_; }
 
   OpenSteps OpenStepsWired();
@@ -41,6 +45,9 @@ class TreeWorkspace {
   TreeSession session_;
   WebSiteSettings web_settings_;
   ProgramSettings program_settings_;
+  MediaAlbums albums_;
+  TreeSettings tree_settings_;
+  std::vector<int> sources_cited_by_items_;  // from the album step to the GEDCOM step
   reports::LinkCheckSession link_session_;
   reports::LinkCheckResult last_link_check_;
 };

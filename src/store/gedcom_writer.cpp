@@ -25,6 +25,12 @@ class TreeWriter {
         file_(file),
         cited_(static_cast<size_t>(store.highest_source()) + 1, false) {}
 
+  void MarkCited(int n) {
+    if (n >= 1 && n <= store_.highest_source() && store_.source(n) != nullptr) {
+      cited_[static_cast<size_t>(n)] = true;
+    }
+  }
+
   Status Write(std::string_view file_name) {
     WriteHeader(file_name);
     if (!IsReduced(mode_)) SavePositions();
@@ -46,10 +52,7 @@ class TreeWriter {
   void PutLine(std::string_view text) {
     if (text.empty()) return;
     if (text.size() > 10 && text[2] == 'S' && text[7] == '@') {
-      int n = XrefNumber(text);
-      if (n >= 1 && n <= store_.highest_source() && store_.source(n) != nullptr) {
-        cited_[static_cast<size_t>(n)] = true;
-      }
+      MarkCited(XrefNumber(text));
     }
     Put(text);
   }
@@ -210,12 +213,14 @@ std::string FileNameOf(const std::string& path) {
 }  // namespace
 
 Status WriteTree(RecordStore& store, const std::string& path, WriteMode mode,
-                 platform::FileSystem& file_system) {
+                 platform::FileSystem& file_system, std::span<const int> also_cited) {
   BusyScope busy(store);
   std::unique_ptr<platform::WritableFile> file;
   Status status = file_system.NewWritableFile(path, &file);
   if (!status.ok()) return status;
-  status = TreeWriter(store, mode, *file).Write(FileNameOf(path));
+  TreeWriter writer(store, mode, *file);
+  for (int source : also_cited) writer.MarkCited(source);
+  status = writer.Write(FileNameOf(path));
   if (status.ok()) status = file->Commit();
   if (status.ok() && mode == WriteMode::kNormal) store.set_tree_modified(false);
   return status;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "platform/file_io.h"
@@ -21,7 +22,9 @@ enum class WriteMode : char {
 // a temporary file and renamed over `path` only when every byte is written; on failure the old
 // file is untouched and the error is returned. A successful normal save clears TreeModified; a
 // reduced copy leaves it as it was, since the tree itself has not been saved.
+// `also_cited` names sources that something written beside the tree (the media items of the
+// album file) cites, so that they are written too.
 Status WriteTree(RecordStore& store, const std::string& path, WriteMode mode,
-                 platform::FileSystem& file_system);
+                 platform::FileSystem& file_system, std::span<const int> also_cited = {});
 
 }  // namespace kinloom::store
