@@ -21,7 +21,10 @@ OpenSteps TreeWorkspace::OpenStepsWired() {
   };
   steps.read_sources = [this](const std::string& path) {
     ReadSourcesWeb(path, &program_settings_);
+    // The options own what is stored; the session works with copies.
     session_.backup_counter = program_settings_.backup_counter;
+    session_.auto_save.enabled = program_settings_.auto_save;
+    session_.auto_save.minutes = program_settings_.auto_save_minutes;
   };
   steps.read_config = [this](const std::string& path) {
     ConfigFileStart start{session_.tree_name, store_.ui().clock().CurrentYear()};
@@ -50,6 +53,8 @@ SaveSteps TreeWorkspace::SaveStepsWired() {
   };
   steps.write_sources = [this](const std::string& path) {
     program_settings_.backup_counter = session_.backup_counter;
+    program_settings_.auto_save = session_.auto_save.enabled;
+    program_settings_.auto_save_minutes = session_.auto_save.minutes;
     return SaveSourcesWeb(file_system_, path, &program_settings_);
   };
   return steps;
