@@ -118,32 +118,21 @@ std::vector<int> People(const Outline& outline) {
   return people;
 }
 
-DescendantChartOptions ShownOptions(int individual) {
-  DescendantChartOptions options;
-  options.shown_individual = individual;
-  return options;
-}
-
-DescendantChartOptions ToggledOptions(std::unordered_set<int> families) {
-  DescendantChartOptions options;
-  options.toggled_families = std::move(families);
-  return options;
-}
-
 // ---- Top ancestor ----
 
-TEST(TopAncestorWalk, ClimbsTheFirstListedParent) {
+TEST(TopAncestorWalk, ClimbsTheFirstListedParentForAtMost999Steps) {
   TestTree t;
   TreeBuilder tree;
-  tree.Person(1, "Kid /A/")
-      .Person(2, "Dad /A/")
-      .Person(3, "Mum /B/", 'F')
-      .Person(4, "Gran /B/", 'F');
-  tree.Family(1, 2, 3, {1}).Family(2, 0, 4, {3});
+  tree.Person(1, "Kid /A/").Person(2, "Dad /A/").Person(3, "Mum /B/", 'F');
+  tree.Person(4, "Gran /B/", 'F').Family(1, 2, 3, {1}).Family(2, 0, 4, {3});
   tree.Load(t);
   EXPECT_EQ(FindTopAncestor(t.store, 1), 2);
   EXPECT_EQ(FindTopAncestor(t.store, 3), 4);
+  TestTree line;
+  FatherLine(1001).Load(line);
+  EXPECT_EQ(FindTopAncestor(line.store, 1), 1000);
   EXPECT_TRUE(t.ui.records().empty());
+  EXPECT_TRUE(line.ui.records().empty());
 }
 
 TEST(TopAncestorWalk, LoopWarningNamesTheRepeatedAncestor) {
@@ -151,19 +140,11 @@ TEST(TopAncestorWalk, LoopWarningNamesTheRepeatedAncestor) {
   LoopTree().Load(t);
   EXPECT_EQ(FindTopAncestor(t.store, 1), 1);
   ASSERT_EQ(t.ui.records().size(), 1u);
-  const auto& warning = t.ui.records()[0];
-  EXPECT_EQ(warning.caption, "*** Critical Error ***");
-  EXPECT_EQ(warning.text,
+  EXPECT_EQ(t.ui.records()[0].caption, "*** Critical Error ***");
+  EXPECT_EQ(t.ui.records()[0].text,
             "Individual  000002  is part of a loop in which an\n"
             "ancestor is also a descendant of the same person.");
-  EXPECT_EQ(warning.icon, platform::Icon::kExclamation);
-}
-
-TEST(TopAncestorWalk, ThousandGenerationLineStopsAfter999StepsWithoutWarning) {
-  TestTree t;
-  FatherLine(1001).Load(t);
-  EXPECT_EQ(FindTopAncestor(t.store, 1), 1000);
-  EXPECT_TRUE(t.ui.records().empty());
+  EXPECT_EQ(t.ui.records()[0].icon, platform::Icon::kExclamation);
 }
 
 // ---- Descendant chart ----
@@ -175,7 +156,7 @@ TEST(DescendantChartWalk, LaysOutRowsAndColumns) {
   tree.Person(2, "Eve /Ray/", 'F').Person(3, "Al /Bo/").Person(4, "Cy /Bo/");
   tree.Family(1, 1, 2, {3, 4}, {"1 MARR", "2 DATE 1920"});
   tree.Load(t);
-  const DescendantChart chart = BuildDescendantChart(t.store, 1, ShownOptions(4));
+  const DescendantChart chart = BuildDescendantChart(t.store, 1, {4, {}});
   ASSERT_EQ(chart.levels.size(), 2u);
   ASSERT_EQ(chart.levels[0].size(), 2u);
   // Own box 2 rows, marriage row, Eve's box: 4 rows and a spacing row; children need 4.
@@ -233,33 +214,25 @@ std::vector<const ChartNode*> NodesOfFamily(const DescendantChart& chart, int fa
   return nodes;
 }
 
-TEST(DescendantChartWalk, FamilyReachedTwiceIsCollapsedTheSecondTime) {
+TEST(DescendantChartWalk, FamilyReachedTwiceIsCollapsedTheSecondTimeUnlessToggled) {
   TestTree t;
   CousinMarriage().Load(t);
-  const DescendantChart chart = BuildDescendantChart(t.store, 1, {});
-  const auto nodes = NodesOfFamily(chart, 4);
-  ASSERT_EQ(nodes.size(), 2u);
-  EXPECT_FALSE(nodes[0]->collapsed);
-  EXPECT_TRUE(nodes[0]->children_drawn);
-  EXPECT_TRUE(nodes[1]->collapsed);
-  EXPECT_FALSE(nodes[1]->children_drawn);
-  ASSERT_EQ(chart.levels.size(), 4u);
-  EXPECT_EQ(chart.levels[3].size(), 1u);
+  for (bool toggled : {false, true}) {
+    const DescendantChart chart = BuildDescendantChart(
+        t.store, 1, {0, toggled ? std::unordered_set<int>{4} : std::unordered_set<int>{}});
+    const auto nodes = NodesOfFamily(chart, 4);
+    ASSERT_EQ(nodes.size(), 2u);
+    EXPECT_EQ(nodes[0]->collapsed, toggled);
+    EXPECT_EQ(nodes[0]->children_drawn, !toggled);
+    EXPECT_EQ(nodes[1]->collapsed, !toggled);
+    EXPECT_EQ(nodes[1]->children_drawn, toggled);
+    ASSERT_EQ(chart.levels.size(), 4u);
+    EXPECT_EQ(chart.levels[3].size(), 1u);
+  }
   // Jo's block: her box, her marriage row ("m. ") and Ivo's box, and the folded row.
+  const DescendantChart chart = BuildDescendantChart(t.store, 1, {});
   EXPECT_EQ(chart.levels[2][2].individual, 8);
   EXPECT_EQ(chart.levels[2][2].rows, 1 + 1 + 1 + 1);
-}
-
-TEST(DescendantChartWalk, ToggleSwapsWhichMeetingIsCollapsed) {
-  TestTree t;
-  CousinMarriage().Load(t);
-  const DescendantChart chart = BuildDescendantChart(t.store, 1, ToggledOptions({4}));
-  const auto nodes = NodesOfFamily(chart, 4);
-  ASSERT_EQ(nodes.size(), 2u);
-  EXPECT_TRUE(nodes[0]->collapsed);
-  EXPECT_FALSE(nodes[1]->collapsed);
-  ASSERT_EQ(chart.levels.size(), 4u);
-  EXPECT_EQ(chart.levels[3].size(), 1u);
 }
 
 TEST(DescendantChartWalk, EndsOnAncestryLoopEvenWhenItsFamiliesAreToggled) {
@@ -274,7 +247,7 @@ TEST(DescendantChartWalk, EndsOnAncestryLoopEvenWhenItsFamiliesAreToggled) {
   const DescendantChart plain = BuildDescendantChart(t.store, 10, {});
   EXPECT_EQ(plain.levels.size(), 5u);
   // Folded at Ann, shown at Tom, and folded again where the loop reaches Ann a second time.
-  const DescendantChart toggled = BuildDescendantChart(t.store, 10, ToggledOptions({2}));
+  const DescendantChart toggled = BuildDescendantChart(t.store, 10, {0, {2}});
   const auto nodes = NodesOfFamily(toggled, 2);
   ASSERT_EQ(nodes.size(), 3u);
   EXPECT_TRUE(nodes[0]->collapsed);
@@ -285,7 +258,7 @@ TEST(DescendantChartWalk, EndsOnAncestryLoopEvenWhenItsFamiliesAreToggled) {
 TEST(DescendantChartWalk, ThousandsOfGenerationsNeedNoDeepRecursion) {
   TestTree t;
   FatherLine(5000).Load(t);
-  const DescendantChart chart = BuildDescendantChart(t.store, 5000, ShownOptions(1));
+  const DescendantChart chart = BuildDescendantChart(t.store, 5000, {1, {}});
   ASSERT_EQ(chart.levels.size(), 5000u);
   EXPECT_EQ(chart.levels.back()[0].individual, 1);
   EXPECT_EQ(chart.shown_row, 0);
@@ -294,19 +267,15 @@ TEST(DescendantChartWalk, ThousandsOfGenerationsNeedNoDeepRecursion) {
 
 // ---- Ancestor outline ----
 
-TEST(AncestorOutline, DefaultSettingShowsStartPersonAndFiveGenerations) {
+TEST(AncestorOutline, FathersAboveMothersBelowWithConnectorMasksForFiveGenerations) {
   TestTree t;
   Pedigree(127).Load(t);
-  const Outline outline = BuildAncestorOutline(t.store, 1, kAncestorGenerationsDefault);
-  EXPECT_EQ(outline.entries.size(), 63u);
-  EXPECT_EQ(outline.generations, 5);
-  EXPECT_FALSE(outline.reached_maximum);
-  EXPECT_EQ(outline.hint, " Viewing up to: 6 Generations -- Click to Increase or Decrease");
-}
+  const Outline full = BuildAncestorOutline(t.store, 1, kAncestorGenerationsDefault);
+  EXPECT_EQ(full.entries.size(), 63u);
+  EXPECT_EQ(full.generations, 5);
+  EXPECT_FALSE(full.reached_maximum);
+  EXPECT_EQ(full.hint, " Viewing up to: 6 Generations -- Click to Increase or Decrease");
 
-TEST(AncestorOutline, FathersAboveMothersBelowWithConnectorMasks) {
-  TestTree t;
-  Pedigree(7).Load(t);
   const Outline outline = BuildAncestorOutline(t.store, 1, 3);
   EXPECT_EQ(People(outline), (std::vector<int>{4, 2, 5, 1, 6, 3, 7}));
   std::string marks;
@@ -336,17 +305,6 @@ TEST(AncestorOutline, AdoptiveFatherFamilyGivesBothParents) {
   EXPECT_EQ(outline.entries[2].mark, 'F');
 }
 
-TEST(AncestorOutline, DepthIsCutBelowTheEntryLimit) {
-  TestTree t;
-  Ladder(kGenerationsMax).Load(t);
-  const Outline outline = BuildAncestorOutline(t.store, 1, kGenerationsMax);
-  // 2^16 - 1 entries fit below 100,000; a 17th generation would make 2^17 - 1.
-  EXPECT_EQ(outline.generations, 15);
-  EXPECT_EQ(outline.entries.size(), 65535u);
-  EXPECT_TRUE(outline.reached_maximum);
-  EXPECT_EQ(outline.hint, " Reached Maximum Number of Generations");
-}
-
 // ---- Descendant outline ----
 
 TEST(DescendantOutline, StepChildrenAreListedUnderTheMotherOnly) {
@@ -359,16 +317,6 @@ TEST(DescendantOutline, StepChildrenAreListedUnderTheMotherOnly) {
   EXPECT_EQ(People(mother), (std::vector<int>{1, 2, 3, 4}));
   const Outline step_father = BuildDescendantOutline(t.store, 2, kDescendantGenerationsDefault);
   EXPECT_EQ(People(step_father), (std::vector<int>{2, 1, 4}));
-}
-
-TEST(DescendantOutline, DepthIsCutBelowTheEntryLimit) {
-  TestTree t;
-  Ladder(kGenerationsMax).Load(t);
-  const Outline outline = BuildDescendantOutline(t.store, 2 * kGenerationsMax + 1, 20);
-  // Two entries (person and spouse) for each of 2^g people of generation g.
-  EXPECT_EQ(outline.generations, 14);
-  EXPECT_EQ(outline.entries.size(), 2u * ((1u << 15) - 1));
-  EXPECT_EQ(outline.hint, " Reached Maximum Number of Generations");
 }
 
 TEST(DescendantOutline, TextsShowNumberingAliasAndDates) {
@@ -390,14 +338,27 @@ TEST(DescendantOutline, TextsShowNumberingAliasAndDates) {
   EXPECT_EQ(outline.hint, " Viewing up to: 2 Generations -- Click to Increase or Decrease");
 }
 
-TEST(AncestryLoopWalk, OutlinesStopAtTheGenerationSetting) {
+TEST(OutlineWalks, DepthIsCutBelowTheEntryLimitAndAtTheSettingInALoop) {
   TestTree t;
-  LoopTree().Load(t);
+  Ladder(kGenerationsMax).Load(t);
   const Outline ancestors = BuildAncestorOutline(t.store, 1, kGenerationsMax);
-  EXPECT_EQ(ancestors.entries.size(), 34u);
+  // 2^16 - 1 entries fit below 100,000; a 17th generation would make 2^17 - 1.
+  EXPECT_EQ(ancestors.generations, 15);
+  EXPECT_EQ(ancestors.entries.size(), 65535u);
+  EXPECT_TRUE(ancestors.reached_maximum);
   EXPECT_EQ(ancestors.hint, " Reached Maximum Number of Generations");
-  const Outline descendants = BuildDescendantOutline(t.store, 1, 10);
-  EXPECT_EQ(descendants.entries.size(), 10u);
+  const Outline descendants = BuildDescendantOutline(t.store, 2 * kGenerationsMax + 1, 20);
+  // Two entries (person and spouse) for each of 2^g people of generation g.
+  EXPECT_EQ(descendants.generations, 14);
+  EXPECT_EQ(descendants.entries.size(), 2u * ((1u << 15) - 1));
+  EXPECT_EQ(descendants.hint, " Reached Maximum Number of Generations");
+
+  TestTree loop;
+  LoopTree().Load(loop);
+  const Outline loop_ancestors = BuildAncestorOutline(loop.store, 1, kGenerationsMax);
+  EXPECT_EQ(loop_ancestors.entries.size(), 34u);
+  EXPECT_EQ(loop_ancestors.hint, " Reached Maximum Number of Generations");
+  EXPECT_EQ(BuildDescendantOutline(loop.store, 1, 10).entries.size(), 10u);
 }
 
 // ---- Family view ----
