@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "store/gedcom_writer.h"
 #include "store/line_search.h"
 
 namespace kinloom::files {
@@ -387,10 +388,7 @@ bool IncludedInCopy(const store::RecordStore& store, int individual, store::Writ
   if (individual < 1 || individual > store.highest_individual()) return false;
   const store::IndividualRecord* person = store.individual(individual);
   if (person == nullptr || person->lines == nullptr) return false;
-  const bool split = mode == store::WriteMode::kSplit || mode == store::WriteMode::kBoth;
-  const bool hide = mode == store::WriteMode::kHide || mode == store::WriteMode::kBoth;
-  if (split && (person->markFlags & store::kMarkSelected) == 0) return false;
-  return !(hide && (person->hideFlags & store::kHideEverything) != 0);
+  return store::IsWrittenIn(*person, mode);
 }
 
 std::optional<std::string> IndividualsForCopy(const MediaItem& item,

@@ -89,15 +89,8 @@ class TreeWriter {
     }
   }
 
-  // The hide bits in force for an individual in this mode; kHideEverything leaves it out.
   uint8_t EffectiveFlags(const IndividualRecord& record) const {
-    uint8_t flags = 0;
-    if (mode_ == WriteMode::kHide || mode_ == WriteMode::kBoth) flags = record.hideFlags;
-    if ((mode_ == WriteMode::kSplit || mode_ == WriteMode::kBoth) &&
-        (record.markFlags & kMarkSelected) == 0) {
-      flags |= kHideEverything;
-    }
-    return flags;
+    return EffectiveHideFlags(record, mode_);
   }
 
   bool IsExcludedIndividual(int n) const {
@@ -211,6 +204,16 @@ std::string FileNameOf(const std::string& path) {
 }
 
 }  // namespace
+
+uint8_t EffectiveHideFlags(const IndividualRecord& record, WriteMode mode) {
+  uint8_t flags = 0;
+  if (mode == WriteMode::kHide || mode == WriteMode::kBoth) flags = record.hideFlags;
+  if ((mode == WriteMode::kSplit || mode == WriteMode::kBoth) &&
+      (record.markFlags & kMarkSelected) == 0) {
+    flags |= kHideEverything;
+  }
+  return flags;
+}
 
 Status WriteTree(RecordStore& store, const std::string& path, WriteMode mode,
                  platform::FileSystem& file_system, std::span<const int> also_cited) {

@@ -17,6 +17,14 @@ enum class WriteMode : char {
   kBoth = 'B',    // the selection, with hidden details left out
 };
 
+// The hide bits in force for an individual in a save of `mode`: its own hide flags in the
+// modes that hide details, and kHideEverything for an unselected person in the split modes.
+uint8_t EffectiveHideFlags(const IndividualRecord& record, WriteMode mode);
+// Whether an existing individual is written in a save of `mode`.
+inline bool IsWrittenIn(const IndividualRecord& record, WriteMode mode) {
+  return (EffectiveHideFlags(record, mode) & kHideEverything) == 0;
+}
+
 // Writes the tree as the program's own GEDCOM file at `path` (header, individuals, families,
 // cited sources, trailer; CR LF line ends; no line end after "0 TRLR"). The file is written to
 // a temporary file and renamed over `path` only when every byte is written; on failure the old

@@ -1,1 +1,0 @@
-// Side files: shared pieces live beside their users.
