@@ -19,7 +19,12 @@ build() {
 case "${1:-}" in
   run)
     build default
-    ./build/src/cli/kinloom-cli info samples/sample.ged
+    # The sample becomes the tree "Sample" of the data home the first time, so that what the
+    # user saves is what the next run opens.
+    if ! ./build/src/cli/kinloom-cli trees | grep -qx 'Sample'; then
+      ./build/src/cli/kinloom-cli import samples/sample.ged --name Sample >/dev/null
+    fi
+    ./build/src/app/kinloom Sample
     ;;
   test)
     build default

@@ -42,6 +42,16 @@ class Interaction {
   virtual Answer Ask(std::string_view caption, std::string_view text, Icon icon,
                      Buttons buttons) = 0;
 
+  // A question with a check box below it (such as "do not ask again for this group");
+  // *checked holds the box's state going in and coming out. Without a screen to show the box
+  // on, it is asked as a plain question and the box keeps its state.
+  virtual Answer AskWithCheck(std::string_view caption, std::string_view text, Icon icon,
+                              Buttons buttons, std::string_view check_text, bool* checked) {
+    (void)check_text;
+    (void)checked;
+    return Ask(caption, text, icon, buttons);
+  }
+
   // The Parent Types dialog: the labels of the father, mother and child, and the kind offered
   // first (0 birth ... 7 sealing). Returns the kind chosen, or nothing when cancelled.
   virtual std::optional<int> ChooseParentType(std::string_view father, std::string_view mother,

@@ -1,0 +1,3 @@
+#include "core/find_individual.h"
+
+namespace kinloom::core {}  // namespace kinloom::core

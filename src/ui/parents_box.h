@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+namespace kinloom::ui {
+
+// "Parent Types": the father, mother and child of a link about to be made, and the kind of
+// parents they are (0 birth ... 7 sealing).
+class TParentsBox : public QDialog {
+  Q_OBJECT
+
+ public:
+  TParentsBox(QWidget* parent, const QString& father, const QString& mother, const QString& child,
+              int offered);
+  int chosen_kind() const;
+
+  // Shows the dialog; the kind chosen, or nothing when cancelled.
+  static std::optional<int> Choose(QWidget* parent, const QString& father, const QString& mother,
+                                   const QString& child, int offered);
+
+ private:
+  int kind_ = 0;
+};
+
+}  // namespace kinloom::ui

@@ -1,0 +1,142 @@
+#include "ui/qt_interaction.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QMessageBox>
+
+#include "ui/chart_font.h"
+#include "ui/fix_link_box.h"
+#include "ui/parents_box.h"
+#include "ui/progress_window.h"
+#include "ui/remove_spc_box.h"
+#include "ui/text_codec.h"
+
+namespace kinloom::ui {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+QMessageBox::Icon BoxIcon(Icon icon) {
+  switch (icon) {
+    case Icon::kInformation:
+      return QMessageBox::Information;
+    case Icon::kQuestion:
+      return QMessageBox::Question;
+    case Icon::kExclamation:
+      return QMessageBox::Warning;
+    case Icon::kStop:
+      return QMessageBox::Critical;
+    case Icon::kNone:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons BoxButtons(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::kOk:
+      return QMessageBox::Ok;
+    case Buttons::kYesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::kYesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+Answer AnswerOf(int button, Buttons buttons) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return Answer::kYes;
+    case QMessageBox::No:
+      return Answer::kNo;
+    case QMessageBox::Cancel:
+      return Answer::kCancel;
+    case QMessageBox::Ok:
+      return Answer::kOk;
+    default:
+      break;
+  }
+  // Closed with Escape or the title bar: the safe answer.
+  if (buttons == Buttons::kYesNoCancel) return Answer::kCancel;
+  if (buttons == Buttons::kYesNo) return Answer::kNo;
+  return Answer::kOk;
+}
+
+}  // namespace
+
+QtInteraction::QtInteraction(const platform::Clock* clock) : clock_(clock) {
+  if (clock_ == nullptr) {
+    own_clock_ = std::make_unique<platform::SystemClock>();
+    clock_ = own_clock_.get();
+  }
+}
+
+QtInteraction::~QtInteraction() = default;
+
+void QtInteraction::SetParent(QWidget* parent) { parent_ = parent; }
+
+void QtInteraction::Message(std::string_view caption, std::string_view text, Icon icon) {
+  QMessageBox box(BoxIcon(icon), MessageText(caption), MessageText(text), QMessageBox::Ok,
+                  parent_);
+  box.exec();
+}
+
+Answer QtInteraction::Ask(std::string_view caption, std::string_view text, Icon icon,
+                          Buttons buttons) {
+  QMessageBox box(BoxIcon(icon), MessageText(caption), MessageText(text), BoxButtons(buttons),
+                  parent_);
+  return AnswerOf(box.exec(), buttons);
+}
+
+Answer QtInteraction::AskWithCheck(std::string_view caption, std::string_view text, Icon icon,
+                                   Buttons buttons, std::string_view check_text, bool* checked) {
+  QMessageBox box(BoxIcon(icon), MessageText(caption), MessageText(text), BoxButtons(buttons),
+                  parent_);
+  auto* check = new QCheckBox(MessageText(check_text), &box);
+  check->setChecked(checked != nullptr && *checked);
+  box.setCheckBox(check);
+  const Answer answer = AnswerOf(box.exec(), buttons);
+  if (checked != nullptr) *checked = check->isChecked();
+  return answer;
+}
+
+std::optional<int> QtInteraction::ChooseParentType(std::string_view father,
+                                                   std::string_view mother,
+                                                   std::string_view child, int offered) {
+  return TParentsBox::Choose(parent_, FromAnsi(father), FromAnsi(mother), FromAnsi(child),
+                             offered);
+}
+
+std::optional<int> QtInteraction::ChooseRemainingParent(std::string_view person,
+                                                        std::string_view spouse) {
+  return TRemoveSpc::Choose(parent_, FromAnsi(person), FromAnsi(spouse));
+}
+
+platform::LinkFixAnswer QtInteraction::FixLink(const platform::LinkProblem& problem) {
+  return TFixLkBox::Choose(parent_, problem);
+}
+
+ProgressWindow& QtInteraction::progress() {
+  if (!progress_) progress_ = std::make_unique<ProgressWindow>(parent_);
+  return *progress_;
+}
+
+void QtInteraction::ProgressShow(std::string_view caption, std::string_view label) {
+  progress().ShowProgress(FromAnsi(caption), FromAnsi(label));
+}
+void QtInteraction::ProgressRange(int maximum) { progress().SetRange(maximum); }
+void QtInteraction::ProgressPosition(int position) { progress().SetPosition(position); }
+void QtInteraction::ProgressText(std::string_view text) { progress().SetText(FromAnsi(text)); }
+void QtInteraction::ProgressHide() {
+  if (progress_) progress_->HideProgress();
+}
+
+int QtInteraction::TextWidth(std::string_view text) {
+  if (!chart_metrics_) chart_metrics_ = std::make_unique<QFontMetrics>(ChartFont());
+  return chart_metrics_->horizontalAdvance(FromAnsi(text));
+}
+
+}  // namespace kinloom::ui

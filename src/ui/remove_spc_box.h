@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+namespace kinloom::ui {
+
+// "Remove Spouse From Family": with whom the children remain when two spouses separate.
+class TRemoveSpc : public QDialog {
+  Q_OBJECT
+
+ public:
+  TRemoveSpc(QWidget* parent, const QString& person, const QString& spouse);
+  // 0 the person, 1 the spouse.
+  int chosen() const;
+
+  // Shows the dialog; 0 or 1, or nothing when cancelled.
+  static std::optional<int> Choose(QWidget* parent, const QString& person, const QString& spouse);
+
+ private:
+  int chosen_ = 0;
+};
+
+}  // namespace kinloom::ui
