@@ -87,9 +87,8 @@ void TFamTree::BuildActions() {
   add(QStringLiteral("actFind"), QStringLiteral("Find"), QKeySequence::Find,
       QStringLiteral("Search for an individual"), [this] { FindClick(); });
   bar->addSeparator();
-  add(QStringLiteral("actSources"), QStringLiteral("Sources"),
-      QKeySequence(Qt::CTRL | Qt::Key_R), QStringLiteral("Source records and citations"),
-      [this] { SourcesClick(); });
+  add(QStringLiteral("actSources"), QStringLiteral("Sources"), QKeySequence(Qt::CTRL | Qt::Key_R),
+      QStringLiteral("Source records and citations"), [this] { SourcesClick(); });
   add(QStringLiteral("actOptions"), QStringLiteral("Options"),
       QKeySequence(Qt::CTRL | Qt::Key_Comma), QStringLiteral("The program's options"),
       [this] { OptionsClick(); });
@@ -119,7 +118,9 @@ void TFamTree::ShowIndividual(int individual) {
   ShowWithoutHistory(individual, 0);
 }
 
-void TFamTree::ShowSpouse(int spouse_index) { ShowWithoutHistory(shown_.individual, spouse_index); }
+void TFamTree::ShowSpouse(int spouse_index) {
+  ShowWithoutHistory(shown_.individual, spouse_index);
+}
 
 void TFamTree::GoBack() {
   for (int n = history_.Back(); n >= 0; n = history_.Back()) {
@@ -182,8 +183,8 @@ bool TFamTree::ShowPage(const QString& name) {
 
 bool TFamTree::OpenTreeFile(const files::OpenRequest& request) {
   files::TakeStoreChanges(work_.session(), store());
-  const Status opened = files::OpenTree(work_.session(), work_.folders(), request,
-                                        work_.OpenStepsWired(), ui_);
+  const Status opened =
+      files::OpenTree(work_.session(), work_.folders(), request, work_.OpenStepsWired(), ui_);
   if (!opened.ok()) return false;
   if (!request.merge) {
     history_.Clear();
@@ -251,9 +252,8 @@ void TFamTree::RestartAutoSave() {
 
 void TFamTree::AutoSaveTick() {
   files::TakeStoreChanges(work_.session(), store());
-  const files::AutoSaveDecision decision =
-      files::AutoSaveTick(work_.session(), work_.folders(), store().busy_depth() > 0,
-                          work_.SaveStepsWired(), ui_);
+  const files::AutoSaveDecision decision = files::AutoSaveTick(
+      work_.session(), work_.folders(), store().busy_depth() > 0, work_.SaveStepsWired(), ui_);
   if (decision.action == files::AutoSaveAction::kOff) return;
   if (decision.action == files::AutoSaveAction::kSave) UpdateCaption();
   auto_save_timer_->start(decision.next_tick_ms);
@@ -294,8 +294,7 @@ void TFamTree::closeEvent(QCloseEvent* event) {
   // leaves the tree's own settings to the window that may write it.
   const files::SaveSteps steps = work_.SaveStepsWired();
   if (!session.read_only && !session.tree_name.empty() && steps.write_config) {
-    (void)steps.write_config(
-        files::TreeFile(work_.folders().config, session.tree_name, ".cfg"));
+    (void)steps.write_config(files::TreeFile(work_.folders().config, session.tree_name, ".cfg"));
   }
   if (steps.write_sources) (void)steps.write_sources(files::SourcesFile(work_.folders()));
   event->accept();

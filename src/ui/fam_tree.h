@@ -78,6 +78,10 @@ class TFamTree : public QMainWindow {
 
   // Restarts the automatic-save timer after an open, a save or a change of the options.
   void RestartAutoSave();
+  // One tick of the automatic-save timer: saves when the period has run out and something
+  // changed, retries shortly while an edit is running, and sets the timer for the next tick.
+  void AutoSaveTick();
+  const QTimer& auto_save_timer() const { return *auto_save_timer_; }
 
  signals:
   void shownChanged();
@@ -89,7 +93,6 @@ class TFamTree : public QMainWindow {
  private:
   void BuildPages();
   void BuildActions();
-  void AutoSaveTick();
   void UpdateNavigationActions();
   int FirstIndividualToShow() const;
   void ShowWithoutHistory(int individual, int spouse_index);

@@ -29,8 +29,9 @@ bool ParseCopyNumber(const std::string& text, int* number) {
 
 files::DataFolders MakeFolders(const std::string& home_option, std::string* error) {
   const std::string home = files::DataHome(home_option, files::Environment::FromProcess());
-  const std::string beside_program =
-      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../system")).toStdString();
+  const std::string beside_program = QDir(QCoreApplication::applicationDirPath())
+                                         .filePath(QStringLiteral("../system"))
+                                         .toStdString();
   files::DataFolders folders =
       files::DataFoldersAt(home, files::FindSystemFolder({beside_program, KINLOOM_SOURCE_SYSTEM}));
   const Status made = files::MakeDataFolders(folders);

@@ -24,8 +24,7 @@ std::optional<ProgramArgs> ParseProgramArgs(const std::vector<std::string>& args
                                             std::string* error);
 
 // Renders the window at its present size, on the given page, into a PNG file.
-bool SaveScreenshot(TFamTree& window, const QString& page, const QString& path,
-                    std::string* error);
+bool SaveScreenshot(TFamTree& window, const QString& page, const QString& path, std::string* error);
 
 // The whole program: start window or the tree given, the main window, the message loop.
 int RunProgram(int argc, char** argv);

@@ -58,9 +58,13 @@ void NavigationHistory::Visit(int individual) {
   store_.set_history_index(index);
 }
 
-bool NavigationHistory::CanGoBack() const { return count_ > 0 && store_.history_index() > 0; }
+bool NavigationHistory::CanGoBack() const {
+  return count_ > 0 && store_.history_index() > 0;
+}
 
-bool NavigationHistory::CanGoForward() const { return store_.history_index() + 1 < count_; }
+bool NavigationHistory::CanGoForward() const {
+  return store_.history_index() + 1 < count_;
+}
 
 int NavigationHistory::Back() {
   if (!CanGoBack()) return -1;

@@ -1,5 +1,9 @@
 #include <QAction>
 #include <QTest>
+#include <QTimer>
+
+#include "core/family_ops.h"
+#include "files/data_folders.h"
 
 #include "ui/program.h"
 #include "ui/shown_state.h"
@@ -11,17 +15,26 @@ namespace {
 
 // Three generations: John and Mary with children Anne and Peter; Anne married twice.
 const std::vector<std::string> kFamily = {
-    "0 @I000001@ INDI", "1 NAME John /Smith/", "1 SEX M", "1 FAMS @F000001@",
-    "0 @I000002@ INDI", "1 NAME Mary /Brown/", "1 SEX F", "1 FAMS @F000001@",
-    "0 @I000003@ INDI", "1 NAME Anne /Smith/", "1 SEX F", "1 FAMC @F000001@",
+    "0 @I000001@ INDI", "1 NAME John /Smith/",
+    "1 SEX M",          "1 FAMS @F000001@",
+    "0 @I000002@ INDI", "1 NAME Mary /Brown/",
+    "1 SEX F",          "1 FAMS @F000001@",
+    "0 @I000003@ INDI", "1 NAME Anne /Smith/",
+    "1 SEX F",          "1 FAMC @F000001@",
     "1 FAMS @F000002@", "1 FAMS @F000003@",
-    "0 @I000004@ INDI", "1 NAME Peter /Smith/", "1 SEX M", "1 FAMC @F000001@",
-    "0 @I000005@ INDI", "1 NAME Carl /Young/", "1 SEX M", "1 FAMS @F000002@",
-    "0 @I000006@ INDI", "1 NAME Dan /Old/", "1 SEX M", "1 FAMS @F000003@",
-    "0 @F000001@ FAM", "1 HUSB @I000001@", "1 WIFE @I000002@", "1 MARR",
+    "0 @I000004@ INDI", "1 NAME Peter /Smith/",
+    "1 SEX M",          "1 FAMC @F000001@",
+    "0 @I000005@ INDI", "1 NAME Carl /Young/",
+    "1 SEX M",          "1 FAMS @F000002@",
+    "0 @I000006@ INDI", "1 NAME Dan /Old/",
+    "1 SEX M",          "1 FAMS @F000003@",
+    "0 @F000001@ FAM",  "1 HUSB @I000001@",
+    "1 WIFE @I000002@", "1 MARR",
     "1 CHIL @I000003@", "1 CHIL @I000004@",
-    "0 @F000002@ FAM", "1 HUSB @I000005@", "1 WIFE @I000003@", "1 MARR",
-    "0 @F000003@ FAM", "1 HUSB @I000006@", "1 WIFE @I000003@", "1 MARR",
+    "0 @F000002@ FAM",  "1 HUSB @I000005@",
+    "1 WIFE @I000003@", "1 MARR",
+    "0 @F000003@ FAM",  "1 HUSB @I000006@",
+    "1 WIFE @I000003@", "1 MARR",
 };
 
 }  // namespace
@@ -81,11 +94,81 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.window->windowTitle(), QStringLiteral(" Kinloom - Smith"));
   }
 
+  void ClosingAsksWhileTheTreeIsChanged() {
+    using kinloom::platform::Answer;
+    WindowFixture f;
+    QVERIFY(f.Load(kFamily, 1));
+    f.window->show();
+    kinloom::core::SetSex(f.store, 4, 2);
+    f.window->TreeEdited();
+    const std::string before = kinloom::testing::ReadFileBytes(f.GedcomPath());
+
+    f.ui.QueueAnswer(Answer::kCancel);
+    QVERIFY(!f.window->close());
+    QCOMPARE(kinloom::testing::ReadFileBytes(f.GedcomPath()), before);
+
+    f.ui.QueueAnswer(Answer::kYes);
+    QVERIFY(f.window->close());
+    const std::string after = kinloom::testing::ReadFileBytes(f.GedcomPath());
+    QVERIFY(after.find("1 NAME Peter /Smith/\r\n1 SEX F") != std::string::npos);
+    QVERIFY(kinloom::files::FileExists(
+        kinloom::files::TreeFile(f.work.folders().config, "Test", ".cfg")));
+    QCOMPARE(f.ui.Captions(), (std::vector<std::string>{"Confirm", "Confirm"}));
+  }
+
+  void ClosingUnchangedAsksNothing() {
+    WindowFixture f;
+    QVERIFY(f.Load(kFamily, 1));
+    f.window->show();
+    QVERIFY(f.window->close());
+    QVERIFY(f.ui.records().empty());
+  }
+
+  void AutomaticSaveWaitsForItsPeriodAndForEdits() {
+    WindowFixture f;
+    QVERIFY(f.Load(kFamily, 1));
+    kinloom::files::TreeSession& session = f.work.session();
+    session.auto_save.enabled = true;
+    session.auto_save.minutes = 10;
+    f.window->RestartAutoSave();
+    QVERIFY(f.window->auto_save_timer().isActive());
+    QCOMPARE(f.window->auto_save_timer().interval(), 600000);
+
+    kinloom::core::SetSex(f.store, 4, 2);
+    f.window->TreeEdited();
+    f.clock.AdvanceSeconds(11 * 60);
+    f.store.RaiseBusy();  // an edit is running: try again in two seconds
+    f.window->AutoSaveTick();
+    QCOMPARE(f.window->auto_save_timer().interval(), 2000);
+    f.store.LowerBusy();
+    f.window->AutoSaveTick();
+    QVERIFY(!session.changed.Any());
+    // The first save of the session turned the opened files into a backup set.
+    QVERIFY(kinloom::files::FileExists(
+        kinloom::files::BackupName(f.work.folders().backup, 1, "Test", ".ged")));
+    QVERIFY(kinloom::testing::ReadFileBytes(f.GedcomPath()).find("1 SEX F\r\n1 FAMC") !=
+            std::string::npos);
+  }
+
+  void ACopyWindowIsReadOnlyWithoutAutomaticSave() {
+    WindowFixture f;
+    QVERIFY(f.Load(kFamily, 1));
+    kinloom::files::OpenRequest request;
+    request.path = f.GedcomPath();
+    request.copy_number = 2;
+    QVERIFY(f.window->OpenTreeFile(request));
+    QVERIFY(f.work.session().read_only);
+    QVERIFY(!f.window->auto_save_timer().isActive());
+    QVERIFY(f.window->windowTitle().contains(QStringLiteral("Copy Number: 2")));
+    f.ui.ClearRecords();
+    f.window->SaveTree(false);
+    QCOMPARE(f.ui.Captions(), (std::vector<std::string>{" *** Read Only File ***"}));
+  }
+
   void ArgumentsAreRead() {
     std::string error;
-    auto args = kinloom::ui::ParseProgramArgs({"--screenshot", "a.png", "--page", "details",
-                                               "Smith.ged", "2"},
-                                              &error);
+    auto args = kinloom::ui::ParseProgramArgs(
+        {"--screenshot", "a.png", "--page", "details", "Smith.ged", "2"}, &error);
     QVERIFY(args.has_value());
     QCOMPARE(args->copy_number, 2);
     QCOMPARE(args->tree_arguments, 2);

@@ -7,8 +7,7 @@
 
 namespace kinloom::testing {
 
-WindowFixture::WindowFixture()
-    : work(store, files::DataFoldersAt(home.path(), ""), file_system) {
+WindowFixture::WindowFixture() : work(store, files::DataFoldersAt(home.path(), ""), file_system) {
   (void)files::MakeDataFolders(work.folders());
   window = std::make_unique<ui::TFamTree>(work, ui);
 }
@@ -51,7 +50,9 @@ void TypeAndLeave(QLineEdit* edit, const QString& text) {
   emit edit->editingFinished();
 }
 
-void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void Click(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+}
 
 bool HasLine(const std::vector<std::string>& lines, const std::string& text) {
   return std::find(lines.begin(), lines.end(), text) != lines.end();
