@@ -10,6 +10,7 @@
 
 #include "files/data_folders.h"
 #include "ui/details_page.h"
+#include "ui/exclude_box.h"
 #include "ui/open_box.h"
 #include "ui/option_box.h"
 #include "ui/organizer_page.h"
@@ -18,7 +19,9 @@
 #include "ui/search_box.h"
 #include "ui/search_sources_page.h"
 #include "ui/sources_box.h"
+#include "ui/split_box.h"
 #include "ui/text_codec.h"
+#include "ui/web_settings_page.h"
 
 namespace kinloom::ui {
 
@@ -47,10 +50,12 @@ void TFamTree::BuildPages() {
   details_page_ = new DetailsPage(*this, pages_);
   organizer_page_ = new OrganizerPage(*this, pages_);
   search_sources_page_ = new SearchSourcesPage(*this, pages_);
+  web_settings_page_ = new WebSettingsPage(*this, pages_);
   pages_->addTab(person_page_, QStringLiteral("&Person"));
   pages_->addTab(details_page_, QStringLiteral("&Details"));
   pages_->addTab(organizer_page_, QStringLiteral("&Organizer"));
   pages_->addTab(search_sources_page_, QStringLiteral("&Search Sources"));
+  pages_->addTab(web_settings_page_, QStringLiteral("&Web Site"));
   setCentralWidget(pages_);
   statusBar();
 }
@@ -92,6 +97,14 @@ void TFamTree::BuildActions() {
   add(QStringLiteral("actOptions"), QStringLiteral("Options"),
       QKeySequence(Qt::CTRL | Qt::Key_Comma), QStringLiteral("The program's options"),
       [this] { OptionsClick(); });
+  bar->addSeparator();
+  add(QStringLiteral("actHide"), QStringLiteral("Hide Information"),
+      QKeySequence(Qt::CTRL | Qt::Key_H),
+      QStringLiteral("Which individuals and details the web site and copies leave out"),
+      [this] { HideInformationClick(); });
+  add(QStringLiteral("actSplit"), QStringLiteral("Split Tree"), QKeySequence(Qt::CTRL | Qt::Key_T),
+      QStringLiteral("Choose the individuals of a split copy of the tree"),
+      [this] { SplitTreeClick(); });
   UpdateNavigationActions();
 }
 
@@ -176,6 +189,7 @@ bool TFamTree::ShowPage(const QString& name) {
   if (name == QLatin1String("details")) page = details_page_;
   if (name == QLatin1String("organizer")) page = organizer_page_;
   if (name == QLatin1String("search")) page = search_sources_page_;
+  if (name == QLatin1String("web")) page = web_settings_page_;
   if (page == nullptr) return false;
   pages_->setCurrentWidget(page);
   return true;
@@ -194,6 +208,7 @@ bool TFamTree::OpenTreeFile(const files::OpenRequest& request) {
   history_.Visit(first);
   ShowWithoutHistory(first, 0);
   search_sources_page_->Refresh();
+  web_settings_page_->Refresh();
   UpdateCaption();
   RestartAutoSave();
   return true;
@@ -236,6 +251,18 @@ void TFamTree::OptionsClick() {
 
 void TFamTree::SourcesClick() {
   TSourcesBox box(*this);
+  box.exec();
+  TreeEdited();
+}
+
+void TFamTree::HideInformationClick() {
+  TExcludeBox box(*this);
+  box.exec();
+  TreeEdited();
+}
+
+void TFamTree::SplitTreeClick() {
+  TSplitBox box(*this);
   box.exec();
   TreeEdited();
 }

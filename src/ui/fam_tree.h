@@ -19,6 +19,7 @@ class PersonPage;
 class DetailsPage;
 class OrganizerPage;
 class SearchSourcesPage;
+class WebSettingsPage;
 class TSearchBox;
 
 // The main window: one individual at a time with the relatives around, on the person,
@@ -55,12 +56,14 @@ class TFamTree : public QMainWindow {
   int selected_source() const { return selected_source_; }
   void SetSelectedSource(int source);
 
-  // Pages by name: "person", "details", "organizer", "search". False for an unknown name.
+  // Pages by name: "person", "details", "organizer", "search", "web". False for an unknown
+  // name.
   bool ShowPage(const QString& name);
   PersonPage* person_page() { return person_page_; }
   DetailsPage* details_page() { return details_page_; }
   OrganizerPage* organizer_page() { return organizer_page_; }
   SearchSourcesPage* search_sources_page() { return search_sources_page_; }
+  WebSettingsPage* web_settings_page() { return web_settings_page_; }
 
   // Files. OpenTreeFile opens (or merges) and shows the tree's first person; false when the
   // tree could not be read (the message was shown).
@@ -74,6 +77,8 @@ class TFamTree : public QMainWindow {
   void OpenClick();
   void OptionsClick();
   void SourcesClick();
+  void HideInformationClick();
+  void SplitTreeClick();
   TSearchBox& search_box();
 
   // Restarts the automatic-save timer after an open, a save or a change of the options.
@@ -109,6 +114,7 @@ class TFamTree : public QMainWindow {
   DetailsPage* details_page_ = nullptr;
   OrganizerPage* organizer_page_ = nullptr;
   SearchSourcesPage* search_sources_page_ = nullptr;
+  WebSettingsPage* web_settings_page_ = nullptr;
   TSearchBox* search_box_ = nullptr;
   QTimer* auto_save_timer_ = nullptr;
   QAction* back_action_ = nullptr;
