@@ -435,7 +435,13 @@ CopyFlags ConfirmOverwrite(const std::string& existing, const std::string& repla
       SizeAndTime(new_size, new_time) +
       "\n\n\t[   Yes  ] Copy over the existing file\n\t[   No   ] Do not copy this file"
       "\n\t[Cancel] Cancel copying for these files";
-  switch (ui.Ask(" Confirm File Replacement", text, Icon::kQuestion, Buttons::kYesNoCancel)) {
+  bool ask_no_more = false;
+  const Answer answer =
+      ui.AskWithCheck(" Confirm File Replacement", text, Icon::kQuestion, Buttons::kYesNoCancel,
+                      "Do Not Show More Write Over Messages for This Group", &ask_no_more);
+  // The rest of the group is then copied without asking.
+  if (ask_no_more) flags &= static_cast<CopyFlags>(~kAskOverwrite);
+  switch (answer) {
     case Answer::kYes:
       return flags | kCopyThis;
     case Answer::kNo:

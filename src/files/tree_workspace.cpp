@@ -1,5 +1,6 @@
 #include "files/tree_workspace.h"
 
+#include "core/source_records.h"
 #include "files/album_file.h"
 #include "files/config_file.h"
 #include "files/search_sources.h"
@@ -46,10 +47,19 @@ SaveSteps TreeWorkspace::SaveStepsWired() {
     return WriteAlbumFile(file_system_, path, store_, albums_, tree_settings_, mode);
   };
   steps.write_gedcom = [this](const std::string& path, store::WriteMode mode) {
-    return store::WriteTree(store_, path, mode, file_system_, sources_cited_by_items_);
+    std::vector<int> cited = sources_cited_by_items_;
+    // A source made in the sources dialog, or held by a quick-source button, is kept before
+    // anything cites it; a reduced copy takes only the sources its records cite.
+    if (mode == store::WriteMode::kNormal) {
+      const std::vector<int> kept = core::SourcesKeptUncited(store_, tree_settings_.quick_sources);
+      cited.insert(cited.end(), kept.begin(), kept.end());
+    }
+    return store::WriteTree(store_, path, mode, file_system_, cited);
   };
   steps.write_config = [this](const std::string& path) {
-    return WriteConfigFile(file_system_, path, web_settings_);
+    Status written = WriteConfigFile(file_system_, path, web_settings_);
+    if (written.ok()) web_settings_.web_settings_changed = false;
+    return written;
   };
   steps.write_sources = [this](const std::string& path) {
     program_settings_.backup_counter = session_.backup_counter;

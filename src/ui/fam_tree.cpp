@@ -13,6 +13,7 @@
 #include "ui/exclude_box.h"
 #include "ui/open_box.h"
 #include "ui/option_box.h"
+#include "ui/option_effects.h"
 #include "ui/organizer_page.h"
 #include "ui/person_page.h"
 #include "ui/save_file_box.h"
@@ -204,6 +205,8 @@ bool TFamTree::OpenTreeFile(const files::OpenRequest& request) {
     history_.Clear();
     selected_source_ = 0;
   }
+  if (search_box_ != nullptr) search_box_->ListRebuilt();
+  ApplyDisplayOptions(work_);
   const int first = FirstIndividualToShow();
   history_.Visit(first);
   ShowWithoutHistory(first, 0);
@@ -317,13 +320,16 @@ void TFamTree::closeEvent(QCloseEvent* event) {
   }
   auto_save_timer_->stop();
   statusBar()->showMessage(QStringLiteral("Closing Family Tree File"));
-  // The web-site settings and the options are kept whatever the answer; a read-only window
-  // leaves the tree's own settings to the window that may write it.
+  // The web-site settings and the options are kept whatever the answer. A read-only window
+  // writes neither: the tree's settings belong to the window that may write the tree, and its
+  // options hold automatic save switched off for this window only.
   const files::SaveSteps steps = work_.SaveStepsWired();
-  if (!session.read_only && !session.tree_name.empty() && steps.write_config) {
-    (void)steps.write_config(files::TreeFile(work_.folders().config, session.tree_name, ".cfg"));
+  if (!session.read_only && !session.tree_name.empty()) {
+    if (steps.write_config) {
+      (void)steps.write_config(files::TreeFile(work_.folders().config, session.tree_name, ".cfg"));
+    }
+    if (steps.write_sources) (void)steps.write_sources(files::SourcesFile(work_.folders()));
   }
-  if (steps.write_sources) (void)steps.write_sources(files::SourcesFile(work_.folders()));
   event->accept();
 }
 

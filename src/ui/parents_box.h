@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <optional>
+
+#include "core/queries.h"
+
+class QRadioButton;
 
 namespace kinloom::ui {
 
@@ -13,6 +18,7 @@ class TParentsBox : public QDialog {
  public:
   TParentsBox(QWidget* parent, const QString& father, const QString& mother, const QString& child,
               int offered);
+  // The kind whose button is checked.
   int chosen_kind() const;
 
   // Shows the dialog; the kind chosen, or nothing when cancelled.
@@ -20,7 +26,11 @@ class TParentsBox : public QDialog {
                                    const QString& child, int offered);
 
  private:
-  int kind_ = 0;
+  QWidget* MakePeople(const QString& father, const QString& mother, const QString& child);
+  QWidget* MakeKinds(int offered);
+  QWidget* MakeButtons();
+
+  std::array<QRadioButton*, core::kParentKinds> kinds_{};
 };
 
 }  // namespace kinloom::ui

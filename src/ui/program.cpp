@@ -90,6 +90,7 @@ int RunWindow(const ProgramArgs& args) {
   }
   QtInteraction ui;
   store::RecordStore store(ui);
+  ui.SetStore(&store);  // the link fixer shows the records a broken link concerns
   platform::LocalFileSystem file_system;
   files::TreeWorkspace work(store, folders, file_system);
   TFamTree window(work, ui);
@@ -99,7 +100,7 @@ int RunWindow(const ProgramArgs& args) {
   if (args.tree.empty()) {
     TStartBox start(work, ui);
     if (start.exec() != QDialog::Accepted) return 0;
-    request.path = start.chosen_path().toStdString();
+    request.path = start.chosen_file();
   } else {
     request = RequestFor(work, args);
   }

@@ -46,6 +46,19 @@ QMessageBox::StandardButtons BoxButtons(Buttons buttons) {
   return QMessageBox::Ok;
 }
 
+// Escape and the title bar's close give the safe answer: No, Cancel, or OK for a message.
+QMessageBox::StandardButton EscapeButton(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::kOk:
+      return QMessageBox::Ok;
+    case Buttons::kYesNo:
+      return QMessageBox::No;
+    case Buttons::kYesNoCancel:
+      return QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
 Answer AnswerOf(int button, Buttons buttons) {
   switch (button) {
     case QMessageBox::Yes:
@@ -74,40 +87,49 @@ QtInteraction::QtInteraction(const platform::Clock* clock) : clock_(clock) {
   }
 }
 
-QtInteraction::~QtInteraction() = default;
+QtInteraction::~QtInteraction() {
+  delete progress_.data();
+}
 
-void QtInteraction::SetParent(QWidget* parent) { parent_ = parent; }
+void QtInteraction::SetParent(QWidget* parent) {
+  parent_ = parent;
+}
 
 void QtInteraction::Message(std::string_view caption, std::string_view text, Icon icon) {
-  QMessageBox box(BoxIcon(icon), MessageText(caption), MessageText(text), QMessageBox::Ok,
-                  parent_);
-  box.exec();
+  (void)ShowBox(caption, text, icon, Buttons::kOk, {}, nullptr);
 }
 
 Answer QtInteraction::Ask(std::string_view caption, std::string_view text, Icon icon,
                           Buttons buttons) {
-  QMessageBox box(BoxIcon(icon), MessageText(caption), MessageText(text), BoxButtons(buttons),
-                  parent_);
-  return AnswerOf(box.exec(), buttons);
+  return ShowBox(caption, text, icon, buttons, {}, nullptr);
 }
 
 Answer QtInteraction::AskWithCheck(std::string_view caption, std::string_view text, Icon icon,
                                    Buttons buttons, std::string_view check_text, bool* checked) {
+  return ShowBox(caption, text, icon, buttons, check_text, checked);
+}
+
+// Texts are shown as written: a "<" in a name must not turn the box into rich text.
+Answer QtInteraction::ShowBox(std::string_view caption, std::string_view text, Icon icon,
+                              Buttons buttons, std::string_view check_text, bool* checked) {
   QMessageBox box(BoxIcon(icon), MessageText(caption), MessageText(text), BoxButtons(buttons),
                   parent_);
-  auto* check = new QCheckBox(MessageText(check_text), &box);
-  check->setChecked(checked != nullptr && *checked);
-  box.setCheckBox(check);
+  box.setTextFormat(Qt::PlainText);
+  box.setEscapeButton(EscapeButton(buttons));
+  QCheckBox* check = nullptr;
+  if (checked != nullptr || !check_text.empty()) {
+    check = new QCheckBox(MessageText(check_text), &box);
+    check->setChecked(checked != nullptr && *checked);
+    box.setCheckBox(check);
+  }
   const Answer answer = AnswerOf(box.exec(), buttons);
-  if (checked != nullptr) *checked = check->isChecked();
+  if (check != nullptr && checked != nullptr) *checked = check->isChecked();
   return answer;
 }
 
-std::optional<int> QtInteraction::ChooseParentType(std::string_view father,
-                                                   std::string_view mother,
+std::optional<int> QtInteraction::ChooseParentType(std::string_view father, std::string_view mother,
                                                    std::string_view child, int offered) {
-  return TParentsBox::Choose(parent_, FromAnsi(father), FromAnsi(mother), FromAnsi(child),
-                             offered);
+  return TParentsBox::Choose(parent_, FromAnsi(father), FromAnsi(mother), FromAnsi(child), offered);
 }
 
 std::optional<int> QtInteraction::ChooseRemainingParent(std::string_view person,
@@ -116,20 +138,26 @@ std::optional<int> QtInteraction::ChooseRemainingParent(std::string_view person,
 }
 
 platform::LinkFixAnswer QtInteraction::FixLink(const platform::LinkProblem& problem) {
-  return TFixLkBox::Choose(parent_, problem);
+  return TFixLkBox::Choose(parent_, problem, store_);
 }
 
 ProgressWindow& QtInteraction::progress() {
-  if (!progress_) progress_ = std::make_unique<ProgressWindow>(parent_);
+  if (progress_.isNull()) progress_ = new ProgressWindow(parent_);
   return *progress_;
 }
 
 void QtInteraction::ProgressShow(std::string_view caption, std::string_view label) {
   progress().ShowProgress(FromAnsi(caption), FromAnsi(label));
 }
-void QtInteraction::ProgressRange(int maximum) { progress().SetRange(maximum); }
-void QtInteraction::ProgressPosition(int position) { progress().SetPosition(position); }
-void QtInteraction::ProgressText(std::string_view text) { progress().SetText(FromAnsi(text)); }
+void QtInteraction::ProgressRange(int maximum) {
+  progress().SetRange(maximum);
+}
+void QtInteraction::ProgressPosition(int position) {
+  progress().SetPosition(position);
+}
+void QtInteraction::ProgressText(std::string_view text) {
+  progress().SetText(FromAnsi(text));
+}
 void QtInteraction::ProgressHide() {
   if (progress_) progress_->HideProgress();
 }

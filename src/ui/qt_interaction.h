@@ -8,6 +8,10 @@
 #include "platform/clock.h"
 #include "platform/interaction.h"
 
+namespace kinloom::store {
+class RecordStore;
+}
+
 namespace kinloom::ui {
 
 class ProgressWindow;
@@ -21,6 +25,8 @@ class QtInteraction final : public platform::Interaction {
   ~QtInteraction() override;
 
   void SetParent(QWidget* parent);
+  // The tree the link fixer describes records from; without one it shows their numbers.
+  void SetStore(const store::RecordStore* store) { store_ = store; }
 
   void Message(std::string_view caption, std::string_view text, platform::Icon icon) override;
   platform::Answer Ask(std::string_view caption, std::string_view text, platform::Icon icon,
@@ -47,11 +53,15 @@ class QtInteraction final : public platform::Interaction {
 
  private:
   ProgressWindow& progress();
+  platform::Answer ShowBox(std::string_view caption, std::string_view text, platform::Icon icon,
+                           platform::Buttons buttons, std::string_view check_text, bool* checked);
 
   std::unique_ptr<platform::Clock> own_clock_;
   const platform::Clock* clock_;
   QPointer<QWidget> parent_;
-  std::unique_ptr<ProgressWindow> progress_;
+  const store::RecordStore* store_ = nullptr;
+  // Owned by the parent window when there is one, which may go first.
+  QPointer<ProgressWindow> progress_;
   std::unique_ptr<QFontMetrics> chart_metrics_;
 };
 

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <optional>
 
+class QRadioButton;
+
 namespace kinloom::ui {
 
 // "Remove Spouse From Family": with whom the children remain when two spouses separate.
@@ -18,7 +20,12 @@ class TRemoveSpc : public QDialog {
   static std::optional<int> Choose(QWidget* parent, const QString& person, const QString& spouse);
 
  private:
-  int chosen_ = 0;
+  QWidget* MakeExplanation();
+  QWidget* MakeChoice(const QString& person, const QString& spouse);
+  QWidget* MakeButtons();
+
+  QRadioButton* rb_person_ = nullptr;
+  QRadioButton* rb_spouse_ = nullptr;
 };
 
 }  // namespace kinloom::ui

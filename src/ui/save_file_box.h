@@ -1,6 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 
 namespace kinloom::ui {
 
@@ -15,7 +21,21 @@ class TSaveFileBox : public QDialog {
   explicit TSaveFileBox(TFamTree& tree);
 
  private:
+  QWidget* BuildNamePart();
+  QWidget* BuildCopyPart();
+  // Rebuilds the explanation for the name typed; cuts a typed ".ged".
+  void SaveNameChange();
+  void btnSaveNormalClick();
+  void SaveCopy(int kind);
+
   TFamTree& tree_;
+  std::string startup_name_;  // the tree name when the dialog opened
+  bool updating_ = false;     // the dialog's own change of the name field
+  QLineEdit* save_name_ = nullptr;
+  QListWidget* explanation_ = nullptr;
+  QPushButton* save_ = nullptr;
+  QLabel* split_file_ = nullptr;
+  QLabel* hide_file_ = nullptr;
 };
 
 }  // namespace kinloom::ui

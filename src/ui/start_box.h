@@ -2,9 +2,14 @@
 
 #include <QDialog>
 #include <QString>
+#include <string>
 
 #include "files/tree_workspace.h"
 #include "platform/interaction.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 
 namespace kinloom::ui {
 
@@ -17,12 +22,28 @@ class TStartBox : public QDialog {
   TStartBox(files::TreeWorkspace& work, platform::Interaction& ui, QWidget* parent = nullptr);
 
   // The .ged to open once the window was accepted (a new tree's file does not exist yet).
-  QString chosen_path() const { return chosen_path_; }
+  QString chosen_path() const { return QString::fromStdString(chosen_file_); }
+  // The same path byte for byte, as the file system names it.
+  const std::string& chosen_file() const { return chosen_file_; }
+
+  // Reads sources.web and deletes the backups older than the days to keep; runs once, when
+  // the window is first shown.
+  void FormShow();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void btnOpenClick();
+  void UpdateButtons();
+
   files::TreeWorkspace& work_;
   platform::Interaction& ui_;
-  QString chosen_path_;
+  std::string chosen_file_;
+  bool shown_ = false;
+  QListWidget* file_list_ = nullptr;
+  QLineEdit* new_tree_ = nullptr;
+  QPushButton* open_ = nullptr;
 };
 
 }  // namespace kinloom::ui

@@ -1,5 +1,278 @@
-#include <gtest/gtest.h>
-
 #include "core/find_individual.h"
 
-TEST(FindIndividual, Placeholder) { SUCCEED(); }
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "store/line_search.h"
+#include "support/test_support.h"
+
+namespace kinloom::core {
+namespace {
+
+using testing::LoadOwnTree;
+using testing::TestTree;
+using Lines = std::vector<std::string>;
+
+std::string I(int n) {
+  return store::MakeXref('I', n);
+}
+std::string F(int n) {
+  return store::MakeXref('F', n);
+}
+
+void Add(Lines* lines, const Lines& more) {
+  lines->insert(lines->end(), more.begin(), more.end());
+}
+
+// Smiths and their in-laws: John and Mary with Anne, Eve and Peter; Anne married Carl in 1900
+// and Dan in 1920; Mary had Tom in a family without a husband. Amy is number 142 and Zoe 42.
+Lines Sample() {
+  Lines t;
+  Add(&t, {"0 " + I(1) + " INDI", "1 NAME John /Smith/", "1 SEX M", "1 BIRT", "2 DATE 1850",
+           "1 FAMS " + F(1)});
+  Add(&t, {"0 " + I(2) + " INDI", "1 NAME Mary /Brown/", "1 SEX F", "1 BIRT", "2 DATE 1855",
+           "1 FAMS " + F(1), "1 FAMS " + F(4)});
+  Add(&t, {"0 " + I(3) + " INDI", "1 NAME Anne /Smith/", "1 SEX F", "1 BIRT", "2 DATE 12 MAR 1880",
+           "1 DEAT", "2 DATE 1950", "1 FAMC " + F(1), "1 FAMS " + F(2), "1 FAMS " + F(3)});
+  Add(&t, {"0 " + I(4) + " INDI", "1 NAME Peter /Smith/", "1 SEX M", "1 BIRT", "2 DATE 1885",
+           "1 DEAT", "2 DATE 1945", "1 FAMC " + F(1)});
+  Add(&t, {"0 " + I(5) + " INDI", "1 NAME Carl /Young/", "1 SEX M", "1 BIRT", "2 DATE 1886",
+           "1 FAMS " + F(2)});
+  Add(&t, {"0 " + I(6) + " INDI", "1 NAME Dan /Old/", "1 SEX M", "1 BIRT", "2 PLAC Leeds",
+           "1 FAMS " + F(3)});
+  Add(&t,
+      {"0 " + I(7) + " INDI", "1 NAME C\xE9line /Dupr\xE9/", "1 SEX F", "1 BIRT", "2 DATE 1874"});
+  Add(&t, {"0 " + I(8) + " INDI", "1 NAME Eve /Smith/", "1 SEX F", "1 CHR", "2 DATE 1881",
+           "1 FAMC " + F(1)});
+  Add(&t, {"0 " + I(9) + " INDI", "1 NAME Tom /Brown/", "1 SEX M", "1 FAMC " + F(4)});
+  Add(&t, {"0 " + I(42) + " INDI", "1 NAME Zoe /Number/", "1 SEX F"});
+  Add(&t, {"0 " + I(142) + " INDI", "1 NAME Amy /Adams/", "1 SEX F"});
+  Add(&t, {"0 " + F(1) + " FAM", "1 HUSB " + I(1), "1 WIFE " + I(2), "1 CHIL " + I(3),
+           "1 CHIL " + I(8), "1 CHIL " + I(4)});
+  Add(&t, {"0 " + F(2) + " FAM", "1 HUSB " + I(5), "1 WIFE " + I(3), "1 MARR", "2 DATE 1900"});
+  Add(&t, {"0 " + F(3) + " FAM", "1 HUSB " + I(6), "1 WIFE " + I(3), "1 MARR", "2 DATE 1920"});
+  Add(&t, {"0 " + F(4) + " FAM", "1 WIFE " + I(2), "1 CHIL " + I(9)});
+  return t;
+}
+
+class FindIndividualTest : public ::testing::Test {
+ protected:
+  void SetUp() override { LoadOwnTree(tree_, Sample()); }
+
+  // The record numbers of every match, in list order, by repeated searches from the top.
+  std::vector<int> AllMatches(const FindCriteria& criteria) {
+    IndividualFinder finder;
+    std::vector<int> numbers;
+    const store::SearchList& list = tree_.store.individual_search_list();
+    for (int found = finder.Search(tree_.store, criteria); found >= 0;
+         found = finder.Search(tree_.store, criteria)) {
+      numbers.push_back(list.at(found).number);
+      if (numbers.size() > static_cast<size_t>(list.size())) break;
+    }
+    EXPECT_EQ(finder.position(), 0);
+    return numbers;
+  }
+
+  static FindCriteria Name(const std::string& name) {
+    FindCriteria c;
+    c.name = name;
+    return c;
+  }
+
+  TestTree tree_;
+};
+
+TEST_F(FindIndividualTest, BirthYearToleranceIncludesItsEdgeAndNoMore) {
+  FindCriteria c;
+  c.birth = {1880, 5};
+  // Anne 1880, Eve christened 1881, Peter 1885; Carl (1886) and Céline (1874) are six off.
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{3, 8, 4}));
+  c.birth = {1880, 0};
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{3}));
+  c.birth = {1880, 6};
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{7, 3, 8, 4, 5}));
+}
+
+TEST_F(FindIndividualTest, NoBirthDateNeverMatchesABirthYear) {
+  FindCriteria c;
+  c.birth = {1880, 100};
+  const std::vector<int> found = AllMatches(c);
+  // Dan's birth has a place only; Tom, Zoe and Amy have none.
+  EXPECT_EQ(found, (std::vector<int>{2, 7, 3, 8, 1, 4, 5}));
+}
+
+TEST_F(FindIndividualTest, DeathYearIsTestedLikeTheBirthYear) {
+  FindCriteria c;
+  c.death = {1948, 2};
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{3}));
+  c.death = {1948, 5};
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{3, 4}));
+}
+
+TEST_F(FindIndividualTest, StepsThroughTheMatchesThenReportsTheEndAndStartsAgain) {
+  IndividualFinder finder;
+  const FindCriteria c = Name("SMITH");
+  const store::SearchList& list = tree_.store.individual_search_list();
+  std::vector<int> numbers;
+  for (int i = 0; i < 4; ++i) {
+    const int found = finder.Search(tree_.store, c);
+    ASSERT_GE(found, 0);
+    numbers.push_back(list.at(found).number);
+    EXPECT_EQ(finder.position(), found + 1);
+  }
+  EXPECT_EQ(numbers, (std::vector<int>{3, 8, 1, 4}));
+  EXPECT_EQ(finder.Search(tree_.store, c), -1);
+  EXPECT_EQ(finder.position(), 0);
+  EXPECT_EQ(list.at(finder.Search(tree_.store, c)).number, 3);
+}
+
+TEST_F(FindIndividualTest, SearchStartsAtThePositionGiven) {
+  IndividualFinder finder;
+  const store::SearchList& list = tree_.store.individual_search_list();
+  finder.set_position(list.PositionOf(1));
+  EXPECT_EQ(list.at(finder.Search(tree_.store, Name("smith"))).number, 1);
+  finder.set_position(list.size() + 5);  // the list shrank since: nothing more to find
+  EXPECT_EQ(finder.Search(tree_.store, Name("smith")), -1);
+  EXPECT_EQ(finder.position(), 0);
+}
+
+TEST_F(FindIndividualTest, ANumberFindsEveryKeyHoldingItsDigits) {
+  EXPECT_EQ(AllMatches(Name("42")), (std::vector<int>{142, 42}));
+  EXPECT_EQ(AllMatches(Name("(42)")), (std::vector<int>{42}));
+}
+
+TEST_F(FindIndividualTest, AccentsAndCaseAreIgnoredOnBothSides) {
+  EXPECT_EQ(AllMatches(Name("celine")), (std::vector<int>{7}));
+  EXPECT_EQ(AllMatches(Name("DUPRE, C")), (std::vector<int>{7}));
+  EXPECT_EQ(AllMatches(Name("Dupr\xC9")), (std::vector<int>{7}));  // typed with the accent
+  EXPECT_EQ(AllMatches(Name("dupree")), (std::vector<int>{}));
+}
+
+TEST_F(FindIndividualTest, FatherAndMotherComeFromTheParentFamily) {
+  FindCriteria c;
+  c.father = "JOHN SMITH";
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{3, 8, 4}));
+  c.mother = "mary";
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{3, 8, 4}));
+  c.father.clear();  // Tom's family has a mother and no father
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{9, 3, 8, 4}));
+  c.father = "young";
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{}));
+  c = Name("peter");
+  c.mother = "(2)";  // parents by number too
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{4}));
+}
+
+TEST_F(FindIndividualTest, SpouseAndMarriageYearMaySitInDifferentFamilies) {
+  FindCriteria c;
+  c.spouse = "carl";
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{3}));
+  c.marriage = {1920, 0};  // married Dan in 1920, Carl in 1900
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{3}));
+  c.spouse = "nobody";
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{}));
+  c.spouse.clear();
+  c.marriage = {1901, 1};
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{3, 5}));
+  c.marriage = {1950, 10};
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{}));
+}
+
+TEST_F(FindIndividualTest, NameAndCriteriaMustBothHold) {
+  FindCriteria c = Name("smith");
+  c.birth = {1850, 0};
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{1}));
+  c.name = "brown";
+  EXPECT_EQ(AllMatches(c), (std::vector<int>{}));
+}
+
+TEST(FindCriteria, SearchIsPossibleWithAnyTextOrYear) {
+  FindCriteria c;
+  EXPECT_FALSE(c.CanSearch());
+  c.birth.tolerance = 5;  // a tolerance alone is no criterion
+  EXPECT_FALSE(c.CanSearch());
+  c.marriage.year = 1900;
+  EXPECT_TRUE(c.CanSearch());
+  EXPECT_TRUE(c.HasOtherCriteria());
+  FindCriteria name_only;
+  name_only.name = "x";
+  EXPECT_TRUE(name_only.CanSearch());
+  EXPECT_FALSE(name_only.HasOtherCriteria());
+  FindCriteria spouse_only;
+  spouse_only.spouse = "x";
+  EXPECT_TRUE(spouse_only.HasOtherCriteria());
+}
+
+TEST(FindCriteria, SearchingNoticeOnlyForSlowSearchesOfBigLists) {
+  FindCriteria c;
+  c.birth.year = 1900;
+  EXPECT_TRUE(SearchIsSlow(c, 100001));
+  EXPECT_FALSE(SearchIsSlow(c, 100000));
+  c.name = "a";
+  EXPECT_FALSE(SearchIsSlow(c, 500000));
+  EXPECT_FALSE(SearchIsSlow(FindCriteria{}, 500000));
+}
+
+TEST(FindYears, YearFieldsReadDates) {
+  EXPECT_EQ(YearFromSearchText(""), 0);
+  EXPECT_EQ(YearFromSearchText("1850"), 1850);
+  EXPECT_EQ(YearFromSearchText("12 MAR 1850"), 1850);
+  EXPECT_EQ(YearFromSearchText("ABT 1850"), 1850);
+  EXPECT_EQ(YearFromSearchText("soon"), 0);
+}
+
+TEST(FindFolding, KeepCaseTableDropsOnlyTheAccents) {
+  const auto& t = FoldAccentsKeepCase();
+  EXPECT_EQ(t[0xC9], 'E');
+  EXPECT_EQ(t[0xE9], 'e');
+  EXPECT_EQ(t[0xD8], 'O');
+  EXPECT_EQ(t[0xFF], 'y');
+  EXPECT_EQ(t[0xDF], 's');
+  EXPECT_EQ(t[0x8C], 0x95);
+  EXPECT_EQ(t['A'], 'A');
+  EXPECT_EQ(t['a'], 'a');
+  for (int c : {0xC6, 0xD7, 0xDE, 0xE6, 0xF7, 0xFE}) EXPECT_EQ(t[c], c);
+}
+
+TEST(FindFolding, ContainsFoldsTheTextOnly) {
+  EXPECT_TRUE(FoldedContains("Dupr\xE9, C\xE9line (7)", "line (7)"));
+  EXPECT_TRUE(FoldedContains("anything", ""));
+  EXPECT_FALSE(FoldedContains("ab", "abc"));
+  EXPECT_EQ(FoldedForSearch("\xC0Z\xDF"), "azs");
+}
+
+// A generated tree: every person born in one of forty years; a year search with a tolerance
+// visits exactly the people born within it, each once.
+TEST(FindGeneratedTree, YearSearchVisitsEveryoneInRangeOnce) {
+  TestTree tree;
+  Lines lines;
+  const int people = 2000;
+  for (int n = 1; n <= people; ++n) {
+    Add(&lines, {"0 " + I(n) + " INDI",
+                 "1 NAME Given" + std::to_string(n % 37) + " /Sur" + std::to_string(n % 11) + "/",
+                 "1 SEX M", "1 BIRT", "2 DATE " + std::to_string(1800 + n % 40)});
+  }
+  LoadOwnTree(tree, lines);
+  FindCriteria c;
+  c.birth = {1820, 2};
+  IndividualFinder finder;
+  std::vector<bool> seen(people + 1, false);
+  int count = 0;
+  int previous = -1;
+  for (int found = finder.Search(tree.store, c); found >= 0; found = finder.Search(tree.store, c)) {
+    ASSERT_GT(found, previous);
+    previous = found;
+    const int n = tree.store.individual_search_list().at(found).number;
+    ASSERT_FALSE(seen[n]);
+    seen[n] = true;
+    ++count;
+    EXPECT_LE(std::abs(1800 + n % 40 - 1820), 2);
+  }
+  EXPECT_EQ(count, people / 40 * 5);
+}
+
+}  // namespace
+}  // namespace kinloom::core

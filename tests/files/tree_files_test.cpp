@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 
 #include "support/test_support.h"
 
@@ -352,6 +353,71 @@ TEST_F(CopyTest, OverwriteQuestionCopiesSkipsOrCancelsTheGroup) {
   EXPECT_EQ(Copy(kAskOverwrite), kAskOverwrite | kCopyCancelled);
   EXPECT_EQ(tree_.ui.records().size(), 3u);  // b.jpg is not asked about
   EXPECT_EQ(ReadFileBytes(dir_.File("to/sub/a.jpg")), "old a!");
+}
+
+// Answers the overwrite question with a script and ticks its check box when told to.
+class CheckingInteraction final : public platform::Interaction {
+ public:
+  explicit CheckingInteraction(platform::HeadlessInteraction& inner) : inner_(inner) {}
+  bool tick = false;
+  std::vector<std::string> check_texts;
+
+  void Message(std::string_view c, std::string_view t, platform::Icon i) override {
+    inner_.Message(c, t, i);
+  }
+  Answer Ask(std::string_view c, std::string_view t, platform::Icon i,
+             platform::Buttons b) override {
+    return inner_.Ask(c, t, i, b);
+  }
+  Answer AskWithCheck(std::string_view c, std::string_view t, platform::Icon i, platform::Buttons b,
+                      std::string_view check_text, bool* checked) override {
+    check_texts.emplace_back(check_text);
+    *checked = tick;
+    return inner_.Ask(c, t, i, b);
+  }
+  std::optional<int> ChooseParentType(std::string_view, std::string_view, std::string_view,
+                                      int offered) override {
+    return offered;
+  }
+  std::optional<int> ChooseRemainingParent(std::string_view, std::string_view) override {
+    return 0;
+  }
+  platform::LinkFixAnswer FixLink(const platform::LinkProblem&) override {
+    return platform::LinkFixAnswer::kStop;
+  }
+  void ProgressShow(std::string_view, std::string_view) override {}
+  void ProgressRange(int) override {}
+  void ProgressPosition(int) override {}
+  void ProgressText(std::string_view) override {}
+  void ProgressHide() override {}
+  int TextWidth(std::string_view text) override { return static_cast<int>(text.size()); }
+  const platform::Clock& clock() const override { return inner_.clock(); }
+
+ private:
+  platform::HeadlessInteraction& inner_;
+};
+
+TEST_F(CopyTest, OverwriteCheckBoxCopiesTheRestOfTheGroupWithoutAsking) {
+  fs::create_directories(dir_.File("to/sub"));
+  WriteFileBytes(dir_.File("to/sub/a.jpg"), "old a!");
+  WriteFileBytes(dir_.File("to/sub/b.jpg"), "old b!");
+  CheckingInteraction asking(tree_.ui);
+  asking.tick = true;
+  tree_.ui.QueueAnswer(Answer::kNo);
+  const CopyFlags flags = CopyFolderFiles(dir_.File("from"), dir_.File("to/sub"), kAskOverwrite,
+                                          writers_.local, asking);
+  EXPECT_EQ(flags & kAskOverwrite, 0);
+  EXPECT_EQ(ReadFileBytes(dir_.File("to/sub/a.jpg")), "old a!");  // answered No
+  EXPECT_EQ(ReadFileBytes(dir_.File("to/sub/b.jpg")), "new b");   // not asked
+  ASSERT_EQ(asking.check_texts.size(), 1u);
+  EXPECT_EQ(asking.check_texts[0], "Do Not Show More Write Over Messages for This Group");
+
+  WriteFileBytes(dir_.File("to/sub/b.jpg"), "old b!");
+  asking.tick = false;
+  tree_.ui.QueueAnswer(Answer::kYes);
+  EXPECT_EQ(
+      ConfirmOverwrite(dir_.File("to/sub/b.jpg"), dir_.File("from/b.jpg"), kAskOverwrite, asking),
+      kAskOverwrite | kCopyThis);
 }
 
 TEST_F(CopyTest, EmptyTargetIsReplacedAndOnlyNewerFilesAreCopied) {

@@ -163,6 +163,10 @@ class MainWindowTest : public QObject {
     f.ui.ClearRecords();
     f.window->SaveTree(false);
     QCOMPARE(f.ui.Captions(), (std::vector<std::string>{" *** Read Only File ***"}));
+    // Closing leaves the shared options alone: this window's automatic save is off for it only.
+    QVERIFY(!kinloom::files::FileExists(kinloom::files::SourcesFile(f.work.folders())));
+    QVERIFY(f.window->close());
+    QVERIFY(!kinloom::files::FileExists(kinloom::files::SourcesFile(f.work.folders())));
   }
 
   void ArgumentsAreRead() {
