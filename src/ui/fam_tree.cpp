@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "files/data_folders.h"
+#include "ui/chart_page.h"
 #include "ui/details_page.h"
 #include "ui/exclude_box.h"
 #include "ui/open_box.h"
@@ -16,6 +17,7 @@
 #include "ui/option_effects.h"
 #include "ui/organizer_page.h"
 #include "ui/person_page.h"
+#include "ui/pictures_page.h"
 #include "ui/save_file_box.h"
 #include "ui/search_box.h"
 #include "ui/search_sources_page.h"
@@ -50,11 +52,15 @@ void TFamTree::BuildPages() {
   person_page_ = new PersonPage(*this, pages_);
   details_page_ = new DetailsPage(*this, pages_);
   organizer_page_ = new OrganizerPage(*this, pages_);
+  chart_page_ = new ChartPage(*this, pages_);
+  pictures_page_ = new PicturesPage(*this, pages_);
   search_sources_page_ = new SearchSourcesPage(*this, pages_);
   web_settings_page_ = new WebSettingsPage(*this, pages_);
   pages_->addTab(person_page_, QStringLiteral("&Person"));
   pages_->addTab(details_page_, QStringLiteral("&Details"));
   pages_->addTab(organizer_page_, QStringLiteral("&Organizer"));
+  pages_->addTab(chart_page_, QStringLiteral("&Chart"));
+  pages_->addTab(pictures_page_, QStringLiteral("P&ictures"));
   pages_->addTab(search_sources_page_, QStringLiteral("&Search Sources"));
   pages_->addTab(web_settings_page_, QStringLiteral("&Web Site"));
   setCentralWidget(pages_);
@@ -177,6 +183,8 @@ void TFamTree::RefreshPages() {
   person_page_->Refresh();
   details_page_->Refresh();
   organizer_page_->Refresh();
+  chart_page_->Refresh();
+  pictures_page_->Refresh();
 }
 
 void TFamTree::SetSelectedSource(int source) {
@@ -189,6 +197,8 @@ bool TFamTree::ShowPage(const QString& name) {
   if (name == QLatin1String("person")) page = person_page_;
   if (name == QLatin1String("details")) page = details_page_;
   if (name == QLatin1String("organizer")) page = organizer_page_;
+  if (name == QLatin1String("chart")) page = chart_page_;
+  if (name == QLatin1String("pictures")) page = pictures_page_;
   if (name == QLatin1String("search")) page = search_sources_page_;
   if (name == QLatin1String("web")) page = web_settings_page_;
   if (page == nullptr) return false;

@@ -20,6 +20,8 @@ class DetailsPage;
 class OrganizerPage;
 class SearchSourcesPage;
 class WebSettingsPage;
+class ChartPage;
+class PicturesPage;
 class TSearchBox;
 
 // The main window: one individual at a time with the relatives around, on the person,
@@ -56,14 +58,16 @@ class TFamTree : public QMainWindow {
   int selected_source() const { return selected_source_; }
   void SetSelectedSource(int source);
 
-  // Pages by name: "person", "details", "organizer", "search", "web". False for an unknown
-  // name.
+  // Pages by name: "person", "details", "organizer", "chart", "pictures", "search", "web".
+  // False for an unknown name.
   bool ShowPage(const QString& name);
   PersonPage* person_page() { return person_page_; }
   DetailsPage* details_page() { return details_page_; }
   OrganizerPage* organizer_page() { return organizer_page_; }
   SearchSourcesPage* search_sources_page() { return search_sources_page_; }
   WebSettingsPage* web_settings_page() { return web_settings_page_; }
+  ChartPage* chart_page() { return chart_page_; }
+  PicturesPage* pictures_page() { return pictures_page_; }
 
   // Files. OpenTreeFile opens (or merges) and shows the tree's first person; false when the
   // tree could not be read (the message was shown).
@@ -115,6 +119,8 @@ class TFamTree : public QMainWindow {
   OrganizerPage* organizer_page_ = nullptr;
   SearchSourcesPage* search_sources_page_ = nullptr;
   WebSettingsPage* web_settings_page_ = nullptr;
+  ChartPage* chart_page_ = nullptr;
+  PicturesPage* pictures_page_ = nullptr;
   TSearchBox* search_box_ = nullptr;
   QTimer* auto_save_timer_ = nullptr;
   QAction* back_action_ = nullptr;

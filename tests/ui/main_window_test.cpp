@@ -186,7 +186,7 @@ class MainWindowTest : public QObject {
     QVERIFY(f.Load(kFamily, 3));
     f.window->show();
     kinloom::testing::TempDir out;
-    for (const char* page : {"person", "details", "organizer", "search", "web"}) {
+    for (const char* page : {"person", "details", "organizer", "chart", "pictures", "search", "web"}) {
       std::string error;
       const QString path = QString::fromStdString(out.File(std::string(page) + ".png"));
       QVERIFY2(kinloom::ui::SaveScreenshot(*f.window, QString::fromLatin1(page), path, &error),
