@@ -23,9 +23,10 @@ void ShowText(QLineEdit* edit, const QString& text) {
 }
 
 void FitDateBox(QLineEdit* edit) {
-  const int width = edit->fontMetrics().horizontalAdvance(QStringLiteral("ABT 30 SEP 1999 / 0000"));
-  edit->setMinimumWidth(width / 2);
-  edit->setMaximumWidth(width + 12);
+  // Ranges such as "FROM 1679 TO 1686" are common in real files and must show whole.
+  const QFontMetrics metrics = edit->fontMetrics();
+  edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("BET 1850 AND 1860")) + 16);
+  edit->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("ABT 30 SEP 1999 / 0000")) + 12);
 }
 
 QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& hint,
