@@ -1,4 +1,5 @@
 #include "ui/details_page.h"
+#include "ui/reentry_guard.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -41,17 +42,6 @@ constexpr std::array<Event, DetailsPage::kFamilyEvents> kFamilyEventList = {{
     {"Div", "1 DIV", "Divorce Included", "Divorce Date", "Divorce Place", true},
     {"DivF", "1 DIVF", "Divorce Filed Included", "Divorce Filed Date", "Divorce Filed Place", true},
 }};
-
-class Updating {
- public:
-  explicit Updating(int& counter) : counter_(counter) { ++counter_; }
-  ~Updating() { --counter_; }
-  Updating(const Updating&) = delete;
-  Updating& operator=(const Updating&) = delete;
-
- private:
-  int& counter_;
-};
 
 void AddHeadings(QGridLayout* grid) {
   QWidget* parent = grid->parentWidget();
@@ -181,7 +171,7 @@ void DetailsPage::OtherLeft(int kind_number, std::string_view sub_tag, const QSt
 }
 
 void DetailsPage::Refresh() {
-  Updating updating(updating_);
+  ReentryGuard updating(updating_);
   const ShownState& shown = tree_.shown();
   store::RecordStore& store = tree_.store();
   store::LineNode* person = PersonFirst(store, shown.individual);

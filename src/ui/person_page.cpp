@@ -1,4 +1,5 @@
 #include "ui/person_page.h"
+#include "ui/reentry_guard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,18 +21,6 @@
 namespace kinloom::ui {
 
 namespace {
-
-// Raises the page's re-entry counter while the page sets its own boxes.
-class Updating {
- public:
-  explicit Updating(int& counter) : counter_(counter) { ++counter_; }
-  ~Updating() { --counter_; }
-  Updating(const Updating&) = delete;
-  Updating& operator=(const Updating&) = delete;
-
- private:
-  int& counter_;
-};
 
 std::string FirstValue(store::LineNode* first, std::string_view tag) {
   store::LineNode* line = first == nullptr ? nullptr : store::FindTagLine(first, tag);
@@ -57,7 +46,7 @@ PersonPage::PersonPage(TFamTree& tree, QWidget* parent) : QWidget(parent), tree_
 }
 
 void PersonPage::Refresh() {
-  Updating updating(updating_);
+  ReentryGuard updating(updating_);
   RefreshParents();
   RefreshPerson();
   RefreshEvents();
