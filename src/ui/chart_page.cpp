@@ -20,8 +20,10 @@ ChartPage::ChartPage(TFamTree& tree, QWidget* parent) : QWidget(parent), tree_(t
   ancestor_view_ = new ChartOutlineView(tree_, ChartOutlineView::Kind::kAncestors, this);
   descendant_view_ = new ChartOutlineView(tree_, ChartOutlineView::Kind::kDescendants, this);
   family_view_ = new ChartFamilyView(tree_, this);
-  udChtAnc = GenerationBox("udChtAnc", core::kAncestorGenerationsMin);
-  udChtDes = GenerationBox("udChtDes", core::kDescendantGenerationsMin);
+  udChtAnc =
+      GenerationBox("udChtAnc", core::kAncestorGenerationsMin, core::kAncestorGenerationsDefault);
+  udChtDes = GenerationBox("udChtDes", core::kDescendantGenerationsMin,
+                           core::kDescendantGenerationsDefault);
   connect(udChtAnc, &QSpinBox::valueChanged, this, [this] { udChtAncChange(); });
   connect(udChtDes, &QSpinBox::valueChanged, this, [this] { udChtDesChange(); });
 
@@ -41,11 +43,11 @@ ChartPage::ChartPage(TFamTree& tree, QWidget* parent) : QWidget(parent), tree_(t
   layout->addWidget(views_);
 }
 
-QSpinBox* ChartPage::GenerationBox(const char* name, int minimum) {
+QSpinBox* ChartPage::GenerationBox(const char* name, int minimum, int value) {
   auto* box = new QSpinBox(this);
   box->setObjectName(QString::fromLatin1(name));
   box->setRange(minimum, core::kGenerationsMax);
-  box->setValue(core::kAncestorGenerationsDefault);
+  box->setValue(value);
   return box;
 }
 

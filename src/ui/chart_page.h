@@ -37,7 +37,7 @@ class ChartPage : public QWidget {
   enum View { kTree, kAncestors, kDescendants, kFamily, kViewCount };
 
   QWidget* OutlinePage(ChartOutlineView* view, QSpinBox* generations, const QString& label);
-  QSpinBox* GenerationBox(const char* name, int minimum);
+  QSpinBox* GenerationBox(const char* name, int minimum, int value);
   void RebuildCurrent();
   void Rebuild(int view);
   void udChtAncChange();
