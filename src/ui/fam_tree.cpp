@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "files/data_folders.h"
+#include "files/media_profile.h"
 #include "ui/chart_page.h"
 #include "ui/details_page.h"
 #include "ui/exclude_box.h"
@@ -217,6 +218,7 @@ bool TFamTree::OpenTreeFile(const files::OpenRequest& request) {
   }
   if (search_box_ != nullptr) search_box_->ListRebuilt();
   ApplyDisplayOptions(work_);
+  files::FillChartPictures(store(), work_.folders().media);
   const int first = FirstIndividualToShow();
   history_.Visit(first);
   ShowWithoutHistory(first, 0);
