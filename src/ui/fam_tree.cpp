@@ -45,7 +45,14 @@ TFamTree::TFamTree(files::TreeWorkspace& work, platform::Interaction& ui, QWidge
   UpdateCaption();
 }
 
-TFamTree::~TFamTree() = default;
+TFamTree::~TFamTree() {
+  // The pages go while the window is whole: a box that loses the focus as widgets are destroyed
+  // writes its text through the window. The focus leaves first, so what was typed is kept, and
+  // nothing is edited after that.
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
+  for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
+  delete pages_;
+}
 
 void TFamTree::BuildPages() {
   pages_ = new QTabWidget(this);
