@@ -372,7 +372,7 @@ class FileDialogsTest : public QObject {
   }
   void NewUserOpensTheSampleEditsSavesAndSeesTheChangeAfterReopening() {
     WindowFixture f;
-    fs::copy_file(std::string(KINLOOM_SOURCE_DIR) + "/samples/sample.ged", f.GedcomPath("sample"));
+    fs::copy_file(fs::path(KINLOOM_SOURCE_DIR) / "samples" / "sample.ged", f.GedcomPath("sample"));
     std::string chosen;
     {
       kinloom::ui::TStartBox start(f.work, f.ui);
