@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "store/record_store.h"
+
+namespace kinloom::testing {
+
+// What every edit must leave true of a tree: each link has its partner line on the other side
+// and points at a record, both search lists hold every record once with a fresh key, in order,
+// and (with `with_chart`) the cached chart texts are those a rebuild gives. Returns the first
+// problem found, or an empty text.
+std::string CheckTree(store::RecordStore& store, bool with_chart);
+
+}  // namespace kinloom::testing
