@@ -29,6 +29,7 @@ namespace {
 
 using store::RecordStore;
 using testing::CheckTree;
+using testing::LinksOf;
 using testing::RecordLines;
 
 void ExpectSameRecords(const RecordStore& a, const RecordStore& b) {

@@ -11,7 +11,6 @@
 #include "store/search_lists.h"
 
 namespace kinloom::testing {
-namespace {
 
 using store::LineNode;
 using store::RecordStore;
@@ -23,6 +22,8 @@ std::vector<int> LinksOf(const LineNode* first, std::string_view tag) {
   }
   return numbers;
 }
+
+namespace {
 
 using LinkPairs = std::vector<std::pair<int, int>>;  // {individual, family}
 
