@@ -6,6 +6,7 @@
 
 #include "ui/chart_font.h"
 #include "ui/fix_link_box.h"
+#include "ui/overwrite_box.h"
 #include "ui/parents_box.h"
 #include "ui/progress_window.h"
 #include "ui/remove_spc_box.h"
@@ -106,6 +107,11 @@ Answer QtInteraction::Ask(std::string_view caption, std::string_view text, Icon 
 
 Answer QtInteraction::AskWithCheck(std::string_view caption, std::string_view text, Icon icon,
                                    Buttons buttons, std::string_view check_text, bool* checked) {
+  // The file-replacement question has its own window, with the file details laid out.
+  if (buttons == Buttons::kYesNoCancel && !check_text.empty()) {
+    return TOverWrtBox::Ask(parent_, MessageText(caption), MessageText(text),
+                            MessageText(check_text), checked);
+  }
   return ShowBox(caption, text, icon, buttons, check_text, checked);
 }
 

@@ -224,6 +224,22 @@ class QtInteractionTest : public QObject {
     QVERIFY(checked);
   }
 
+  void FileReplacementQuestionHasItsOwnWindow() {
+    QtInteraction ui;
+    ModalScript script;
+    script.Then([](QWidget* dialog) {
+      QCOMPARE(dialog->objectName(), QStringLiteral("TOverWrtBox"));
+      QCOMPARE(dialog->windowTitle(), QStringLiteral(" Confirm File Replacement"));
+      QTest::mouseClick(Child<QCheckBox>(dialog, "cbNoMoreMessages"), Qt::LeftButton);
+      ModalScript::ClickIn(dialog, QStringLiteral("btnYes"));
+    });
+    bool checked = false;
+    QVERIFY(ui.AskWithCheck(
+                " Confirm File Replacement", "Replace?", Icon::kQuestion, Buttons::kYesNoCancel,
+                "Do Not Show More Write Over Messages for This Group", &checked) == Answer::kYes);
+    QVERIFY(checked);
+  }
+
   void ParentTypesThroughTheInteraction() {
     QtInteraction ui;
     QString child;
