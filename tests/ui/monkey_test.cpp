@@ -1,10 +1,12 @@
-// Hundreds of random clicks and entries on the person, details and organizer pages, answering
-// every question with Yes and closing every dialog that opens: after each one the tree's links
-// must still pair up, the search lists must be right, and at the end the tree must save and read
-// back whole.
+// Hundreds of random clicks and entries on every page of the main window, answering every
+// question with Yes and closing every dialog that opens: after each one the tree's links must
+// still pair up, the search lists must be right, and at the end the tree and its side files must
+// save and read back whole.
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +16,9 @@
 #include "core/tree_reading.h"
 #include "support/tree_checks.h"
 #include "ui/fam_tree.h"
+#include "ui/pictures_page.h"
+#include "ui/search_sources_page.h"
+#include "ui/web_settings_page.h"
 #include "ui_test_support.h"
 
 using kinloom::testing::WindowFixture;
@@ -86,13 +91,41 @@ class MonkeyTest : public QObject {
   void RandomUseKeepsTheTreeWhole() {
     // KINLOOM_MONKEY_SEEDS=n runs n sessions instead of three, for a longer hunt by hand.
     const int sessions = std::max(3, qEnvironmentVariableIntValue("KINLOOM_MONKEY_SEEDS"));
-    for (int seed = 1; seed <= sessions; ++seed) RunSession(static_cast<unsigned>(seed), 250);
+    for (int seed = 1; seed <= sessions; ++seed) {
+      RunSession(static_cast<unsigned>(seed), 250, {"person", "details", "organizer"});
+      RunSession(static_cast<unsigned>(seed), 150,
+                 {"chart", "pictures", "search", "web", "person"});
+    }
   }
 
  private:
-  void RunSession(unsigned seed, int steps) {
+  // Dialogs the pages would open for a file, a colour, a site or a browser answer at once.
+  static void AnswerWithoutDialogs(WindowFixture& f, std::mt19937& random) {
+    const QString picture = QString::fromStdString(f.home.File("portrait.png"));
+    QImage image(40, 50, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    image.save(picture);
+    f.window->pictures_page()->SetFileChooser(
+        [picture](QWidget*, const QString&, const QString&, const QString&) { return picture; });
+    f.window->pictures_page()->SetOpener([](const QUrl&) { return true; });
+    f.window->search_sources_page()->SetLinkOpener([](const QString&) {});
+    f.window->search_sources_page()->SetSiteEditor(
+        [&random](const QString&, const kinloom::files::SearchSite&) {
+          return std::optional<kinloom::files::SearchSite>(
+              kinloom::files::SearchSite{"Site " + std::to_string(random() % 9), "example.org"});
+        });
+    f.window->web_settings_page()->SetColourChooser([&random](uint32_t, const QString&) {
+      return std::optional<uint32_t>(random() & 0xFFFFFF);
+    });
+    f.window->web_settings_page()->SetFileChooser(
+        [](const QString&, const QString&) { return QString(); });
+  }
+
+  void RunSession(unsigned seed, int steps, const std::vector<const char*>& pages) {
     WindowFixture f;
     QVERIFY(f.Load(kTree, 3));
+    std::mt19937 random(seed);
+    AnswerWithoutDialogs(f, random);
     f.ui.SetDefault(kinloom::platform::Buttons::kYesNo, kinloom::platform::Answer::kYes);
     f.ui.SetDefault(kinloom::platform::Buttons::kYesNoCancel, kinloom::platform::Answer::kYes);
     f.window->show();
@@ -102,13 +135,11 @@ class MonkeyTest : public QObject {
     });
     closer.start(5);
 
-    std::mt19937 random(seed);
     auto pick = [&](size_t count) { return static_cast<size_t>(random() % count); };
-    const char* const pages[] = {"person", "details", "organizer"};
     for (int step = 0; step < steps; ++step) {
-      f.window->ShowPage(QString::fromLatin1(pages[pick(3)]));
+      f.window->ShowPage(QString::fromLatin1(pages[pick(pages.size())]));
       QWidget* page = f.window->findChild<QTabWidget*>(QStringLiteral("pages"))->currentWidget();
-      switch (pick(6)) {
+      switch (pick(7)) {
         case 0: {
           auto buttons = Usable<QAbstractButton>(page);
           if (!buttons.empty()) kinloom::testing::Click(buttons[pick(buttons.size())]);
@@ -143,6 +174,17 @@ class MonkeyTest : public QObject {
           }
           break;
         }
+        case 5: {  // charts, grids and lists drawn by the program itself
+          auto areas = Usable<QAbstractScrollArea>(page);
+          if (!areas.empty()) {
+            QWidget* view = areas[pick(areas.size())]->viewport();
+            const QPoint at(
+                static_cast<int>(pick(static_cast<size_t>(std::max(1, view->width())))),
+                static_cast<int>(pick(static_cast<size_t>(std::max(1, view->height())))));
+            QTest::mouseClick(view, pick(3) == 0 ? Qt::RightButton : Qt::LeftButton, {}, at);
+          }
+          break;
+        }
         default:
           f.window->ShowIndividual(1 + static_cast<int>(pick(8)));
           break;
@@ -166,6 +208,7 @@ class MonkeyTest : public QObject {
       QCOMPARE(f.Person(n).empty(), reread.store.individual(n) == nullptr);
     }
     QVERIFY(kinloom::testing::CheckTree(reread.store, true).empty());
+    QVERIFY(!f.work.session().changed.Any());
   }
 };
 
