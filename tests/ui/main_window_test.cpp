@@ -169,6 +169,20 @@ class MainWindowTest : public QObject {
     QVERIFY(!kinloom::files::FileExists(kinloom::files::SourcesFile(f.work.folders())));
   }
 
+  void AFileThatIsNoTreeIsRefusedAndANewTreeShown() {
+    WindowFixture f;
+    QVERIFY(f.Load(kFamily, 3));
+    kinloom::testing::WriteFileBytes(f.GedcomPath("Junk"), "this is not a family tree\r\n");
+    kinloom::files::OpenRequest request;
+    request.path = f.GedcomPath("Junk");
+    QVERIFY(f.window->OpenTreeFile(request));
+    QCOMPARE(f.ui.Captions(), (std::vector<std::string>{"** Incorrect File Format **"}));
+    // The window shows the new tree's one person, never a number of the tree before.
+    QCOMPARE(f.store.highest_individual(), 1);
+    QCOMPARE(f.window->shown().individual, 1);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral(" Kinloom - Junk"));
+  }
+
   void ArgumentsAreRead() {
     std::string error;
     auto args = kinloom::ui::ParseProgramArgs(
@@ -186,7 +200,8 @@ class MainWindowTest : public QObject {
     QVERIFY(f.Load(kFamily, 3));
     f.window->show();
     kinloom::testing::TempDir out;
-    for (const char* page : {"person", "details", "organizer", "chart", "pictures", "search", "web"}) {
+    for (const char* page :
+         {"person", "details", "organizer", "chart", "pictures", "search", "web"}) {
       std::string error;
       const QString path = QString::fromStdString(out.File(std::string(page) + ".png"));
       QVERIFY2(kinloom::ui::SaveScreenshot(*f.window, QString::fromLatin1(page), path, &error),
