@@ -47,7 +47,11 @@ bool RefreshChartPicture(store::RecordStore& store, int individual, std::string_
   if (person == nullptr || person->lines == nullptr) return false;
   const std::string path = ChartPicturePath(media_folder, ProfilePictureFile(person->lines));
   if (person->thumbPath.view() == path) return false;
-  person->thumbPath.Set(path);
+  if (path.empty()) {
+    person->thumbPath.Reset();
+  } else {
+    person->thumbPath.Set(path);
+  }
   core::RefreshPersonTexts(store, individual);
   return true;
 }

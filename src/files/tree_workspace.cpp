@@ -26,6 +26,8 @@ OpenSteps TreeWorkspace::OpenStepsWired() {
     session_.backup_counter = program_settings_.backup_counter;
     session_.auto_save.enabled = program_settings_.auto_save;
     session_.auto_save.minutes = program_settings_.auto_save_minutes;
+    // Known before the tree is read, so the chart caches are built once with the right heights.
+    store_.set_show_chart_pictures(program_settings_.profile_picture);
   };
   steps.read_config = [this](const std::string& path) {
     ConfigFileStart start{session_.tree_name, store_.ui().clock().CurrentYear()};

@@ -1,36 +1,18 @@
 #include "ui/chart_pictures.h"
 
-#include "core/chart_cache.h"
-#include "files/media_albums.h"
+#include "files/media_profile.h"
 
 namespace kinloom::ui {
-namespace {
-
-std::string ChartPictureOf(const files::TreeWorkspace& work,
-                           const store::IndividualRecord& person) {
-  const std::string picture = files::ProfilePictureFile(person.lines);
-  if (picture.empty()) return {};
-  return files::ChartPicturePath(work.folders().media, picture);
-}
-
-}  // namespace
-
 bool SyncChartPictures(files::TreeWorkspace& work, const std::vector<int>& people) {
   store::RecordStore& store = work.store();
   bool changed = false;
   for (int n : people) {
     store::IndividualRecord* person = store.individual(n);
     if (n == 0 || person == nullptr) continue;
-    const std::string path = ChartPictureOf(work, *person);
-    if (path == person->thumbPath.view()) continue;
-    if (path.empty()) {
-      person->thumbPath.Reset();
-    } else {
-      person->thumbPath.Set(path);
-    }
     const uint16_t rows = person->boxLines;
-    core::RefreshPersonTexts(store, n);
-    changed = changed || person->boxLines != rows;
+    if (files::RefreshChartPicture(store, n, work.folders().media)) {
+      changed = changed || person->boxLines != rows;
+    }
   }
   return changed;
 }

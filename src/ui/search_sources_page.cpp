@@ -100,8 +100,6 @@ QPushButton* SearchSourcesPage::AddButton(const char* name, const QString& text,
 }
 
 void SearchSourcesPage::Refresh() {
-  // The options were read with the tree, so the ones that change the display start here.
-  ApplyDisplayOptions(tree_.work());
   ShowRows(SelectedRow());
 }
 
