@@ -21,21 +21,6 @@ constexpr int kRepoOrder = 3;
 // Room for "2 CONC " within the 255 characters of a GEDCOM line, with a margin.
 constexpr size_t kPieceWidth = 200;
 
-// Pieces of one line of text. A cut never falls next to a blank, since readers may drop the
-// blanks at the ends of a continued value.
-std::vector<std::string> Pieces(std::string_view line) {
-  std::vector<std::string> pieces;
-  while (line.size() > kPieceWidth) {
-    size_t cut = kPieceWidth;
-    while (cut > 1 && (line[cut - 1] == ' ' || line[cut] == ' ')) --cut;
-    if (cut <= 1) cut = kPieceWidth;
-    pieces.emplace_back(line.substr(0, cut));
-    line.remove_prefix(cut);
-  }
-  pieces.emplace_back(line);
-  return pieces;
-}
-
 LineNode* LineBefore(LineNode* first, const LineNode* line) {
   LineNode* before = first;
   while (before != nullptr && before->next != line) before = before->next;
@@ -48,18 +33,7 @@ bool HasSubLines(LineNode* line) {
 
 std::string ReadField(const LineNode* first, std::string_view tag) {
   if (first == nullptr) return {};
-  LineNode* line = store::FindTagLine(const_cast<LineNode*>(first), tag);
-  if (line == nullptr) return {};
-  std::string value(store::LineValue(line->text(), tag));
-  for (LineNode* sub = line->next; sub != nullptr && sub->level() > '1'; sub = sub->next) {
-    if (store::HasTag(sub->text(), "2 CONT")) {
-      value += '\n';
-      value += store::LineValue(sub->text(), "2 CONT");
-    } else if (store::HasTag(sub->text(), "2 CONC")) {
-      value += store::LineValue(sub->text(), "2 CONC");
-    }
-  }
-  return value;
+  return JoinContinued(store::FindTagLine(const_cast<LineNode*>(first), tag), tag);
 }
 
 struct MediumLines {
@@ -94,32 +68,14 @@ void RemoveLine(RecordStore& store, LineNode* first, LineNode* line) {
   store::RemoveLineAndSubs(store, first, LineBefore(first, line));
 }
 
-void RemoveContinuations(RecordStore& store, LineNode* first, LineNode* line) {
-  LineNode* before = line;
-  while (before->next != nullptr && before->next->level() > '1') {
-    std::string_view text = before->next->text();
-    if (store::HasTag(text, "2 CONT") || store::HasTag(text, "2 CONC")) {
-      store::RemoveLineAndSubs(store, first, before);
-    } else {
-      before = before->next;
-    }
-  }
-}
-
-std::string WithValue(std::string_view tag, std::string_view value) {
-  std::string text(tag);
-  if (!value.empty()) text.append(" ").append(value);
-  return text;
-}
-
 bool WriteField(RecordStore& store, LineNode* first, int order, std::string_view value) {
   const std::string_view tag = kFieldOrder[static_cast<size_t>(order)];
   if (ReadField(first, tag) == value) return false;
   LineNode* line = store::FindTagLine(first, tag);
-  if (line != nullptr) RemoveContinuations(store, first, line);
   const std::vector<FieldLine> lines = FieldLines(value);
   if (lines.empty()) {
     if (line == nullptr) return true;
+    RemoveContinuations(store, first, line);
     if (HasSubLines(line)) {
       store::ReplaceLineText(store, line, tag, "");
     } else {
@@ -130,11 +86,7 @@ bool WriteField(RecordStore& store, LineNode* first, int order, std::string_view
   if (line == nullptr) {
     line = store::InsertLineAfter(store, FieldInsertPoint(first, order), tag);
   }
-  store::ReplaceLineText(store, line, tag, lines.front().value);
-  LineNode* after = line;
-  for (size_t i = 1; i < lines.size(); ++i) {
-    after = store::InsertLineAfter(store, after, WithValue(lines[i].tag, lines[i].value));
-  }
+  WriteContinued(store, first, line, tag, lines);
   return true;
 }
 
@@ -171,25 +123,7 @@ bool WriteMedium(RecordStore& store, LineNode* first, std::string medium) {
 }  // namespace
 
 std::vector<FieldLine> FieldLines(std::string_view value) {
-  std::vector<FieldLine> lines;
-  if (value.empty()) return lines;
-  bool first_line = true;
-  size_t start = 0;
-  while (start <= value.size()) {
-    size_t end = value.find('\n', start);
-    if (end == std::string_view::npos) end = value.size();
-    std::string_view line = value.substr(start, end - start);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    bool first_piece = true;
-    for (std::string& piece : Pieces(line)) {
-      std::string_view tag = first_piece ? (first_line ? "" : "2 CONT") : "2 CONC";
-      lines.push_back({tag, std::move(piece)});
-      first_piece = false;
-    }
-    first_line = false;
-    start = end + 1;
-  }
-  return lines;
+  return SplitContinued(value, kPieceWidth);
 }
 
 SourceFields ReadSourceFields(const LineNode* first) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/continued_text.h"
 #include "store/record_store.h"
 
 namespace kinloom::core {
@@ -40,10 +41,7 @@ int NewSourceRecord(store::RecordStore& store);
 std::string SourceLabel(const store::RecordStore& store, int source);
 
 // The values of a field's lines: the first for the tag line, then "2 CONT" / "2 CONC" lines.
-struct FieldLine {
-  std::string_view tag;  // "" for the tag line itself, else "2 CONT" or "2 CONC"
-  std::string value;
-};
+using FieldLine = ContinuedLine;
 std::vector<FieldLine> FieldLines(std::string_view value);
 
 // The sources a normal save keeps although no record cites them: those the sources dialog has

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/continued_text.h"
 #include "core/queries.h"
 #include "store/line_edit.h"
 #include "store/line_search.h"
@@ -174,61 +175,12 @@ bool OfferBaptismExchange(store::RecordStore& store, LineNode* first, int state)
 // ---- Notes ----
 
 namespace {
-
 constexpr size_t kNoteChunk = 248;
-
-bool IsContinuation(const LineNode* line) {
-  return store::HasTag(line->text(), "2 CONT") || store::HasTag(line->text(), "2 CONC");
-}
-
-// Cuts a paragraph into pieces of at most 248 characters; no piece but the last ends in a
-// blank, since readers drop blanks at the end of a line.
-std::vector<std::string> Chunks(std::string_view paragraph) {
-  std::vector<std::string> chunks;
-  while (paragraph.size() > kNoteChunk) {
-    size_t cut = kNoteChunk;
-    while (cut > 1 && (paragraph[cut - 1] == ' ' || paragraph[cut] == ' ')) --cut;
-    if (cut <= 1) cut = kNoteChunk;
-    chunks.emplace_back(paragraph.substr(0, cut));
-    paragraph.remove_prefix(cut);
-  }
-  chunks.emplace_back(paragraph);
-  return chunks;
-}
-
-std::vector<std::string> NoteLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (bool first_paragraph = true;; first_paragraph = false) {
-    const size_t end = text.find('\n', start);
-    const std::string_view paragraph =
-        std::string_view(text).substr(start, end == std::string::npos ? end : end - start);
-    std::vector<std::string> chunks = Chunks(paragraph);
-    for (size_t i = 0; i < chunks.size(); ++i) {
-      const char* tag = i > 0 ? "2 CONC" : (first_paragraph ? "1 NOTE" : "2 CONT");
-      lines.push_back(chunks[i].empty() ? tag : std::string(tag) + " " + chunks[i]);
-    }
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
-
 }  // namespace
 
 std::string NoteText(LineNode* first) {
-  LineNode* note = first == nullptr ? nullptr : store::FindTagLine(first, "1 NOTE");
-  if (note == nullptr) return {};
-  std::string text(store::LineValue(note->text(), "1 NOTE"));
-  for (LineNode* line = note->next; line != nullptr && line->level() > '1'; line = line->next) {
-    if (store::HasTag(line->text(), "2 CONT")) {
-      text += '\n';
-      text += store::LineValue(line->text(), "2 CONT");
-    } else if (store::HasTag(line->text(), "2 CONC")) {
-      text += store::LineValue(line->text(), "2 CONC");
-    }
-  }
-  return text;
+  if (first == nullptr) return {};
+  return core::JoinContinued(store::FindTagLine(first, "1 NOTE"), "1 NOTE");
 }
 
 bool WriteNoteText(store::RecordStore& store, LineNode* first, const std::string& text) {
@@ -237,22 +189,13 @@ bool WriteNoteText(store::RecordStore& store, LineNode* first, const std::string
   if (note == nullptr) {
     note = store::InsertLineAfter(store, store::FindInsertPoint(first, "1 NOTE"), "1 NOTE");
   }
-  for (LineNode* line = note; line->next != nullptr && line->next->level() > '1';) {
-    if (IsContinuation(line->next)) {
-      store::UnlinkNext(store, first, line);
-    } else {
-      line = line->next;
-    }
-  }
+  core::RemoveContinuations(store, first, note);
   const bool has_other_subs = note->next != nullptr && note->next->level() > '1';
   if (text.empty() && !has_other_subs) {
     store::RemoveTagLine(store, first, "1 NOTE", 1);
     return true;
   }
-  const std::vector<std::string> lines = NoteLines(text);
-  store.arena().SetText(note, lines.front());
-  LineNode* after = note;
-  for (size_t i = 1; i < lines.size(); ++i) after = store::InsertLineAfter(store, after, lines[i]);
+  core::WriteContinued(store, first, note, "1 NOTE", core::SplitContinued(text, kNoteChunk));
   store::StampChanged(store, first);
   return true;
 }
