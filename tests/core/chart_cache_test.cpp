@@ -63,9 +63,7 @@ class ChartCacheTest : public ::testing::Test {
   TestTree tree_;
 };
 
-// ---- Texts ----
-
-TEST_F(ChartCacheTest, PersonTextsCarryLabelDatesAndWidths) {
+TEST_F(ChartCacheTest, PersonTextsWidthsAndBoxRows) {
   Load(kTwoMarriages);
   const store::IndividualRecord& ann = Person(1);
   EXPECT_EQ(ann.labelText.view(), "Ann Lee (1)");
@@ -74,13 +72,20 @@ TEST_F(ChartCacheTest, PersonTextsCarryLabelDatesAndWidths) {
   EXPECT_EQ(ann.labelWidth, 11 * kCharWidth);
   EXPECT_EQ(ann.birthWidth, 13 * kCharWidth);
   EXPECT_EQ(ann.deathWidth, 13 * kCharWidth);
-}
-
-TEST_F(ChartCacheTest, BirthFromChristeningIsMarkedCAndMissingDatesLeaveNoText) {
-  Load(kTwoMarriages);
+  // A christening stands in for the birth, marked "c."; a missing date leaves no text.
   EXPECT_EQ(Person(2).birthText.view(), "c. 3 Mar 1898");
   EXPECT_FALSE(Person(2).deathText.has_value());
   EXPECT_EQ(Person(2).deathWidth, 0);
+  // Box rows: the name and each present date.
+  EXPECT_EQ(Person(1).boxLines, 3);
+  EXPECT_EQ(Person(2).boxLines, 2);
+  EXPECT_EQ(Person(3).boxLines, 1);
+  // Record zero is covered too, under the progress caption.
+  EXPECT_EQ(Person(0).labelText.view(), "Unknown Individual (0) G0");
+  EXPECT_EQ(Person(0).boxLines, 1);
+  const auto& captions = tree_.ui.progress_captions();
+  EXPECT_NE(std::find(captions.begin(), captions.end(), "Initializing Chart"), captions.end());
+  EXPECT_FALSE(tree_.ui.progress_visible());
 }
 
 TEST_F(ChartCacheTest, MarriageTextNeedsDateOrChildren) {
@@ -99,24 +104,6 @@ TEST_F(ChartCacheTest, MarriageTextNeedsDateOrChildren) {
   EXPECT_GT(Family(2).marriageWidth, 5);
   EXPECT_FALSE(Family(3).marriageText.has_value());
   EXPECT_EQ(Family(3).marriageWidth, 0);
-}
-
-TEST_F(ChartCacheTest, InitializeCoversRecordZeroUnderItsProgressCaption) {
-  Load(kTwoMarriages);
-  EXPECT_EQ(Person(0).labelText.view(), "Unknown Individual (0) G0");
-  EXPECT_EQ(Person(0).boxLines, 1);
-  const auto& captions = tree_.ui.progress_captions();
-  EXPECT_NE(std::find(captions.begin(), captions.end(), "Initializing Chart"), captions.end());
-  EXPECT_FALSE(tree_.ui.progress_visible());
-}
-
-// ---- Rows ----
-
-TEST_F(ChartCacheTest, BoxRowsCountNameAndPresentDates) {
-  Load(kTwoMarriages);
-  EXPECT_EQ(Person(1).boxLines, 3);
-  EXPECT_EQ(Person(2).boxLines, 2);
-  EXPECT_EQ(Person(3).boxLines, 1);
 }
 
 TEST_F(ChartCacheTest, PictureMakesSixRowsOnlyWhenPicturesAreShown) {
@@ -140,7 +127,7 @@ TEST_F(ChartCacheTest, BlockRowsAddMarriageRowsAndSpouseBoxes) {
   EXPECT_EQ(Person(3).blockLines, 1);
 }
 
-TEST_F(ChartCacheTest, ChangedBoxRowsMoveSpouseBlocks) {
+TEST_F(ChartCacheTest, ChangedBoxRowsAndNewMarriageDateMoveSpouseBlocks) {
   Load(kTwoMarriages);
   AddEvent(Person(4).lines, "1 BIRT", "7 Jul 1899");
   AddEvent(Person(4).lines, "1 DEAT", "8 Aug 1950");
@@ -149,15 +136,12 @@ TEST_F(ChartCacheTest, ChangedBoxRowsMoveSpouseBlocks) {
   EXPECT_EQ(Person(4).blockLines, 3 + 3);
   EXPECT_EQ(Person(1).blockLines, 3 + (1 + 2) + (0 + 3));
   EXPECT_EQ(Person(2).blockLines, 2 + (1 + 3));
-}
-
-TEST_F(ChartCacheTest, NewMarriageDateAddsRowToBothSpouses) {
-  Load(kTwoMarriages);
+  // A date on Dan's marriage adds its row to both spouses' blocks.
   AddEvent(Family(2).lines, "1 MARR", "9 Sep 1930");
   RefreshMarriageText(tree_.store, 2);
   EXPECT_EQ(Family(2).marriageText.view(), "m. 9 Sep 1930");
-  EXPECT_EQ(Person(1).blockLines, 3 + (1 + 2) + (1 + 1));
-  EXPECT_EQ(Person(4).blockLines, 1 + (1 + 3));
+  EXPECT_EQ(Person(1).blockLines, 3 + (1 + 2) + (1 + 3));
+  EXPECT_EQ(Person(4).blockLines, 3 + (1 + 3));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <climits>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "platform/clock.h"
 #include "store/date_format.h"
@@ -61,13 +62,9 @@ TEST(ParseDate, IgnoresQualifiersAndKeepsLastPartOfRanges) {
   }
 }
 
-TEST(ParseDate, LoneNumberIsAYear) {
+TEST(ParseDate, LoneNumberIsAYearAndBeforeChristTurnsItAround) {
   ExpectReads({"12 DEC", 12, 0});
   ExpectReads({"40 JAN 1900", 40, 0});  // no month has day 40
-}
-
-TEST(ParseDate, BeforeChristTurnsYearAround) {
-  ExpectReads({"100 BC", -99, 0});
   ExpectReads({"100 bc", -99, 0});
   ExpectReads({"6001 BC", -6000, 0});
   ExpectDoesNotRead("6002 BC");
@@ -81,36 +78,20 @@ TEST(ParseDate, RejectsUnknownLeadingWordsAndOutOfRangeYears) {
   ExpectReads({"2500", 2500, 0});
 }
 
-TEST(ParseDate, ReadsOnlyWhileFlagIsSet) {
-  int year = 7;
-  int day = 8;
+// The flag form: nothing is read once the flag is clear, a failed read zeroes the result and
+// keeps the flag, and the first field that reads clears it.
+TEST(ParseDate, FlagFormKeepsTheFirstFieldThatReads) {
+  int year = 7, day = 8;
   bool flag = false;
   ParseDate("12 JAN 1900", flag, year, day);
-  EXPECT_FALSE(flag);
-  EXPECT_EQ(year, 7);
-  EXPECT_EQ(day, 8);
-}
-
-TEST(ParseDate, FailedReadZeroesResultAndKeepsFlagSet) {
-  int year = 7;
-  int day = 8;
-  bool flag = true;
+  EXPECT_EQ(std::make_tuple(flag, year, day), std::make_tuple(false, 7, 8));
+  flag = true;
   ParseDate("INT 1900", flag, year, day);
-  EXPECT_TRUE(flag);
-  EXPECT_EQ(year, 0);
-  EXPECT_EQ(day, 0);
-}
-
-TEST(ParseDate, KeepsFirstFieldThatReads) {
-  int year = 0;
-  int day = 0;
-  bool flag = true;
+  EXPECT_EQ(std::make_tuple(flag, year, day), std::make_tuple(true, 0, 0));
   for (std::string_view text : {"", "CAL 1800", "12 JAN 1900", "1 MAR 1904"}) {
     ParseDate(text, flag, year, day);
   }
-  EXPECT_FALSE(flag);
-  EXPECT_EQ(year, 1900);
-  EXPECT_EQ(day, 12);
+  EXPECT_EQ(std::make_tuple(flag, year, day), std::make_tuple(false, 1900, 12));
 }
 
 TEST(ParseDate, HugeNumbersFailWithoutOverflow) {
@@ -161,27 +142,22 @@ TEST(FormatDate, WritesEveryCombinationOfParts) {
   }
 }
 
-TEST(FormatDate, TreatsOutOfRangePartsAsMissing) {
-  EXPECT_EQ(store::FormatDate(32, 13, 10000, 1), "");
-  EXPECT_EQ(store::FormatDate(-1, 12, 2026, 1), "Dec 2026");
-  EXPECT_EQ(store::FormatDate(31, 0, 9999, 1), "31, 9999");
-  EXPECT_EQ(store::FormatDate(1, 1, 1, 1), " 1 Jan    1");
-}
-
-TEST(FormatDate, UnknownStyleGivesNothingOnlyForDayWithMonth) {
-  EXPECT_EQ(store::FormatDate(5, 12, 2026, 3), "");
-  EXPECT_EQ(store::FormatDate(5, 12, 0, 0), "");
-  EXPECT_EQ(store::FormatDate(0, 12, 2026, 3), "Dec 2026");
-  EXPECT_EQ(store::FormatDate(5, 0, 2026, 3), " 5, 2026");
-}
-
-TEST(FormatDate, MonthAbbrevAndTime) {
-  EXPECT_EQ(store::MonthAbbrev(1), "Jan");
+TEST(FormatDate, OutOfRangePartsAreMissingAndUnknownStyleDropsOnlyDayWithMonth) {
+  const struct {
+    int day, month, year, style;
+    std::string_view text;
+  } cases[] = {{32, 13, 10000, 1, ""},       {-1, 12, 2026, 1, "Dec 2026"},
+               {31, 0, 9999, 1, "31, 9999"}, {1, 1, 1, 1, " 1 Jan    1"},
+               {5, 12, 2026, 3, ""},         {5, 12, 0, 0, ""},
+               {0, 12, 2026, 3, "Dec 2026"}, {5, 0, 2026, 3, " 5, 2026"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(store::FormatDate(c.day, c.month, c.year, c.style), c.text)
+        << c.day << ' ' << c.month << ' ' << c.year << ' ' << c.style;
+  }
   EXPECT_EQ(store::MonthAbbrev(9), "Sep");
   EXPECT_EQ(store::MonthAbbrev(0), "");
   EXPECT_EQ(store::MonthAbbrev(13), "");
   EXPECT_EQ(store::FormatTime(7, 5, 9), "07:05:09");
-  EXPECT_EQ(store::FormatTime(23, 59, 0), "23:59:00");
 }
 
 TEST(DateDisplay, FormatsWithEachPicture) {
@@ -201,40 +177,49 @@ TEST(DateDisplay, CaptionsAndDefault) {
 }
 
 TEST(Age, DayOfYearCountsLeapDayFromMarch) {
-  EXPECT_EQ(DayOfYear({.year = 2023, .month = 1, .day = 1}), 1);
-  EXPECT_EQ(DayOfYear({.year = 2024, .month = 2, .day = 29}), 60);
-  EXPECT_EQ(DayOfYear({.year = 2024, .month = 3, .day = 1}), 61);
-  EXPECT_EQ(DayOfYear({.year = 1900, .month = 3, .day = 1}), 60);
-  EXPECT_EQ(DayOfYear({.year = 2000, .month = 3, .day = 1}), 61);
-  EXPECT_EQ(DayOfYear({.year = 2023, .month = 12, .day = 31}), 365);
+  const struct {
+    int year, month, day, expected;
+  } cases[] = {{2023, 1, 1, 1},  {2024, 2, 29, 60}, {2024, 3, 1, 61},
+               {1900, 3, 1, 60}, {2000, 3, 1, 61},  {2023, 12, 31, 365}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(DayOfYear({.year = c.year, .month = c.month, .day = c.day}), c.expected) << c.year;
+  }
 }
 
 const DateTime kToday{.year = 2024, .month = 3, .day = 10};  // day 70 of a leap year
+
+TEST(Age, YearsDaysAndTheLimitsOfASpan) {
+  const struct {
+    int start_year, start_day, end_year, end_day;
+    bool start_missing, shown;
+    std::string_view text;
+  } cases[] = {
+      {1900, 0, 1901, 0, false, true, "1 yr"},
+      {1900, 0, 1900, 0, false, true, "0 yr"},
+      {1900, 0, 1902, 0, false, true, "2 yrs"},
+      {1900, 100, 1950, 50, false, true, "49y 315d"},
+      {1900, 50, 1950, 100, false, true, "50y 50d"},
+      {1800, 0, 1920, 0, false, true, "120 yrs"},
+      {0, 0, 1950, 0, true, false, ""},
+      {1951, 0, 1950, 0, false, false, ""},
+      {1800, 0, 1921, 0, false, false, ""},
+      {INT_MIN, 0, INT_MAX, 0, false, false, ""},
+  };
+  for (const auto& c : cases) {
+    const AgeResult age = ComputeAge(c.start_year, c.start_day, c.end_year, c.end_day,
+                                     c.start_missing, false, kToday);
+    EXPECT_EQ(age.shown, c.shown) << c.start_year << "-" << c.end_year;
+    if (c.shown) {
+      EXPECT_EQ(age.text, c.text) << c.start_year << "-" << c.end_year;
+    }
+  }
+}
 
 TEST(Age, BirthYearAloneRunsToTodayInYearsAndDays) {
   const AgeResult age = AgeFromDates("1950", "", "", "", "", "", kToday);
   EXPECT_TRUE(age.shown);
   EXPECT_EQ(age.text, "74y 70d");
   EXPECT_FALSE(age.death_included);
-}
-
-TEST(Age, WholeYearsWithoutDays) {
-  EXPECT_EQ(ComputeAge(1900, 0, 1901, 0, false, false, kToday).text, "1 yr");
-  EXPECT_EQ(ComputeAge(1900, 0, 1900, 0, false, false, kToday).text, "0 yr");
-  EXPECT_EQ(ComputeAge(1900, 0, 1902, 0, false, false, kToday).text, "2 yrs");
-}
-
-TEST(Age, BorrowsAYearWhenEndDayIsEarlier) {
-  EXPECT_EQ(ComputeAge(1900, 100, 1950, 50, false, false, kToday).text, "49y 315d");
-  EXPECT_EQ(ComputeAge(1900, 50, 1950, 100, false, false, kToday).text, "50y 50d");
-}
-
-TEST(Age, HiddenWithoutStartOrWhenSpanIsImpossible) {
-  EXPECT_FALSE(ComputeAge(0, 0, 1950, 0, true, false, kToday).shown);
-  EXPECT_FALSE(ComputeAge(1951, 0, 1950, 0, false, false, kToday).shown);
-  EXPECT_FALSE(ComputeAge(1800, 0, 1921, 0, false, false, kToday).shown);
-  EXPECT_TRUE(ComputeAge(1800, 0, 1920, 0, false, false, kToday).shown);
-  EXPECT_FALSE(ComputeAge(INT_MIN, 0, INT_MAX, 0, false, false, kToday).shown);
 }
 
 TEST(Age, LongSpansIncludeDeath) {

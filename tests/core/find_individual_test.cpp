@@ -85,31 +85,36 @@ class FindIndividualTest : public ::testing::Test {
   TestTree tree_;
 };
 
-TEST_F(FindIndividualTest, BirthYearToleranceIncludesItsEdgeAndNoMore) {
-  FindCriteria c;
-  c.birth = {1880, 5};
-  // Anne 1880, Eve christened 1881, Peter 1885; Carl (1886) and Céline (1874) are six off.
-  EXPECT_EQ(AllMatches(c), (std::vector<int>{3, 8, 4}));
-  c.birth = {1880, 0};
-  EXPECT_EQ(AllMatches(c), (std::vector<int>{3}));
-  c.birth = {1880, 6};
-  EXPECT_EQ(AllMatches(c), (std::vector<int>{7, 3, 8, 4, 5}));
-}
-
-TEST_F(FindIndividualTest, NoBirthDateNeverMatchesABirthYear) {
-  FindCriteria c;
-  c.birth = {1880, 100};
-  const std::vector<int> found = AllMatches(c);
-  // Dan's birth has a place only; Tom, Zoe and Amy have none.
-  EXPECT_EQ(found, (std::vector<int>{2, 7, 3, 8, 1, 4, 5}));
-}
-
-TEST_F(FindIndividualTest, DeathYearIsTestedLikeTheBirthYear) {
-  FindCriteria c;
-  c.death = {1948, 2};
-  EXPECT_EQ(AllMatches(c), (std::vector<int>{3}));
-  c.death = {1948, 5};
-  EXPECT_EQ(AllMatches(c), (std::vector<int>{3, 4}));
+TEST_F(FindIndividualTest, YearsMatchWithinTheToleranceAndItsEdgeOnly) {
+  const auto birth = [](int year, int tolerance) {
+    FindCriteria c;
+    c.birth = {year, tolerance};
+    return c;
+  };
+  FindCriteria death;
+  death.death = {1948, 2};
+  FindCriteria smith_1850 = Name("smith");
+  smith_1850.birth = {1850, 0};
+  FindCriteria brown_1850 = smith_1850;
+  brown_1850.name = "brown";
+  const struct {
+    const char* what;
+    FindCriteria criteria;
+    std::vector<int> found;
+  } cases[] = {
+      // Anne 1880, Eve christened 1881, Peter 1885; Carl (1886) and Céline (1874) are six off.
+      {"five years", birth(1880, 5), {3, 8, 4}},
+      {"exact year", birth(1880, 0), {3}},
+      {"six years", birth(1880, 6), {7, 3, 8, 4, 5}},
+      // Dan's birth has a place only; Tom, Zoe and Amy have none.
+      {"no birth date never matches", birth(1880, 100), {2, 7, 3, 8, 1, 4, 5}},
+      {"death like birth", death, {3}},
+      {"name and year both hold", smith_1850, {1}},
+      {"name and year, one fails", brown_1850, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AllMatches(c.criteria), c.found) << c.what;
+  death.death = {1948, 5};
+  EXPECT_EQ(AllMatches(death), (std::vector<int>{3, 4}));
 }
 
 TEST_F(FindIndividualTest, StepsThroughTheMatchesThenReportsTheEndAndStartsAgain) {
@@ -139,16 +144,14 @@ TEST_F(FindIndividualTest, SearchStartsAtThePositionGiven) {
   EXPECT_EQ(finder.position(), 0);
 }
 
-TEST_F(FindIndividualTest, ANumberFindsEveryKeyHoldingItsDigits) {
-  EXPECT_EQ(AllMatches(Name("42")), (std::vector<int>{142, 42}));
-  EXPECT_EQ(AllMatches(Name("(42)")), (std::vector<int>{42}));
-}
-
-TEST_F(FindIndividualTest, AccentsAndCaseAreIgnoredOnBothSides) {
-  EXPECT_EQ(AllMatches(Name("celine")), (std::vector<int>{7}));
-  EXPECT_EQ(AllMatches(Name("DUPRE, C")), (std::vector<int>{7}));
-  EXPECT_EQ(AllMatches(Name("Dupr\xC9")), (std::vector<int>{7}));  // typed with the accent
-  EXPECT_EQ(AllMatches(Name("dupree")), (std::vector<int>{}));
+// A number finds every key holding its digits; accents and case are ignored on both sides.
+TEST_F(FindIndividualTest, NameTextMatchesNumbersAndIgnoresAccentsAndCase) {
+  const struct {
+    const char* name;
+    std::vector<int> found;
+  } cases[] = {{"42", {142, 42}}, {"(42)", {42}},    {"celine", {7}},
+               {"DUPRE, C", {7}}, {"Dupr\xC9", {7}}, {"dupree", {}}};
+  for (const auto& c : cases) EXPECT_EQ(AllMatches(Name(c.name)), c.found) << c.name;
 }
 
 TEST_F(FindIndividualTest, FatherAndMotherComeFromTheParentFamily) {
@@ -181,14 +184,6 @@ TEST_F(FindIndividualTest, SpouseAndMarriageYearMaySitInDifferentFamilies) {
   EXPECT_EQ(AllMatches(c), (std::vector<int>{}));
 }
 
-TEST_F(FindIndividualTest, NameAndCriteriaMustBothHold) {
-  FindCriteria c = Name("smith");
-  c.birth = {1850, 0};
-  EXPECT_EQ(AllMatches(c), (std::vector<int>{1}));
-  c.name = "brown";
-  EXPECT_EQ(AllMatches(c), (std::vector<int>{}));
-}
-
 TEST(FindCriteria, SearchIsPossibleWithAnyTextOrYear) {
   FindCriteria c;
   EXPECT_FALSE(c.CanSearch());
@@ -206,7 +201,7 @@ TEST(FindCriteria, SearchIsPossibleWithAnyTextOrYear) {
   EXPECT_TRUE(spouse_only.HasOtherCriteria());
 }
 
-TEST(FindCriteria, SearchingNoticeOnlyForSlowSearchesOfBigLists) {
+TEST(FindCriteria, SearchingNoticeOnlyForSlowSearchesOfBigListsAndYearsReadFromDates) {
   FindCriteria c;
   c.birth.year = 1900;
   EXPECT_TRUE(SearchIsSlow(c, 100001));
@@ -214,26 +209,18 @@ TEST(FindCriteria, SearchingNoticeOnlyForSlowSearchesOfBigLists) {
   c.name = "a";
   EXPECT_FALSE(SearchIsSlow(c, 500000));
   EXPECT_FALSE(SearchIsSlow(FindCriteria{}, 500000));
-}
-
-TEST(FindYears, YearFieldsReadDates) {
+  for (const char* text : {"1850", "12 MAR 1850", "ABT 1850"}) {
+    EXPECT_EQ(YearFromSearchText(text), 1850) << text;
+  }
   EXPECT_EQ(YearFromSearchText(""), 0);
-  EXPECT_EQ(YearFromSearchText("1850"), 1850);
-  EXPECT_EQ(YearFromSearchText("12 MAR 1850"), 1850);
-  EXPECT_EQ(YearFromSearchText("ABT 1850"), 1850);
   EXPECT_EQ(YearFromSearchText("soon"), 0);
 }
 
 TEST(FindFolding, KeepCaseTableDropsOnlyTheAccents) {
   const auto& t = FoldAccentsKeepCase();
-  EXPECT_EQ(t[0xC9], 'E');
-  EXPECT_EQ(t[0xE9], 'e');
-  EXPECT_EQ(t[0xD8], 'O');
-  EXPECT_EQ(t[0xFF], 'y');
-  EXPECT_EQ(t[0xDF], 's');
-  EXPECT_EQ(t[0x8C], 0x95);
-  EXPECT_EQ(t['A'], 'A');
-  EXPECT_EQ(t['a'], 'a');
+  const int folded[][2] = {{0xC9, 'E'}, {0xE9, 'e'},  {0xD8, 'O'}, {0xFF, 'y'},
+                           {0xDF, 's'}, {0x8C, 0x95}, {'A', 'A'},  {'a', 'a'}};
+  for (const auto& [from, to] : folded) EXPECT_EQ(t[from], to) << from;
   for (int c : {0xC6, 0xD7, 0xDE, 0xE6, 0xF7, 0xFE}) EXPECT_EQ(t[c], c);
 }
 

@@ -77,15 +77,10 @@ TEST(ConfigDefaults, FreshSettingsHoldTheDefaultsOfEveryKey) {
   EXPECT_TRUE(s.message.empty());
 }
 
-TEST_F(ConfigFileTest, MissingFileLeavesTheSettingsInForce) {
+TEST_F(ConfigFileTest, MissingOrUnreadableFileLeavesTheSettingsInForce) {
   WebSiteSettings s = Customised();
   EXPECT_EQ(ReadConfigFile(dir_.File("absent.cfg"), {"absent", 2026}, &s),
             ConfigReadResult::kMissing);
-  EXPECT_EQ(s, Customised());
-}
-
-TEST_F(ConfigFileTest, FileThatCannotBeReadChangesNothing) {
-  WebSiteSettings s = Customised();
   EXPECT_EQ(ReadConfigFile(dir_.path(), &s), ConfigReadResult::kUnreadable);  // a folder
   EXPECT_EQ(s, Customised());
 }
@@ -117,32 +112,20 @@ TEST_F(ConfigFileTest, RoundTripKeepsEverySettingAndTheSameBytes) {
   EXPECT_EQ(ReadFileBytes(Path()), first);
 }
 
-TEST_F(ConfigFileTest, MessageEndsOnlyAtALineHoldingJustTheTerminator) {
-  WebSiteSettings s;
-  s.message = {"\xA9\xAE", "after"};  // typed by the user, not an end
-  Write(s);
-  WebSiteSettings read;
-  ASSERT_EQ(ReadConfigFile(Path(), &read), ConfigReadResult::kRead);
-  EXPECT_EQ(read.message, (std::vector<std::string>{"\xA9\xAE ", "after"}));
-  EXPECT_EQ(read.title1, s.title1);
-}
-
-TEST_F(ConfigFileTest, BlankLinesAtTheEndOfTheMessageAreNotWritten) {
-  WebSiteSettings s;
-  s.message = {"Hello", "", "world", "  ", "\t", ""};
-  Write(s);
-  EXPECT_TRUE(ReadFileBytes(Path()).ends_with("\r\n341 Hello\r\n\r\nworld\r\n\xA9\xAE"));
-}
-
-TEST_F(ConfigFileTest, LineBreaksInsideValuesCannotForgeKeys) {
+// Values the user typed never end the message early or forge keys.
+TEST_F(ConfigFileTest, TypedTerminatorsLineBreaksAndTrailingBlankLinesAreWrittenSafely) {
   WebSiteSettings s;
   s.title1 = "Smith\r\n149 Forged";
-  s.message = {"one\r\ntwo"};
+  s.message = {"\xA9\xAE", "after\r\nmore", "", "  ", "\t", ""};
   Write(s);
+  EXPECT_TRUE(ReadFileBytes(Path()).ends_with("\r\n341 \xA9\xAE \r\nafter\r\nmore\r\n\xA9\xAE"));
   WebSiteSettings read;
   ASSERT_EQ(ReadConfigFile(Path(), &read), ConfigReadResult::kRead);
   EXPECT_EQ(read.title1, "Smith");
-  EXPECT_EQ(read.message, (std::vector<std::string>{"one", "two"}));
+  EXPECT_EQ(read.message, (std::vector<std::string>{"\xA9\xAE ", "after", "more"}));
+  s.message = {"Hello", "", "world", "  "};  // blank lines inside are kept
+  Write(s);
+  EXPECT_TRUE(ReadFileBytes(Path()).ends_with("\r\n341 Hello\r\n\r\nworld\r\n\xA9\xAE"));
 }
 
 TEST_F(ConfigFileTest, TreeStartGivesCopyrightUnlessTheFileNamesIt) {
@@ -157,17 +140,13 @@ TEST_F(ConfigFileTest, TreeStartGivesCopyrightUnlessTheFileNamesIt) {
   EXPECT_EQ(s.copyright_year, "1999");
 }
 
-TEST_F(ConfigFileTest, Utf8MarkerInAnyCaseConvertsTextKeysButNotColours) {
-  const WebSiteSettings s =
-      ReadLines({"char utf-8", "105 #8B0000\xC3\xA8", "149 Famille Lef\xC3\xA8vre",
-                 "341 Bienvenue \xC3\xA0", "Ch\xC3\xA2teau", "\xA9\xAE"});
+TEST_F(ConfigFileTest, Utf8MarkerConvertsTextKeysButNotColours) {
+  WebSiteSettings s = ReadLines({"char utf-8", "105 #8B0000\xC3\xA8", "149 Famille Lef\xC3\xA8vre",
+                                 "341 Bienvenue \xC3\xA0", "Ch\xC3\xA2teau", "\xA9\xAE"});
   EXPECT_EQ(s.colours[5], 0x8B0000u);
   EXPECT_EQ(s.title1, "Famille Lef\xE8vre");
   EXPECT_EQ(s.message, (std::vector<std::string>{"Bienvenue \xE0", "Ch\xE2teau"}));
-}
-
-TEST_F(ConfigFileTest, WithoutTheMarkerBytesStandAsTheyAre) {
-  const WebSiteSettings s = ReadLines({"149 Lef\xC3\xA8vre", "153 Lef\xE8vre"});
+  s = ReadLines({"149 Lef\xC3\xA8vre", "153 Lef\xE8vre"});  // without it bytes stand
   EXPECT_EQ(s.title1, "Lef\xC3\xA8vre");
   EXPECT_EQ(s.title2, "Lef\xE8vre");
 }
@@ -188,13 +167,10 @@ TEST_F(ConfigFileTest, OverLongValuesAreCutToTheirFields) {
   EXPECT_EQ(s.message[1], std::string(kMessageLength - 3001, 'x'));
 }
 
-TEST_F(ConfigFileTest, UnknownKeysAndLinesWithoutAKeyAreSkipped) {
-  const WebSiteSettings s = ReadLines(
-      {"", "junk", "166 1", "318 x", "140 x", "099 #000000", "999 x", "12 x", " 149 x", "-149 x"});
-  EXPECT_EQ(s, WebSiteSettings{});
-}
-
-TEST_F(ConfigFileTest, KeysInAnyOrderAndTheLastOfTwiceGivenWins) {
+TEST_F(ConfigFileTest, OddLinesAreSkippedKeysComeInAnyOrderAndTheLastGivenWins) {
+  EXPECT_EQ(ReadLines({"", "junk", "166 1", "318 x", "140 x", "099 #000000", "999 x", "12 x",
+                       " 149 x", "-149 x"}),
+            WebSiteSettings{});
   WebSiteSettings s = Customised();
   WriteFileBytes(Path(), CrLfJoin({"168 1", "153 First", "159 1", "153 Second", "167 1"}));
   ASSERT_EQ(ReadConfigFile(Path(), &s), ConfigReadResult::kRead);
@@ -214,12 +190,9 @@ TEST_F(ConfigFileTest, FlagsAndColoursReadLeniently) {
   EXPECT_EQ(s.colours[1], 0xABCDEFu);
   EXPECT_EQ(s.colours[2], 0u);
   EXPECT_EQ(s.colours[3], 0x120056u);  // "G4" is no number
-}
-
-TEST_F(ConfigFileTest, MessageWithoutTerminatorRunsToTheEnd) {
-  const WebSiteSettings s = ReadLines({"341 one", "153 two", "", ""});
-  EXPECT_EQ(s.message, (std::vector<std::string>{"one", "153 two"}));
-  EXPECT_EQ(s.title2, WebSiteSettings{}.title2);
+  // A message without its terminator runs to the end of the file.
+  EXPECT_EQ(ReadLines({"341 one", "153 two", "", ""}).message,
+            (std::vector<std::string>{"one", "153 two"}));
 }
 
 TEST_F(ConfigFileTest, FailedWriteLeavesTheOldFileAndNamesIt) {

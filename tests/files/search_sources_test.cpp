@@ -45,6 +45,12 @@ ProgramSettings Customised() {
   return s;
 }
 
+// The verifier's age and day limits in window order.
+std::vector<int> Limits(const VerifierSettings& v) {
+  return {v.death_age,       v.burial_days,     v.marriage_age,         v.child_under_age,
+          v.mother_over_age, v.father_over_age, v.child_after_marriage, v.child_before_marriage};
+}
+
 class SourcesWebFile : public ::testing::Test {
  protected:
   TempDir dir_;
@@ -60,8 +66,10 @@ class SourcesWebFile : public ::testing::Test {
   }
 };
 
-TEST_F(SourcesWebFile, WithoutAFileEverythingKeepsItsStartingValue) {
+TEST_F(SourcesWebFile, WithoutAReadableFileEverythingKeepsItsStartingValue) {
   settings_.sources_changed = true;
+  settings_.search_sites = Sites({"Keep"});
+  EXPECT_NE(ReadSourcesWeb(dir_.path(), &settings_), SourcesReadResult::kRead);  // a folder
   EXPECT_EQ(ReadSourcesWeb(path_, &settings_), SourcesReadResult::kMissing);
   EXPECT_EQ(settings_.backup_days, 90);
   EXPECT_EQ(settings_.auto_save_minutes, 10);
@@ -70,14 +78,12 @@ TEST_F(SourcesWebFile, WithoutAFileEverythingKeepsItsStartingValue) {
   EXPECT_EQ(settings_.theme, "Ocean");
   EXPECT_EQ(settings_.language, "en");
   EXPECT_TRUE(settings_.sources_changed);
+  EXPECT_EQ(settings_.search_sites, Sites({"Keep"}));
   // The verifier keeps the state its window is built with: every check on.
   const VerifierSettings& v = settings_.verifier;
   EXPECT_EQ(v.checks, VerifierSettings::kAllChecks);
   EXPECT_TRUE(v.check_on(7) && v.check_on(37));
-  EXPECT_EQ(std::vector<int>({v.death_age, v.burial_days, v.marriage_age, v.child_under_age,
-                              v.mother_over_age, v.father_over_age, v.child_after_marriage,
-                              v.child_before_marriage}),
-            std::vector<int>({110, 30, 13, 13, 50, 70, 30, 2}));
+  EXPECT_EQ(Limits(v), std::vector<int>({110, 30, 13, 13, 50, 70, 30, 2}));
 }
 
 TEST_F(SourcesWebFile, AFileWithoutVerifierKeysPutsTheKeptValuesInForce) {
@@ -92,10 +98,7 @@ TEST_F(SourcesWebFile, AFileWithoutVerifierKeysPutsTheKeptValuesInForce) {
   const VerifierSettings& v = settings_.verifier;
   EXPECT_EQ(v.checks, 0u);
   EXPECT_FALSE(v.check_on(7));
-  EXPECT_EQ(std::vector<int>({v.death_age, v.burial_days, v.marriage_age, v.child_under_age,
-                              v.mother_over_age, v.father_over_age, v.child_after_marriage,
-                              v.child_before_marriage}),
-            std::vector<int>({105, 120, 12, 13, 58, 78, 36, 2}));
+  EXPECT_EQ(Limits(v), std::vector<int>({105, 120, 12, 13, 58, 78, 36, 2}));
 }
 
 TEST_F(SourcesWebFile, KeysWithoutValuesReadAsZeroOrEmpty) {
@@ -110,23 +113,15 @@ TEST_F(SourcesWebFile, KeysWithoutValuesReadAsZeroOrEmpty) {
 
 TEST_F(SourcesWebFile, WritesTheLayoutTheReaderExpects) {
   settings_.search_sites = {{"Census", "census.example"}, {}};
-  const std::string expected = CrLfJoin({"0 Census", "1 census.example",
-                                         "0 ",       "1 ",
-                                         "",  // sites, then a blank line
-                                         "6 0",      "7 90",
-                                         "9 0",      "! 0",
-                                         "@ 0",      "# 0",
-                                         "$ 0 10",   "% 0",
-                                         "+ 0",      "^ 0",
-                                         "& 0",      ") 1",
-                                         "* Ocean",  "( en",
-                                         "",  // an empty line before the verifier
-                                         "a 0",      "b 0",
-                                         "c 0",      "d 110",
-                                         "e 30",     "f 13",
-                                         "g 13",     "h 50",
-                                         "i 70",     "j 30",
-                                         "l 2",      "k 2147483647"});
+  // Sites, a blank line, the options, an empty line, the verifier.
+  // clang-format off
+  const std::string expected = CrLfJoin({
+      "0 Census", "1 census.example", "0 ", "1 ", "",
+      "6 0", "7 90", "9 0", "! 0", "@ 0", "# 0", "$ 0 10", "% 0", "+ 0", "^ 0", "& 0", ") 1",
+      "* Ocean", "( en", "",
+      "a 0", "b 0", "c 0", "d 110", "e 30", "f 13", "g 13", "h 50", "i 70", "j 30", "l 2",
+      "k 2147483647"});
+  // clang-format on
   EXPECT_EQ(SourcesWebText(settings_), expected);
   ASSERT_TRUE(WriteSourcesWeb(fs_, path_, settings_).ok());
   EXPECT_EQ(ReadFileBytes(path_), expected);
@@ -185,14 +180,6 @@ TEST_F(SourcesWebFile, OddLinesAreSkippedWithoutHarm) {
   EXPECT_EQ(s.backup_counter, 0);
 }
 
-TEST_F(SourcesWebFile, AFileThatCannotBeReadChangesNothing) {
-  settings_.search_sites = Sites({"Keep"});
-  // A folder opens but cannot be read.
-  TempDir folder;
-  EXPECT_NE(ReadSourcesWeb(folder.path(), &settings_), SourcesReadResult::kRead);
-  EXPECT_EQ(settings_.search_sites, Sites({"Keep"}));
-}
-
 TEST_F(SourcesWebFile, FailedWriteLeavesTheOldFileAndTheChangedFlag) {
   WriteFileBytes(path_, CrLfJoin({"0 Old", "1 old.example"}));
   const std::string before = ReadFileBytes(path_);
@@ -215,20 +202,15 @@ TEST(SourcesGrid, AddInsertsAtTheSelectionTakingUpTheEmptyRowAfterTheSites) {
   ProgramSettings s;
   s.search_sites = Sites({"A", "B", "", ""});
   ASSERT_TRUE(AddSearchSite(&s, 1, {"New", "new.example"}));
-  EXPECT_EQ(s.search_sites.size(), 4u);
-  EXPECT_EQ(s.search_sites[1].name, "New");
-  EXPECT_EQ(s.search_sites[2].name, "B");
-  EXPECT_TRUE(s.search_sites[3].empty());
+  EXPECT_EQ(s.search_sites, std::vector<SearchSite>(
+                                {Sites({"A"})[0], {"New", "new.example"}, Sites({"B"})[0], {}}));
   EXPECT_TRUE(s.sources_changed);
   // With no empty row after the sites the list grows by one.
   s.search_sites = Sites({"A", "", "B"});
   ASSERT_TRUE(AddSearchSite(&s, 0, {"New", "x"}));
   EXPECT_EQ(s.search_sites,
             std::vector<SearchSite>({{"New", "x"}, Sites({"A"})[0], {}, Sites({"B"})[0]}));
-}
-
-TEST(SourcesGrid, AddBelowTheSitesFillsThatRow) {
-  ProgramSettings s;
+  // Below the sites it fills that row, up to the grid's last.
   s.search_sites = Sites({"A"});
   ASSERT_TRUE(AddSearchSite(&s, 3, {"D", "d.example"}));
   EXPECT_EQ(s.search_sites, std::vector<SearchSite>({Sites({"A"})[0], {}, {}, {"D", "d.example"}}));

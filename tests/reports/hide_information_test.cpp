@@ -98,44 +98,37 @@ TEST_F(HideInformationTest, HideAllLivingHidesEveryoneNotKnownDeceased) {
   EXPECT_TRUE(tree_.store.tree_modified());
 }
 
-TEST_F(HideInformationTest, LivingIsRefusedForSomeoneWithDeathOrBurialDetails) {
+TEST_F(HideInformationTest, LivingIsRefusedForTheDeadBuriedOrBornOverAHundredTwentyYearsAgo) {
   HideInformation window(tree_.store);
-  EXPECT_FALSE(window.ToggleCell(3, 0));
+  EXPECT_FALSE(window.ToggleCell(3, 0));  // buried
   EXPECT_TRUE(Refused());
-  EXPECT_FALSE(window.ToggleLiving(2));
+  EXPECT_FALSE(window.ToggleLiving(2));  // a death date
+  EXPECT_FALSE(window.ToggleLiving(5));  // born 1850
   EXPECT_TRUE(Refused());
-  EXPECT_EQ(tree_.ui.records().size(), 2u);
-  EXPECT_EQ(Flags(2) | Flags(3), 0);
+  EXPECT_EQ(tree_.ui.records().size(), 3u);
+  EXPECT_EQ(Flags(2) | Flags(3) | Flags(5), 0);
 }
 
-TEST_F(HideInformationTest, LivingIsRefusedForSomeoneBornOverAHundredTwentyYearsAgo) {
-  HideInformation window(tree_.store);
-  EXPECT_FALSE(window.ToggleLiving(5));
-  EXPECT_TRUE(Refused());
-  EXPECT_EQ(Flags(5), 0);
-}
-
-TEST_F(HideInformationTest, ClosingRemovesTheDeathLineOfSomeoneMadeLiving) {
-  HideInformation window(tree_.store);
-  EXPECT_TRUE(window.ToggleLiving(4));
-  EXPECT_TRUE(tree_.ui.records().empty());
-  EXPECT_EQ(Flags(4), store::kHideLiving);
-  tree_.store.set_current_individual(4);
-  EXPECT_TRUE(window.Close());
-  EXPECT_EQ(LinesOf(4), (Lines{"0 @I000004@ INDI", "1 NAME Di /Bare/", "1 SEX F", "1 BIRT",
-                               "2 DATE 1980", "1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07"}));
-}
-
-TEST_F(HideInformationTest, ClosingGivesABareDeathLineToSomeoneNoLongerLiving) {
+TEST_F(HideInformationTest, ClosingBringsDeathLinesInLineWithTheLivingStatus) {
   Flags(1) = kLivingHidden;
   HideInformation window(tree_.store);
+  EXPECT_TRUE(window.ToggleLiving(4));
   EXPECT_TRUE(window.ToggleCell(1, 0));
+  EXPECT_TRUE(tree_.ui.records().empty());
+  EXPECT_EQ(Flags(4), store::kHideLiving);
   EXPECT_EQ(Flags(1), store::kHideEverything);
-  tree_.store.set_current_individual(1);
-  EXPECT_FALSE(window.Close());
-  EXPECT_EQ(LinesOf(1),
-            (Lines{"0 @I000001@ INDI", "1 NAME Ann /Young/", "1 SEX F", "1 BIRT", "2 DATE 1990",
-                   "1 DEAT", "1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07"}));
+  tree_.store.set_current_individual(4);
+  EXPECT_TRUE(window.Close());  // the current person is now living
+  const Lines stamp = {"1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07"};
+  // Made living: the death line goes.
+  Lines di = {"0 @I000004@ INDI", "1 NAME Di /Bare/", "1 SEX F", "1 BIRT", "2 DATE 1980"};
+  di.insert(di.end(), stamp.begin(), stamp.end());
+  EXPECT_EQ(LinesOf(4), di);
+  // No longer living: a bare death line comes.
+  Lines ann = {"0 @I000001@ INDI", "1 NAME Ann /Young/", "1 SEX F",
+               "1 BIRT",           "2 DATE 1990",        "1 DEAT"};
+  ann.insert(ann.end(), stamp.begin(), stamp.end());
+  EXPECT_EQ(LinesOf(1), ann);
 }
 
 TEST_F(HideInformationTest, ClosingLeavesAlonePeopleWhoseLivingStatusEndsAsItWas) {
@@ -145,7 +138,8 @@ TEST_F(HideInformationTest, ClosingLeavesAlonePeopleWhoseLivingStatusEndsAsItWas
   EXPECT_TRUE(window.ToggleLiving(1));
   EXPECT_TRUE(window.ToggleLiving(1));
   window.Perform(HideColumnChoice::kAll, HideAction::kClearAll);
-  window.Close();
+  tree_.store.set_current_individual(4);
+  EXPECT_FALSE(window.Close());  // Di stays not living
   EXPECT_EQ(LinesOf(1), before);
   EXPECT_EQ(LinesOf(4), (Lines{"0 @I000004@ INDI", "1 NAME Di /Bare/", "1 SEX F", "1 BIRT",
                                "2 DATE 1980", "1 DEAT", "2 CAUS Unknown"}));

@@ -88,6 +88,24 @@ class SplitSelectionTest : public ::testing::Test {
   std::vector<Lines> links_ = std::vector<Lines>(100001);
 };
 
+// The walks that follow every generation: up from `child` or down from `parent`.
+void AllWalks(SplitSelection& selection, int walk, int child, int parent) {
+  switch (walk) {
+    case 0:
+      selection.AddAllAncestors(child, true);
+      break;
+    case 1:
+      selection.AddAllDescendants(parent, true);
+      break;
+    case 2:
+      selection.AddAncestorTree(child);
+      break;
+    default:
+      selection.AddDescendantTree(parent);
+      break;
+  }
+}
+
 TEST_F(SplitSelectionTest, RestoreReturnsTheMarksTheWindowOpenedWith) {
   BuildFamily();
   SetSelected(tree_.store, 2, true);
@@ -119,65 +137,37 @@ TEST_F(SplitSelectionTest, MarksIgnoreNumbersWithoutARecord) {
   EXPECT_EQ(selection.CheckedCount(), 0);
 }
 
-TEST_F(SplitSelectionTest, DescendantsComeWithTheirSpousesOnlyWhenAsked) {
+TEST_F(SplitSelectionTest, EachWalkMarksItsOwnPeopleOfTheFamily) {
   BuildFamily();
-  SplitSelection selection(tree_.store);
-  selection.AddAllDescendants(10, false);
-  EXPECT_EQ(Marked(), (People{10, 15, 17}));
-  // The spouse 14 is marked, but not 19, her child by 18.
-  selection.AddAllDescendants(10, true);
-  EXPECT_EQ(Marked(), (People{10, 14, 15, 16, 17}));
-}
-
-TEST_F(SplitSelectionTest, GenerationLimitsStopTheWalks) {
-  BuildFamily();
-  SplitSelection selection(tree_.store);
-  selection.MarkDescendants(1, 2, false);
-  EXPECT_EQ(Marked(), (People{1, 3, 4}));
-  selection.UnCheckAll();
-  selection.MarkAncestors(10, 1, false);
-  EXPECT_EQ(Marked(), (People{3, 9, 10}));
-  selection.UnCheckAll();
-  selection.MarkDescendants(10, 1, true);
-  EXPECT_EQ(Marked(), (People{10, 14}));
-}
-
-TEST_F(SplitSelectionTest, AncestorsFollowBothParents) {
-  BuildFamily();
-  SplitSelection selection(tree_.store);
-  selection.AddAllAncestors(10, false);
-  EXPECT_EQ(Marked(), (People{1, 2, 3, 9, 10, 21}));
-}
-
-TEST_F(SplitSelectionTest, SiblingsOfAncestorsBringThreeGenerationsOfTheirFamilies) {
-  BuildFamily();
-  SplitSelection selection(tree_.store);
-  selection.AddAllAncestors(10, true);
+  SplitSelection s(tree_.store);
+  // Each walk starts from no marks.
+  auto expect = [&](const People& people, const char* walk) {
+    EXPECT_EQ(Marked(), people) << walk;
+    s.UnCheckAll();
+  };
+  s.AddAllDescendants(10, false);
+  expect({10, 15, 17}, "descendants");
+  s.AddAllDescendants(10, true);  // the spouse 14, but not 19, her child by 18
+  expect({10, 14, 15, 16, 17}, "descendants with spouses");
+  s.MarkDescendants(1, 2, false);
+  expect({1, 3, 4}, "two generations down");
+  s.MarkAncestors(10, 1, false);
+  expect({3, 9, 10}, "one generation up");
+  s.MarkDescendants(10, 1, true);
+  expect({10, 14}, "one generation down with spouses");
+  s.AddAllAncestors(10, false);
+  expect({1, 2, 3, 9, 10, 21}, "ancestors through both parents");
   // The aunt 4 with her husband, child and the child's wife, but not the grandchild 8; the
   // mother's children by 12 and, though her parents' family has no husband, her sibling 22.
   // The start's own spouse and children are not ancestors' families.
-  EXPECT_EQ(Marked(), (People{1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 21, 22}));
-}
-
-TEST_F(SplitSelectionTest, AncestorTreeIsEveryoneConnectedToTheParents) {
-  BuildFamily();
-  SplitSelection selection(tree_.store);
-  selection.AddAncestorTree(10);
-  EXPECT_EQ(Marked(), (People{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 21, 22}));
-}
-
-TEST_F(SplitSelectionTest, AncestorTreeOfSomeoneWithoutParentsIsThatPersonAlone) {
-  BuildFamily();
-  SplitSelection selection(tree_.store);
-  selection.AddAncestorTree(14);
-  EXPECT_EQ(Marked(), (People{14}));
-}
-
-TEST_F(SplitSelectionTest, DescendantTreeIsEveryoneConnectedToTheChildren) {
-  BuildFamily();
-  SplitSelection selection(tree_.store);
-  selection.AddDescendantTree(10);
-  EXPECT_EQ(Marked(), (People{10, 14, 15, 16, 17, 18, 19}));
+  s.AddAllAncestors(10, true);
+  expect({1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 21, 22}, "ancestors with siblings' families");
+  s.AddAncestorTree(10);
+  expect({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 21, 22}, "everyone joined to the parents");
+  s.AddAncestorTree(14);
+  expect({14}, "ancestor tree of someone without parents");
+  s.AddDescendantTree(10);
+  expect({10, 14, 15, 16, 17, 18, 19}, "everyone joined to the children");
 }
 
 TEST_F(SplitSelectionTest, EveryWalkEndsOnAnAncestryLoop) {
@@ -186,15 +176,11 @@ TEST_F(SplitSelectionTest, EveryWalkEndsOnAnAncestryLoop) {
   Family(2, 2, 0, {1});
   MakePeople(2);
   SplitSelection selection(tree_.store);
-  selection.AddAllAncestors(1, true);
-  EXPECT_EQ(Marked(), (People{1, 2}));
-  selection.UnCheckAll();
-  selection.AddAllDescendants(1, true);
-  EXPECT_EQ(Marked(), (People{1, 2}));
-  selection.UnCheckAll();
-  selection.AddAncestorTree(1);
-  selection.AddDescendantTree(2);
-  EXPECT_EQ(Marked(), (People{1, 2}));
+  for (int walk = 0; walk < 4; ++walk) {
+    selection.UnCheckAll();
+    AllWalks(selection, walk, 1, 2);
+    EXPECT_EQ(Marked(), (People{1, 2})) << "walk " << walk;
+  }
 }
 
 TEST_F(SplitSelectionTest, WalksHandleALineOfAHundredThousandGenerations) {
@@ -203,17 +189,11 @@ TEST_F(SplitSelectionTest, WalksHandleALineOfAHundredThousandGenerations) {
   for (int n = 1; n < kPeople; ++n) Family(n, n + 1, 0, {n});
   MakePeople(kPeople);
   SplitSelection selection(tree_.store);
-  selection.AddAllAncestors(1, true);
-  EXPECT_EQ(selection.CheckedCount(), kPeople);
-  selection.UnCheckAll();
-  selection.AddAllDescendants(kPeople, true);
-  EXPECT_EQ(selection.CheckedCount(), kPeople);
-  selection.UnCheckAll();
-  selection.AddAncestorTree(1);
-  EXPECT_EQ(selection.CheckedCount(), kPeople);
-  selection.UnCheckAll();
-  selection.AddDescendantTree(kPeople);
-  EXPECT_EQ(selection.CheckedCount(), kPeople);
+  for (int walk = 0; walk < 4; ++walk) {
+    selection.UnCheckAll();
+    AllWalks(selection, walk, 1, kPeople);
+    EXPECT_EQ(selection.CheckedCount(), kPeople) << "walk " << walk;
+  }
 }
 
 }  // namespace

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <random>
-#include <tuple>
+#include <sstream>
 #include <utility>
 
 #include "support/test_support.h"
@@ -75,12 +74,10 @@ bool IsWellFormedUtf8(std::string_view text) {
 
 std::vector<std::string> SplitLines(const std::string& bytes) {
   std::vector<std::string> lines;
-  for (size_t from = 0; from < bytes.size();) {
-    size_t end = std::min(bytes.find('\n', from), bytes.size());
-    std::string line = bytes.substr(from, end - from);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  std::istringstream in(bytes);
+  for (std::string line; std::getline(in, line);) {
+    if (line.ends_with('\r')) line.pop_back();
     lines.push_back(line);
-    from = end + 1;
   }
   return lines;
 }
@@ -110,8 +107,6 @@ TEST(CharsetValues, EachSetConvertsToTheInternalSet) {
     std::string (*convert)(std::string_view);
     std::string in, out;
   } cases[] = {
-      {"ANSEL e acute", Ansel, "Ren" + kAcute + "e", "Ren\xE9"},
-      {"ANSEL u umlaut", Ansel, "M" + kUmlaut + "uller", "M\xFCller"},
       {"ANSEL cedilla, ring, tilde", Ansel, kCedilla + "c" + kRing + "A" + kTilde + "N",
        "\xE7\xC5\xD1"},
       {"ANSEL sharp s of the table", Ansel, kGrave + "b", "\xDF"},
@@ -122,10 +117,9 @@ TEST(CharsetValues, EachSetConvertsToTheInternalSet) {
       {"ANSEL nothing after the diacritic", Ansel, "ab\xE2", "ab"},
       {"ANSEL special after a diacritic", Ansel, "\xE2\xA1x", "\xA1x"},
       {"ANSEL diacritic after a diacritic", Ansel, kAcute + kAcute + "e", kAcute + "e"},
-      {"ANSEL specials", Ansel, "\xA1\xA2", "L\xD8"},
+      {"ANSEL specials do not compose", Ansel, "\xA1\xA2o", "L\xD8o"},
       {"ANSEL more specials", Ansel, "\xA5\xB5\xB8\xC3\xCF\xBA\xA4", "\xC6\xE6i\xA9\xDF\xF0\xDE"},
       {"ANSEL unlisted bytes", Ansel, "\x80\x9F\xA0\xA6\xC2\xDF", "??????"},
-      {"ANSEL a special does not compose", Ansel, "\xA1o", "Lo"},
       {"UTF-8 e acute", Utf8, "\xC3\xA9", "\xE9"},
       {"UTF-8 e caron", Utf8, "\xC4\x9B", "e"},
       {"UTF-8 three bytes", Utf8, "\xE1\xBB\x9D", "o"},
@@ -141,8 +135,6 @@ TEST(CharsetValues, EachSetConvertsToTheInternalSet) {
       {"UTF-8 five bytes", Utf8, "\xF8\x88\x80\x80\x80", "?"},
       {"UTF-8 six bytes", Utf8, "\xFC\x84\x80\x80\x80\x80", "?"},
       {"UTF-8 ASCII inside a sequence", Utf8, "\xC3x\xA9", "x\xE9"},
-      {"ANSI ellipsis", Ansi, "\x85", ".."},
-      {"ANSI trade mark", Ansi, "\x99", "tm"},
       {"ANSI quote, OE, dash, oe", Ansi, "\x84\x8C\x97\x9C", ", Oe--oe"},
       {"ANSI approximations", Ansi, "\x7F\x80\x82\x95\x96\x9F", "  ,\xB7-Y"},
       {"ANSI inserted characters", Ansi, "a\x85\x85z", "a....z"},
@@ -165,7 +157,7 @@ TEST(CharsetValues, IbmPcPutsNothingInTheHiddenRange) {
   }
 }
 
-TEST(Utf8Tables, CodePointsBecomeTheirInternalCharacter) {
+TEST(Utf8Tables, CodePointsBecomeTheirInternalCharacterFromTheStartIndexOn) {
   for (uint32_t cp = 0xA0; cp <= 0xFF; ++cp) {  // Latin-1: their own byte
     EXPECT_EQ(FromCodePoint(cp), std::string(1, static_cast<char>(cp))) << cp;
   }
@@ -183,9 +175,7 @@ TEST(Utf8Tables, CodePointsBecomeTheirInternalCharacter) {
   for (const auto& [code_point, internal] : cases) {
     EXPECT_EQ(FromCodePoint(code_point), internal) << std::hex << code_point;
   }
-}
-
-TEST(Utf8Decode, ConvertsFromTheStartIndexOn) {
+  // DecodeUtf8 converts from its start index on.
   std::string text = "\xC3\xA9=\xC3\xA9";
   DecodeUtf8(text, 2);
   EXPECT_EQ(text, "\xC3\xA9=\xE9");
@@ -206,19 +196,7 @@ TEST(CharsetComposeAccent, MarkThenLetterGivesTheAccentedLetterAndNothingElseCha
   }
 }
 
-TEST(Utf16, ByteOrderMarkTellsTheByteOrder) {
-  bool big = true;
-  EXPECT_TRUE(HasUtf16ByteOrderMark("\xFF\xFEH", &big));
-  EXPECT_FALSE(big);
-  EXPECT_TRUE(HasUtf16ByteOrderMark("\xFE\xFF", &big));
-  EXPECT_TRUE(big);
-  EXPECT_TRUE(HasUtf16ByteOrderMark("\xFE\xFF", nullptr));
-  EXPECT_FALSE(HasUtf16ByteOrderMark("\xFF", &big));
-  EXPECT_FALSE(HasUtf16ByteOrderMark("\xEF\xBB\xBFH", &big));
-  EXPECT_FALSE(HasUtf16ByteOrderMark("0 HEAD", &big));
-}
-
-TEST(Utf16, BothByteOrdersSurrogatePairsAndBrokenUnits) {
+TEST(Utf16, ByteOrderMarksBothByteOrdersSurrogatePairsAndBrokenUnits) {
   const struct {
     const char* what;
     std::string bytes;
@@ -237,20 +215,29 @@ TEST(Utf16, BothByteOrdersSurrogatePairsAndBrokenUnits) {
       {"nothing", ""s, true, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(Utf16ToUtf8(c.bytes, c.big), c.utf8) << c.what;
+  // The byte order mark tells the byte order; a UTF-8 mark is none.
+  bool big = true;
+  EXPECT_TRUE(HasUtf16ByteOrderMark("\xFF\xFEH", &big));
+  EXPECT_FALSE(big);
+  EXPECT_TRUE(HasUtf16ByteOrderMark("\xFE\xFF", &big));
+  EXPECT_TRUE(big);
+  EXPECT_TRUE(HasUtf16ByteOrderMark("\xFE\xFF", nullptr));
+  EXPECT_FALSE(HasUtf16ByteOrderMark("\xFF", &big));
+  EXPECT_FALSE(HasUtf16ByteOrderMark("\xEF\xBB\xBFH", &big));
+  EXPECT_FALSE(HasUtf16ByteOrderMark("0 HEAD", &big));
 }
 
-// Files a record of the given lines under number n; returns its lines.
-std::vector<LineNode*> AddRecord(RecordStore& store, char letter, int n,
-                                 const std::vector<std::string>& texts) {
+// Files record 1 of the kind its first line names; returns its lines.
+std::vector<LineNode*> AddRecord(RecordStore& store, const std::vector<std::string>& texts) {
   std::vector<LineNode*> lines;
   LineNode* last = nullptr;
   for (const std::string& text : texts) lines.push_back(store.AppendLine(&last, text));
-  if (letter == 'I') store.CreateIndividual(n)->lines = lines[0];
-  if (letter == 'F') store.CreateFamily(n)->lines = lines[0];
-  if (letter == 'S') store.SetSource(n, lines[0]);
-  store.set_highest_individual(std::max(store.highest_individual(), letter == 'I' ? n : 0));
-  store.set_highest_family(std::max(store.highest_family(), letter == 'F' ? n : 0));
-  store.set_highest_source(std::max(store.highest_source(), letter == 'S' ? n : 0));
+  if (texts[0].ends_with("INDI")) store.CreateIndividual(1)->lines = lines[0];
+  if (texts[0].ends_with("FAM")) store.CreateFamily(1)->lines = lines[0];
+  if (texts[0].ends_with("SOUR")) store.SetSource(1, lines[0]);
+  store.set_highest_individual(1);
+  store.set_highest_family(1);
+  store.set_highest_source(1);
   return lines;
 }
 
@@ -258,10 +245,9 @@ TEST(CharsetConvertTree, ConvertsEveryRecordKindAndLeavesOthersAlone) {
   TestTree t;
   t.store.NewEmptyTree(false);
   const std::string name = "1 NAME Ren" + kAcute + "e /Dupr" + kAcute + "e/";
-  const auto person = AddRecord(t.store, 'I', 3, {"0 @I000003@ INDI", name, "1 SEX M"});
-  const auto family =
-      AddRecord(t.store, 'F', 1, {"0 @F000001@ FAM", "2 PLAC M" + kUmlaut + "unchen"});
-  const auto source = AddRecord(t.store, 'S', 1, {"0 @S1@ SOUR", "1 TITL \xA5lfric"});
+  const auto person = AddRecord(t.store, {"0 @I000001@ INDI", name, "1 SEX M"});
+  const auto family = AddRecord(t.store, {"0 @F000001@ FAM", "2 PLAC M" + kUmlaut + "unchen"});
+  const auto source = AddRecord(t.store, {"0 @S1@ SOUR", "1 TITL \xA5lfric"});
   ConvertTree(t.store, Charset::kNone);
   EXPECT_EQ(person[1]->text(), name);
   ConvertTree(t.store, Charset::kAnsel);
@@ -272,7 +258,7 @@ TEST(CharsetConvertTree, ConvertsEveryRecordKindAndLeavesOthersAlone) {
 
   TestTree ansi;  // lines may grow
   ansi.store.NewEmptyTree(false);
-  const auto note = AddRecord(ansi.store, 'I', 1, {"0 @I000001@ INDI", "1 NOTE Wait\x85 \x99"});
+  const auto note = AddRecord(ansi.store, {"0 @I000001@ INDI", "1 NOTE Wait\x85 \x99"});
   ConvertTree(ansi.store, Charset::kAnsi);
   EXPECT_EQ(note[1]->text(), "1 NOTE Wait.. tm");
 }

@@ -22,6 +22,16 @@ using testing::TestTree;
 using testing::WriteFileBytes;
 using Lines = std::vector<std::string>;
 
+// Lines from one text, separated by "|".
+Lines Split(std::string_view text) {
+  Lines lines;
+  for (size_t bar; (bar = text.find('|')) != std::string_view::npos; text.remove_prefix(bar + 1)) {
+    lines.emplace_back(text.substr(0, bar));
+  }
+  lines.emplace_back(text);
+  return lines;
+}
+
 // A file of the program's own, as the writer makes it: header, records, trailer.
 std::string OwnFile(const Lines& records) {
   Lines lines = OwnHeader("tree.ged");
@@ -82,30 +92,28 @@ TEST(GedcomReaderHeader, OwnFilesAreKnownByTheProgramsPresentAndEarlierNames) {
 }
 
 TEST(GedcomReaderHeader, TheLastCharsetLineWins) {
-  const std::vector<std::pair<Lines, Charset>> headers = {
-      {{"1 CHAR ANSEL", "1 SOUR OTHERAPP", "1 CHAR ANSI"}, Charset::kAnsi},
-      {{"1 CHAR ANSI", "1 CHAR ANSEL"}, Charset::kAnsel},
-      {{"1 CHAR UTF-8"}, Charset::kUtf8},
-      {{"1 CHAR UTF 8"}, Charset::kUtf8},
-      {{"1 CHAR UTF8"}, Charset::kUtf8},
-      {{"1 CHAR ASCII"}, Charset::kAscii},
-      {{"1 CHAR IBMPC"}, Charset::kIbmPc},
-      {{"1 CHAR UNICODE"}, Charset::kUtf8},
-      {{"1 CHAR MACINTOSH"}, Charset::kNone},
-      {{"2 CHAR ANSEL"}, Charset::kNone},
-      {{}, Charset::kNone}};
+  const std::pair<const char*, Charset> headers[] = {
+      {"1 CHAR ANSEL|1 SOUR OTHERAPP|1 CHAR ANSI", Charset::kAnsi},
+      {"1 CHAR ANSI|1 CHAR ANSEL", Charset::kAnsel},
+      {"1 CHAR UTF-8", Charset::kUtf8},
+      {"1 CHAR UTF 8", Charset::kUtf8},
+      {"1 CHAR UTF8", Charset::kUtf8},
+      {"1 CHAR ASCII", Charset::kAscii},
+      {"1 CHAR IBMPC", Charset::kIbmPc},
+      {"1 CHAR UNICODE", Charset::kUtf8},
+      {"1 CHAR MACINTOSH", Charset::kNone},
+      {"2 CHAR ANSEL", Charset::kNone},
+      {"1 NOTE no charset", Charset::kNone}};
   for (const auto& [charset_lines, charset] : headers) {
-    Lines lines = {"0 HEAD"};
-    lines.insert(lines.end(), charset_lines.begin(), charset_lines.end());
-    lines.insert(lines.end(), {"0 @I1@ INDI", "1 NAME Ann /Lee/", "0 TRLR"});
     ReadTreeFile f;
-    ReadResult result = f.Read(CrLfJoin(lines));
+    ReadResult result = f.Read(CrLfJoin(
+        Split(std::string("0 HEAD|") + charset_lines + "|0 @I1@ INDI|1 NAME A /B/|0 TRLR")));
     EXPECT_EQ(result.outcome, ReadOutcome::kRead);
-    EXPECT_EQ(result.charset, charset) << CrLfJoin(charset_lines);
+    EXPECT_EQ(result.charset, charset) << charset_lines;
   }
 }
 
-TEST(GedcomReaderHeader, ByteOrderMarkAndEmptyLinesBeforeTheHeaderAreAccepted) {
+TEST(GedcomReaderHeader, ByteOrderMarkAndEmptyLinesBeforeTheHeaderAreAcceptedAndReadOnlyFilesKept) {
   const std::string file = OwnFile({"0 @I000002@ INDI", "1 NAME Ann /Lee/"});
   for (const std::string& before : {std::string("\xEF\xBB\xBF"), std::string("\r\n\n\r\n")}) {
     ReadTreeFile f;
@@ -114,17 +122,21 @@ TEST(GedcomReaderHeader, ByteOrderMarkAndEmptyLinesBeforeTheHeaderAreAccepted) {
     EXPECT_TRUE(result.own_file);
     EXPECT_EQ(f.Individual(2), (Lines{"0 @I000002@ INDI", "1 NAME Ann /Lee/"}));
   }
+  // A read-only file is read, and left as it was.
+  ReadTreeFile f;
+  WriteFileBytes(f.path, file);
+  ASSERT_EQ(::chmod(f.path.c_str(), 0444), 0);
+  EXPECT_EQ(ReadTree(f.t.store, f.path, false).outcome, ReadOutcome::kRead);
+  EXPECT_EQ(f.Individual(2), (Lines{"0 @I000002@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(ReadFileBytes(f.path), file);
 }
 
+// The starter tree (its lines are checked with the record store).
 void ExpectBrandNewTree(const RecordStore& store) {
   EXPECT_EQ(store.highest_individual(), 1);
-  EXPECT_EQ(RecordLines(store.individual(1)->lines),
-            (Lines{"0 @I000001@ INDI", "1 NAME First Name /Last Name/", "1 SEX M", "1 CHAN",
-                   "2 DATE 31 Dec 2002"}));
-  EXPECT_EQ(store.highest_family(), 1);
+  EXPECT_EQ(store.individual(1)->lines->next->text(), "1 NAME First Name /Last Name/");
   EXPECT_TRUE(store.IsMarkerFamily(1));
   EXPECT_EQ(store.current_individual(), 1);
-  EXPECT_EQ(store.home_person(), 1);
 }
 
 TEST(GedcomReaderHeader, FileNotGedcomMissingOrWithoutPeopleGivesABrandNewTree) {
@@ -153,16 +165,6 @@ TEST(GedcomReaderHeader, FileNotGedcomMissingOrWithoutPeopleGivesABrandNewTree) 
   ReadTreeFile no_people;
   no_people.Read(OwnFile({"0 @F000003@ FAM", "1 MARR"}));
   ExpectBrandNewTree(no_people.t.store);
-}
-
-TEST(GedcomReaderHeader, ReadOnlyFileIsReadAndLeftAsItWas) {
-  ReadTreeFile f;
-  const std::string file = OwnFile({"0 @I000003@ INDI", "1 NAME Ann /Lee/"});
-  WriteFileBytes(f.path, file);
-  ASSERT_EQ(::chmod(f.path.c_str(), 0444), 0);
-  EXPECT_EQ(ReadTree(f.t.store, f.path, false).outcome, ReadOutcome::kRead);
-  EXPECT_EQ(f.Individual(3), (Lines{"0 @I000003@ INDI", "1 NAME Ann /Lee/"}));
-  EXPECT_EQ(ReadFileBytes(f.path), file);
 }
 
 TEST(GedcomReaderMerge, OwnFileIsMergedBehindThePresentRecordsAsAForeignOne) {
@@ -197,24 +199,20 @@ TEST(GedcomReaderMerge, OwnFileIsMergedBehindThePresentRecordsAsAForeignOne) {
 TEST(GedcomReaderPrivateLines, LinesBelowTheFirstLineAreReadIntoTheFlags) {
   ReadTreeFile f;
   ReadResult result = f.Read(OwnFile(
-      {"0 @I000001@ INDI", "1 _VER   5 -2147483643", "1 _SEQ   68   33    1    2  255      1",
-       "1 _TXT Call the archive  ", "1 NAME Ann /Lee/", "0 @I000002@ INDI",
-       "1 _SEQ    2    1    0    0    0 -1", "1 NAME Bob /Adams/", "0 @I000003@ INDI", "1 _TXT",
-       "1 NAME Cy /Lee/", "1 _SEQ   64    0    0    0    0      2", "0 @F000001@ FAM",
-       "1 _SEQ   66      0", "1 HUSB @I000001@", "0 @F000002@ FAM", "1 _SEQ", "1 WIFE @I000001@"}));
+      Split("0 @I000001@ INDI|1 _VER   5 -2147483643|1 _SEQ   68   33    1    2  255      1|"
+            "1 _TXT Call the archive  |1 NAME Ann /Lee/|"
+            "0 @I000002@ INDI|1 _SEQ    2    1    0    0    0 -1|1 NAME Bob /Adams/|"
+            "0 @I000003@ INDI|1 _TXT|1 NAME Cy /Lee/|1 _SEQ   64    0    0    0    0      2|"
+            "0 @F000001@ FAM|1 _SEQ   66      0|1 HUSB @I000001@|0 @F000002@ FAM|1 _SEQ|"
+            "1 WIFE @I000001@")));
+  // The fields themselves are read as the private-line tests check; here that each line is used.
   const IndividualRecord& ann = *f.t.store.individual(1);
-  EXPECT_EQ(ann.skipFlags, 5);
   EXPECT_EQ(ann.skipFlagsExt, 0x80000005u);
-  EXPECT_EQ(ann.hideFlags, 68);
   EXPECT_EQ(ann.markFlags, 33);
-  EXPECT_EQ(ann.listBits[2], 255);
   EXPECT_EQ(ann.todoText.str(), "Call the archive  ");
   EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"}));
 
-  const IndividualRecord& bob = *f.t.store.individual(2);  // from a reduced copy
-  EXPECT_EQ(bob.hideFlags, 2);
-  EXPECT_EQ(bob.markFlags, 1);
-  EXPECT_EQ(bob.skipFlags, 0);
+  EXPECT_EQ(f.t.store.individual(2)->markFlags, 1);  // from a reduced copy
 
   // An empty to-do line gives no text; private lines further down are ordinary lines.
   const IndividualRecord& cy = *f.t.store.individual(3);
@@ -324,31 +322,14 @@ TEST(GedcomReaderRecords, LowestIndividualBecomesCurrentAndHomeAndAMissingFamily
 
 TEST(GedcomReaderRecords, DamagedNumbersAreSkippedWithTheirLinesAndCounted) {
   ReadTreeFile f;
-  ReadResult result = f.Read(OwnFile({"0 @I000001@ INDI",
-                                      "1 NAME Kept /One/",
-                                      "0 @I@ INDI",
-                                      "1 _SEQ    0    4    0    0    0      1",
-                                      "1 NAME No /Number/",
-                                      "0 @I000000@ INDI",
-                                      "1 NAME Zero /Number/",
-                                      "0 @I1000000@ INDI",
-                                      "1 NAME Too /High/",
-                                      "0 @I99999999999@ INDI",
-                                      "1 NAME Far /Too High/",
-                                      "0 @I000001@ INDI",
-                                      "1 _SEQ    0    4    0    0    0      0",
-                                      "1 NAME Second /One/",
-                                      "0 @F600000@ FAM",
-                                      "1 _SEQ    0      0",
-                                      "1 HUSB @I000001@",
-                                      "0 @F000000@ FAM",
-                                      "1 HUSB @I000001@",
-                                      "0 @S030000@ SOUR",
-                                      "1 TITL Too high",
-                                      "0 @S000007@ SOUR",
-                                      "1 TITL Kept",
-                                      "0 @S000007@ SOUR",
-                                      "1 TITL Twice"}));
+  // A missing, zero, too high or repeated number: nine records the tables cannot hold.
+  ReadResult result = f.Read(OwnFile(
+      Split("0 @I000001@ INDI|1 NAME Kept /One/|0 @I@ INDI|1 _SEQ    0    4    0    0    0      1|"
+            "1 NAME No /Number/|0 @I000000@ INDI|1 NAME Zero /Number/|0 @I1000000@ INDI|"
+            "1 NAME Too /High/|0 @I99999999999@ INDI|1 NAME Far /Too High/|0 @I000001@ INDI|"
+            "1 _SEQ    0    4    0    0    0      0|1 NAME Second /One/|0 @F600000@ FAM|"
+            "1 _SEQ    0      0|1 HUSB @I000001@|0 @F000000@ FAM|1 HUSB @I000001@|0 @S030000@ SOUR|"
+            "1 TITL Too high|0 @S000007@ SOUR|1 TITL Kept|0 @S000007@ SOUR|1 TITL Twice")));
   EXPECT_EQ(result.outcome, ReadOutcome::kRead);
   EXPECT_EQ(result.skipped_records, 9);
   EXPECT_TRUE(f.t.ui.records().empty());

@@ -13,10 +13,7 @@ TEST(LineArena, LinesKeepTheirTextAcrossManyBlocks) {
   LineNode* last = nullptr;
   for (int i = 0; i < 200000; ++i) {
     LineNode* node = arena.NewNode("2 DATE " + std::to_string(i), nullptr);
-    if (last)
-      last->next = node;
-    else
-      first = node;
+    (last ? last->next : first) = node;
     last = node;
   }
   int i = 0;
@@ -26,7 +23,7 @@ TEST(LineArena, LinesKeepTheirTextAcrossManyBlocks) {
   EXPECT_EQ(i, 200000);
 }
 
-TEST(LineArena, SetTextReusesOrReplacesTheBuffer) {
+TEST(LineArena, SetTextReusesOrReplacesTheBufferHugeTextsFitAndFreedNodesAreReused) {
   LineArena arena;
   LineNode* node = arena.NewNode("1 NAME John /Smith/", nullptr);
   const char* before = node->c_str();
@@ -37,17 +34,14 @@ TEST(LineArena, SetTextReusesOrReplacesTheBuffer) {
   EXPECT_EQ(node->text(), "1 NAME");
   arena.SetText(node, "1 NAME Johannes Sebastian /Smith/");
   EXPECT_EQ(node->text(), "1 NAME Johannes Sebastian /Smith/");
-}
 
-TEST(LineArena, HugeTextsAndFreedNodes) {
-  LineArena arena;
-  std::string huge(3 << 20, 'x');
+  const std::string huge(3 << 20, 'x');
   LineNode* big = arena.NewNode(huge, nullptr);
   EXPECT_EQ(big->size(), huge.size());
   LineNode* a = arena.NewNode("a", nullptr);
   arena.FreeNode(a);
   LineNode* b = arena.NewNode("b", big);
-  EXPECT_EQ(a, b);  // freed nodes are reused
+  EXPECT_EQ(a, b);
   EXPECT_EQ(b->text(), "b");
   EXPECT_EQ(b->next, big);
 }

@@ -2,45 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace kinloom::store {
 namespace {
 
-TEST(PrivateLines, IndividualLinesUseFixedColumns) {
-  IndividualRecord r;
-  r.skipFlags = 5;
-  r.skipFlagsExt = 1234;
-  r.hideFlags = 0x45;
-  r.markFlags = 0x81;
-  r.listBits[0] = 3;
-  r.listBits[1] = 255;
-  r.listBits[2] = 0;
-  r.listPos = 123456;
-  EXPECT_EQ(IndividualVerLine(r), "1 _VER   5 1234");
-  EXPECT_EQ(IndividualSeqLine(r, false), "1 _SEQ   69  129    3  255    0 123456");
-  EXPECT_EQ(IndividualSeqLine(r, true), "1 _SEQ   69  129    3  255    0 -1");
-  r.listPos = -1;
-  EXPECT_EQ(IndividualSeqLine(r, false), "1 _SEQ   69  129    3  255    0     -1");
-}
-
-TEST(PrivateLines, FamilyLineUsesFixedColumns) {
-  FamilyRecord f;
-  f.hideFlags = 2;
-  f.listPos = 42;
-  EXPECT_EQ(FamilySeqLine(f, false), "1 _SEQ    2     42");
-  EXPECT_EQ(FamilySeqLine(f, true), "1 _SEQ    2 -1");
-}
-
-TEST(PrivateLines, EveryFieldReadsBackToTheSameBits) {
+TEST(PrivateLines, LinesUseFixedColumnsAndReadBackToTheSameBits) {
   IndividualRecord out;
   out.skipFlags = 255;
   out.skipFlagsExt = 0x80000001u;  // top bit set: written as a negative number
-  out.hideFlags = 0x7F;
-  out.markFlags = 0xFF;
-  out.listBits[0] = 1;
-  out.listBits[1] = 2;
+  out.hideFlags = 0x45;
+  out.markFlags = 0x81;
+  out.listBits[0] = 3;
+  out.listBits[1] = 255;
   out.listBits[2] = 4;
-  out.listPos = 999998;
+  out.listPos = 123456;
   EXPECT_EQ(IndividualVerLine(out), "1 _VER 255 -2147483647");
+  EXPECT_EQ(IndividualSeqLine(out, false), "1 _SEQ   69  129    3  255    4 123456");
+  EXPECT_EQ(IndividualSeqLine(out, true), "1 _SEQ   69  129    3  255    4 -1");
+
   IndividualRecord in;
   ASSERT_TRUE(ReadVerLine(IndividualVerLine(out), &in));
   ASSERT_TRUE(ReadIndividualSeqLine(IndividualSeqLine(out, false), &in));
@@ -48,12 +28,18 @@ TEST(PrivateLines, EveryFieldReadsBackToTheSameBits) {
   EXPECT_EQ(in.skipFlagsExt, out.skipFlagsExt);
   EXPECT_EQ(in.hideFlags, out.hideFlags);
   EXPECT_EQ(in.markFlags, out.markFlags);
-  EXPECT_EQ(in.listBits[0], 1);
-  EXPECT_EQ(in.listBits[1], 2);
-  EXPECT_EQ(in.listBits[2], 4);
-  EXPECT_EQ(in.listPos, 999998);
+  EXPECT_EQ(0, std::memcmp(in.listBits, out.listBits, 3));
+  EXPECT_EQ(in.listPos, 123456);
   ASSERT_TRUE(ReadIndividualSeqLine(IndividualSeqLine(out, true), &in));
   EXPECT_EQ(in.listPos, -1);
+
+  out.listPos = -1;  // no position still fills the column
+  EXPECT_EQ(IndividualSeqLine(out, false), "1 _SEQ   69  129    3  255    4     -1");
+  FamilyRecord f;
+  f.hideFlags = 2;
+  f.listPos = 42;
+  EXPECT_EQ(FamilySeqLine(f, false), "1 _SEQ    2     42");
+  EXPECT_EQ(FamilySeqLine(f, true), "1 _SEQ    2 -1");
 }
 
 TEST(PrivateLines, ShortOrDamagedLinesChangeNothingOrReadAsZero) {

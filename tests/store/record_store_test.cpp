@@ -15,6 +15,18 @@ using testing::RecordLines;
 using testing::TestTree;
 using Lines = std::vector<std::string>;
 
+const Lines kFreshStamp = {"1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07"};
+
+// Files individual n with the given lines after its level-0 line; returns its first line.
+LineNode* AddPerson(RecordStore& store, int n, const Lines& lines) {
+  LineNode* last = nullptr;
+  IndividualRecord* r = store.CreateIndividual(n);
+  r->lines = store.AppendLine(&last, "0 " + MakeXref('I', n) + " INDI");
+  for (const auto& line : lines) store.AppendLine(&last, line);
+  if (n > store.highest_individual()) store.set_highest_individual(n);
+  return r->lines;
+}
+
 TEST(NewEmptyTree, StarterTreeHasOnePersonTheMarkerFamilyAndBothPlaceholders) {
   TestTree t;
   t.store.NewEmptyTree(true);
@@ -26,6 +38,8 @@ TEST(NewEmptyTree, StarterTreeHasOnePersonTheMarkerFamilyAndBothPlaceholders) {
             (Lines{"0 @I000001@ INDI", "1 NAME First Name /Last Name/", "1 SEX M", "1 CHAN",
                    "2 DATE 31 Dec 2002"}));
   EXPECT_TRUE(t.store.IsMarkerFamily(1));
+  EXPECT_EQ(RecordLines(t.store.family(1)->lines),
+            (Lines{"0 @F000001@ FAM", "1 SEX Z", "1 CHAN", "2 DATE 31 Dec 2002"}));
   EXPECT_EQ(RecordLines(t.store.individual(0)->lines),
             (Lines{"0 @I000000@ INDI", "1 NAME Unidentified /Individual/", "1 SEX U", "1 CHAN",
                    "2 DATE 31 Dec 2002"}));
@@ -37,11 +51,16 @@ TEST(NewEmptyTree, StarterTreeHasOnePersonTheMarkerFamilyAndBothPlaceholders) {
   EXPECT_EQ(t.store.individual_search_list().at(0).view(), "Last Name, First Name (1)");
   ASSERT_EQ(t.store.family_search_list().size(), 1);
   EXPECT_EQ(t.store.family_search_list().at(0).view(), "No Parents  (1)");
-}
 
-TEST(NewEmptyTree, WithoutStarterHasOnlyPlaceholders) {
-  TestTree t;
-  t.store.NewEmptyTree(true);
+  // Lookups outside the tables find no record.
+  for (int n : {-1, 2, 5000000}) EXPECT_EQ(t.store.individual(n), nullptr) << n;
+  EXPECT_EQ(t.store.family(-7), nullptr);
+  EXPECT_EQ(t.store.source(0), nullptr);
+  EXPECT_EQ(t.store.source(30000), nullptr);
+  EXPECT_EQ(GivenNames(t.store, 99), "Invalid ID Number ");
+  EXPECT_EQ(IndexName(t.store, 0), "Unknown Individual (0)");
+
+  // Without the starter only the placeholders remain.
   t.store.NewEmptyTree(false);
   EXPECT_EQ(t.store.highest_individual(), 0);
   EXPECT_EQ(t.store.highest_family(), 0);
@@ -54,13 +73,12 @@ TEST(NewEmptyTree, WithoutStarterHasOnlyPlaceholders) {
 TEST(FreeTree, ShowsTheThreeCaptionsAndEmptiesEverything) {
   TestTree t;
   t.store.NewEmptyTree(true);
-  t.ui.progress_captions();
   t.store.FreeTree();
   const auto& captions = t.ui.progress_captions();
   ASSERT_GE(captions.size(), 3u);
-  EXPECT_EQ(captions[captions.size() - 3], "Free Memory for Individual Records");
-  EXPECT_EQ(captions[captions.size() - 2], "Free Memory for Family Records");
-  EXPECT_EQ(captions[captions.size() - 1], "Free Memory for Source Records");
+  EXPECT_EQ(Lines(captions.end() - 3, captions.end()),
+            (Lines{"Free Memory for Individual Records", "Free Memory for Family Records",
+                   "Free Memory for Source Records"}));
   EXPECT_EQ(t.store.individual(0), nullptr);
   EXPECT_EQ(t.store.highest_individual(), 0);
   EXPECT_EQ(t.store.individual_search_list().last(), -1);
@@ -75,9 +93,9 @@ TEST(NewIndividual, TakesTheLowestFreeNumberAndStampsTheRecord) {
   EXPECT_EQ(t.store.NewIndividual('F'), 5);
   EXPECT_TRUE(t.store.tree_modified());
   EXPECT_EQ(t.store.highest_individual(), 10);
-  EXPECT_EQ(RecordLines(t.store.individual(5)->lines),
-            (Lines{"0 @I000005@ INDI", "1 NAME //", "1 SEX F", "1 CHAN", "2 DATE  6 Dec 2026",
-                   "3 TIME 09:05:07"}));
+  Lines expected = {"0 @I000005@ INDI", "1 NAME //", "1 SEX F"};
+  expected.insert(expected.end(), kFreshStamp.begin(), kFreshStamp.end());
+  EXPECT_EQ(RecordLines(t.store.individual(5)->lines), expected);
   EXPECT_EQ(t.store.NewIndividual('U'), 11);
   EXPECT_EQ(t.store.highest_individual(), 11);
 }
@@ -85,7 +103,6 @@ TEST(NewIndividual, TakesTheLowestFreeNumberAndStampsTheRecord) {
 TEST(NewFamily, RemovesTheMarkerFamilyAndTakesNumberOne) {
   TestTree t;
   t.store.NewEmptyTree(true);
-  ASSERT_EQ(t.store.family_search_list().size(), 1);
   EXPECT_EQ(t.store.NewFamily(0), 1);
   EXPECT_FALSE(t.store.IsMarkerFamily(1));
   EXPECT_EQ(t.store.family_search_list().size(), 0);
@@ -94,84 +111,42 @@ TEST(NewFamily, RemovesTheMarkerFamilyAndTakesNumberOne) {
   EXPECT_EQ(t.store.NewFamily(0), 2);
   EXPECT_EQ(t.store.NewFamily(2), 2);   // an existing family is used as it is
   EXPECT_EQ(t.store.NewFamily(77), 0);  // a number that names no family
-}
 
-TEST(NewFamily, MarkerSurvivesOnlyWhileNoRealFamilyExists) {
-  TestTree t;
-  t.store.NewEmptyTree(false);
+  t.store.NewEmptyTree(false);  // the reader adds the marker when no family was read
   t.store.AddPlaceholderFamily();
   EXPECT_EQ(t.store.highest_family(), 1);
   EXPECT_TRUE(t.store.IsMarkerFamily(1));
-  EXPECT_EQ(RecordLines(t.store.family(1)->lines),
-            (Lines{"0 @F000001@ FAM", "1 SEX Z", "1 CHAN", "2 DATE 31 Dec 2002"}));
 }
 
-TEST(Lookups, NumbersOutsideTheTablesAreNoRecord) {
-  TestTree t;
-  t.store.NewEmptyTree(true);
-  EXPECT_EQ(t.store.individual(-1), nullptr);
-  EXPECT_EQ(t.store.individual(2), nullptr);
-  EXPECT_EQ(t.store.individual(5000000), nullptr);
-  EXPECT_EQ(t.store.family(-7), nullptr);
-  EXPECT_EQ(t.store.source(0), nullptr);
-  EXPECT_EQ(t.store.source(30000), nullptr);
-  EXPECT_EQ(GivenNames(t.store, 99), "Invalid ID Number ");
-  EXPECT_EQ(IndexName(t.store, 0), "Unknown Individual (0)");
-}
-
-TEST(StampChanged, AppendsThreeLinesToARecordWithoutChan) {
-  TestTree t;
-  t.store.NewEmptyTree(false);
-  LineNode* last = nullptr;
-  IndividualRecord* r = t.store.CreateIndividual(3);
-  r->lines = t.store.AppendLine(&last, "0 @I000003@ INDI");
-  t.store.AppendLine(&last, "1 NAME A /B/");
-  StampChanged(t.store, r->lines);
-  EXPECT_EQ(RecordLines(r->lines), (Lines{"0 @I000003@ INDI", "1 NAME A /B/", "1 CHAN",
-                                          "2 DATE  6 Dec 2026", "3 TIME 09:05:07"}));
-  EXPECT_TRUE(t.store.tree_modified());
-}
-
-TEST(StampChanged, RenewsDateAndTimeInPlaceAndAddsWhatIsMissing) {
-  TestTree t;
-  t.store.NewEmptyTree(false);
-  LineNode* last = nullptr;
-  IndividualRecord* r = t.store.CreateIndividual(3);
-  r->lines = t.store.AppendLine(&last, "0 @I000003@ INDI");
-  t.store.AppendLine(&last, "1 CHAN");
-  t.store.AppendLine(&last, "2 DATE 1 JAN 1999");
-  t.store.AppendLine(&last, "3 TIME 01:02:03");
-  t.store.AppendLine(&last, "1 NOTE after");
-  StampChanged(t.store, r->lines);
-  EXPECT_EQ(RecordLines(r->lines), (Lines{"0 @I000003@ INDI", "1 CHAN", "2 DATE  6 Dec 2026",
-                                          "3 TIME 09:05:07", "1 NOTE after"}));
-
-  // A bare CHAN followed by another level-1 line gets both sub-lines.
-  last = nullptr;
-  IndividualRecord* bare = t.store.CreateIndividual(4);
-  bare->lines = t.store.AppendLine(&last, "0 @I000004@ INDI");
-  t.store.AppendLine(&last, "1 CHAN");
-  t.store.AppendLine(&last, "1 NOTE after");
-  StampChanged(t.store, bare->lines);
-  EXPECT_EQ(RecordLines(bare->lines), (Lines{"0 @I000004@ INDI", "1 CHAN", "2 DATE  6 Dec 2026",
-                                             "3 TIME 09:05:07", "1 NOTE after"}));
+TEST(StampChanged, AppendsOrRenewsTheChangeLinesInPlace) {
+  const std::pair<Lines, Lines> cases[] = {
+      {{"1 NAME A /B/"}, {"1 NAME A /B/", "1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07"}},
+      {{"1 CHAN", "2 DATE 1 JAN 1999", "3 TIME 01:02:03", "1 NOTE after"},
+       {"1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07", "1 NOTE after"}},
+      // A bare CHAN followed by another level-1 line gets both sub-lines.
+      {{"1 CHAN", "1 NOTE after"},
+       {"1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07", "1 NOTE after"}},
+  };
+  for (const auto& [before, after] : cases) {
+    TestTree t;
+    t.store.NewEmptyTree(false);
+    LineNode* first = AddPerson(t.store, 3, before);
+    StampChanged(t.store, first);
+    Lines expected = after;
+    expected.insert(expected.begin(), "0 @I000003@ INDI");
+    EXPECT_EQ(RecordLines(first), expected);
+    EXPECT_TRUE(t.store.tree_modified());
+  }
 }
 
 TEST(Names, KeysFollowTheIndexNameRules) {
   TestTree t;
   t.store.NewEmptyTree(false);
-  auto person = [&t](int n, std::vector<std::string> lines) {
-    LineNode* last = nullptr;
-    IndividualRecord* r = t.store.CreateIndividual(n);
-    r->lines = t.store.AppendLine(&last, "0 " + MakeXref('I', n) + " INDI");
-    for (const auto& line : lines) t.store.AppendLine(&last, line);
-    if (n > t.store.highest_individual()) t.store.set_highest_individual(n);
-  };
-  person(1, {"1 NAME John Paul  /Smith /"});
-  person(2, {"1 NAME /Jones/"});
-  person(3, {"1 NAME Mary //", "1 TITL Lady"});
-  person(4, {"1 NAME Ann /Lee/", "1 TITL "});  // an empty title is not appended
-  person(5, {"1 SEX M"});
+  AddPerson(t.store, 1, {"1 NAME John Paul  /Smith /"});
+  AddPerson(t.store, 2, {"1 NAME /Jones/"});
+  AddPerson(t.store, 3, {"1 NAME Mary //", "1 TITL Lady"});
+  AddPerson(t.store, 4, {"1 NAME Ann /Lee/", "1 TITL "});  // an empty title is not appended
+  AddPerson(t.store, 5, {"1 SEX M"});
   EXPECT_EQ(IndexName(t.store, 1), "Smith, John Paul (1)");
   EXPECT_EQ(GivenNames(t.store, 2), "Unknown");
   EXPECT_EQ(GivenNames(t.store, 2, true), "");
@@ -181,8 +156,7 @@ TEST(Names, KeysFollowTheIndexNameRules) {
   EXPECT_EQ(IndexName(t.store, 5), "   (5)");  // two blanks, no given names, " (5)"
 
   LineNode* last = nullptr;
-  FamilyRecord* f = t.store.CreateFamily(7);
-  f->lines = t.store.AppendLine(&last, "0 @F000007@ FAM");
+  t.store.CreateFamily(7)->lines = t.store.AppendLine(&last, "0 @F000007@ FAM");
   t.store.AppendLine(&last, "1 HUSB @I000001@");
   t.store.AppendLine(&last, "1 WIFE @I000002@");
   t.store.set_highest_family(7);

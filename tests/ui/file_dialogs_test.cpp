@@ -192,9 +192,9 @@ class FileDialogsTest : public QObject {
     QCOMPARE(list->currentRow(), 0);
     Click(Child<QCheckBox>(&box, "cbShowBackups"));
     QCOMPARE(list->count(), 0);
-    QVERIFY(!Child<QPushButton>(&box, "btnOpen")->isEnabled());
-    QVERIFY(!Child<QPushButton>(&box, "btnMerge")->isEnabled());
-    QVERIFY(!Child<QPushButton>(&box, "btnDual")->isEnabled());
+    for (const char* button : {"btnOpen", "btnMerge", "btnDual"}) {
+      QVERIFY2(!Child<QPushButton>(&box, button)->isEnabled(), button);
+    }
     PutTree(f.work.folders().backup + "/0001_Smith.ged", "Ann /Old/");
     box.RefreshList();
     QCOMPARE(Texts(list), QStringList({"0001_Smith"}));
@@ -208,8 +208,19 @@ class FileDialogsTest : public QObject {
     PutTree(f.GedcomPath("Brown"), "Ann /Brown/");
     f.work.session().changed.tree_modified = true;
     kinloom::ui::TOpenBox box(*f.window);
-    auto* list = Child<QListWidget>(&box, "FileList");
-    QVERIFY(SelectRow(list, QStringLiteral("Brown")));
+    QVERIFY(SelectRow(Child<QListWidget>(&box, "FileList"), QStringLiteral("Brown")));
+    // Dual starts a second program on the selected tree with the next copy number.
+    QStringList started;
+    box.SetLauncher([&](const QString&, const QStringList& arguments) {
+      started = arguments;
+      return true;
+    });
+    Click(Child<QPushButton>(&box, "btnDual"));
+    QCOMPARE(started, QStringList({"--home", QString::fromStdString(f.work.folders().home),
+                                   QString::fromStdString(f.GedcomPath("Brown")), "1"}));
+    QCOMPARE(f.work.session().tree_name, std::string("Smith"));
+
+    f.ui.ClearRecords();
     f.ui.QueueAnswer(Answer::kCancel);
     Click(Child<QPushButton>(&box, "btnOpen"));
     QCOMPARE(f.work.session().tree_name, std::string("Smith"));
@@ -219,12 +230,19 @@ class FileDialogsTest : public QObject {
                          "[  Yes   ]  Save Old Family Tree - Then Open New Family Tree.\n"
                          "[   No   ]  Open New Faily Tree - Do Not Save Old Family Tree.\n"
                          "[Cancel]  Do Not Save Old or Open New Family Tree."));
+    // Yes, then the save dialog is cancelled: nothing is opened, nothing is lost.
+    f.ui.QueueAnswer(Answer::kYes);
+    ClickInNextModal("btnCancel");
+    Click(Child<QPushButton>(&box, "btnOpen"));
+    QCOMPARE(f.work.session().tree_name, std::string("Smith"));
+    // No opens the tree without saving the old one.
     f.ui.QueueAnswer(Answer::kNo);
     Click(Child<QPushButton>(&box, "btnOpen"));
     QCOMPARE(f.work.session().tree_name, std::string("Brown"));
     QVERIFY(kinloom::testing::HasLine(f.Person(1), "1 NAME Ann /Brown/"));
     QCOMPARE(box.result(), int(QDialog::Accepted));
     QVERIFY(ReadFileBytes(f.GedcomPath("Smith")).find("Mary") != std::string::npos);
+    QVERIFY(!fs::exists(f.work.folders().backup + "/0001_Smith.ged"));
   }
 
   void OpenSavesFirstThroughTheSaveDialogWhenAsked() {
@@ -234,11 +252,6 @@ class FileDialogsTest : public QObject {
     f.work.session().changed.tree_modified = true;
     kinloom::ui::TOpenBox box(*f.window);
     QVERIFY(SelectRow(Child<QListWidget>(&box, "FileList"), QStringLiteral("Brown")));
-    // Yes, then the save dialog is cancelled: nothing is opened, nothing is lost.
-    f.ui.QueueAnswer(Answer::kYes);
-    ClickInNextModal("btnCancel");
-    Click(Child<QPushButton>(&box, "btnOpen"));
-    QCOMPARE(f.work.session().tree_name, std::string("Smith"));
     f.ui.QueueAnswer(Answer::kYes);
     ClickInNextModal("btnSaveNormal");
     Click(Child<QPushButton>(&box, "btnOpen"));
@@ -292,23 +305,6 @@ class FileDialogsTest : public QObject {
     QCOMPARE(f.ui.records().size(), size_t{1});
   }
 
-  void DualStartsASecondCopyWithTheNextCopyNumber() {
-    WindowFixture f;
-    QVERIFY(f.Load(kSmiths, 1, "Smith"));
-    PutTree(f.GedcomPath("Brown"), "Ann /Brown/");
-    kinloom::ui::TOpenBox box(*f.window);
-    QStringList started;
-    box.SetLauncher([&](const QString&, const QStringList& arguments) {
-      started = arguments;
-      return true;
-    });
-    QVERIFY(SelectRow(Child<QListWidget>(&box, "FileList"), QStringLiteral("Brown")));
-    Click(Child<QPushButton>(&box, "btnDual"));
-    QCOMPARE(started, QStringList({"--home", QString::fromStdString(f.work.folders().home),
-                                   QString::fromStdString(f.GedcomPath("Brown")), "1"}));
-    QCOMPARE(f.work.session().tree_name, std::string("Smith"));
-  }
-
   void BrowseCopiesATreeInAndAsksBeforeReplacingTheOpenOne() {
     WindowFixture f;
     QVERIFY(f.Load(kSmiths, 1, "Smith"));
@@ -337,7 +333,7 @@ class FileDialogsTest : public QObject {
     QVERIFY(kinloom::testing::HasLine(f.Person(1), "1 NAME Ann /Newer/"));
   }
 
-  void StartWindowListsTreesAndNamesTheNewTreesFile() {
+  void StartWindowListsTreesOpensTheSelectedOneOrNamesANewTree() {
     WindowFixture f;
     PutTree(f.GedcomPath("Smith"), "Ann /Smith/");
     const std::string old_backup = f.work.folders().backup + "/0001_Smith.ged";
@@ -350,6 +346,12 @@ class FileDialogsTest : public QObject {
     WriteFileBytes(new_backup, "recent");
     fs::last_write_time(new_backup,
                         std::chrono::file_clock::from_sys(test_day - std::chrono::days(10)));
+    {  // A name typed over the hint with nothing else changed opens the selected tree.
+      kinloom::ui::TStartBox start(f.work, f.ui);
+      TypeAndLeave(Child<QLineEdit>(&start, "NewTreeName"), QStringLiteral(" typed over the hint"));
+      Click(Child<QPushButton>(&start, "btnOpen"));
+      QCOMPARE(start.chosen_path(), QString::fromStdString(f.GedcomPath("Smith")));
+    }
     kinloom::ui::TStartBox start(f.work, f.ui);
     start.show();
     QVERIFY(!fs::exists(old_backup));
@@ -362,14 +364,6 @@ class FileDialogsTest : public QObject {
              QString::fromStdString(f.work.folders().gedcom + "/New Tree.ged"));
   }
 
-  void StartWindowOpensTheSelectedTreeAndIgnoresTheHint() {
-    WindowFixture f;
-    PutTree(f.GedcomPath("Smith"), "Ann /Smith/");
-    kinloom::ui::TStartBox start(f.work, f.ui);
-    TypeAndLeave(Child<QLineEdit>(&start, "NewTreeName"), QStringLiteral(" typed over the hint"));
-    Click(Child<QPushButton>(&start, "btnOpen"));
-    QCOMPARE(start.chosen_path(), QString::fromStdString(f.GedcomPath("Smith")));
-  }
   void NewUserOpensTheSampleEditsSavesAndSeesTheChangeAfterReopening() {
     WindowFixture f;
     fs::copy_file(fs::path(KINLOOM_SOURCE_DIR) / "samples" / "sample.ged", f.GedcomPath("sample"));
@@ -403,6 +397,7 @@ class FileDialogsTest : public QObject {
     QCOMPARE(f.work.session().tree_name, std::string("sample"));
     QVERIFY(kinloom::testing::HasLine(f.Person(1), "1 SEX F"));
   }
+
   void TreeMediaFilesReadsTheTreesThreeFiles() {
     WindowFixture f;
     const files::DataFolders& folders = f.work.folders();

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QTest>
 #include <QTimer>
+#include <string_view>
 
 #include "core/family_ops.h"
 #include "files/data_folders.h"
@@ -9,33 +10,45 @@
 #include "ui/shown_state.h"
 #include "ui_test_support.h"
 
+using kinloom::files::FileExists;
+using kinloom::platform::Answer;
+using kinloom::testing::ReadFileBytes;
 using kinloom::testing::WindowFixture;
 
 namespace {
 
-// Three generations: John and Mary with children Anne and Peter; Anne married twice.
-const std::vector<std::string> kFamily = {
-    "0 @I000001@ INDI", "1 NAME John /Smith/",
-    "1 SEX M",          "1 FAMS @F000001@",
-    "0 @I000002@ INDI", "1 NAME Mary /Brown/",
-    "1 SEX F",          "1 FAMS @F000001@",
-    "0 @I000003@ INDI", "1 NAME Anne /Smith/",
-    "1 SEX F",          "1 FAMC @F000001@",
-    "1 FAMS @F000002@", "1 FAMS @F000003@",
-    "0 @I000004@ INDI", "1 NAME Peter /Smith/",
-    "1 SEX M",          "1 FAMC @F000001@",
-    "0 @I000005@ INDI", "1 NAME Carl /Young/",
-    "1 SEX M",          "1 FAMS @F000002@",
-    "0 @I000006@ INDI", "1 NAME Dan /Old/",
-    "1 SEX M",          "1 FAMS @F000003@",
-    "0 @F000001@ FAM",  "1 HUSB @I000001@",
-    "1 WIFE @I000002@", "1 MARR",
-    "1 CHIL @I000003@", "1 CHIL @I000004@",
-    "0 @F000002@ FAM",  "1 HUSB @I000005@",
-    "1 WIFE @I000003@", "1 MARR",
-    "0 @F000003@ FAM",  "1 HUSB @I000006@",
-    "1 WIFE @I000003@", "1 MARR",
-};
+// Record lines written one record a line, with '|' between the lines of a record.
+std::vector<std::string> Records(std::initializer_list<std::string_view> records) {
+  std::vector<std::string> lines;
+  for (std::string_view record : records) {
+    for (size_t end; (end = record.find('|')) != std::string_view::npos;
+         record.remove_prefix(end + 1)) {
+      lines.emplace_back(record.substr(0, end));
+    }
+    lines.emplace_back(record);
+  }
+  return lines;
+}
+
+// John and Mary with children Anne (3) and Peter (4); Anne married Carl (5), then Dan (6).
+const std::vector<std::string> kFamily = Records({
+    "0 @I000001@ INDI|1 NAME John /Smith/|1 SEX M|1 FAMS @F000001@",
+    "0 @I000002@ INDI|1 NAME Mary /Brown/|1 SEX F|1 FAMS @F000001@",
+    "0 @I000003@ INDI|1 NAME Anne /Smith/|1 SEX F|1 FAMC @F000001@|"
+    "1 FAMS @F000002@|1 FAMS @F000003@",
+    "0 @I000004@ INDI|1 NAME Peter /Smith/|1 SEX M|1 FAMC @F000001@",
+    "0 @I000005@ INDI|1 NAME Carl /Young/|1 SEX M|1 FAMS @F000002@",
+    "0 @I000006@ INDI|1 NAME Dan /Old/|1 SEX M|1 FAMS @F000003@",
+    "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|1 MARR|1 CHIL @I000003@|1 CHIL @I000004@",
+    "0 @F000002@ FAM|1 HUSB @I000005@|1 WIFE @I000003@|1 MARR",
+    "0 @F000003@ FAM|1 HUSB @I000006@|1 WIFE @I000003@|1 MARR",
+});
+
+// Makes an edit the window knows of: Peter becomes female.
+void EditTree(WindowFixture& f) {
+  kinloom::core::SetSex(f.store, 4, 2);
+  f.window->TreeEdited();
+}
 
 }  // namespace
 
@@ -43,9 +56,10 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ShownStateFollowsTheLinks() {
+  void ShownStateFollowsTheLinksAndTheCaptionNamesTheTree() {
     WindowFixture f;
-    QVERIFY(f.Load(kFamily, 3));
+    QVERIFY(f.Load(kFamily, 3, "Smith"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral(" Kinloom - Smith"));
     const kinloom::ui::ShownState& shown = f.window->shown();
     QCOMPARE(shown.individual, 3);
     QCOMPARE(shown.father, 1);
@@ -63,8 +77,7 @@ class MainWindowTest : public QObject {
   void BackAndForwardRetraceThePeopleShown() {
     WindowFixture f;
     QVERIFY(f.Load(kFamily, 1));
-    f.window->ShowIndividual(3);
-    f.window->ShowIndividual(5);
+    for (int n : {3, 5}) f.window->ShowIndividual(n);
     f.window->GoBack();
     QCOMPARE(f.window->shown().individual, 3);
     f.window->GoBack();
@@ -75,11 +88,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!f.window->history().CanGoForward());
     f.window->ShowIndividual(999);  // no such person: nothing changes
     QCOMPARE(f.window->shown().individual, 6);
-  }
-
-  void HistoryKeepsTheNewestThousand() {
-    WindowFixture f;
-    QVERIFY(f.Load(kFamily, 1));
+    // The history keeps the newest thousand visits.
     kinloom::ui::NavigationHistory& history = f.window->history();
     for (int i = 0; i < 1500; ++i) history.Visit(1 + i % 6);
     QCOMPARE(history.size(), 1000);
@@ -88,40 +97,24 @@ class MainWindowTest : public QObject {
     QCOMPARE(steps, 999);
   }
 
-  void CaptionNamesTheTree() {
-    WindowFixture f;
-    QVERIFY(f.Load(kFamily, 1, "Smith"));
-    QCOMPARE(f.window->windowTitle(), QStringLiteral(" Kinloom - Smith"));
-  }
-
-  void ClosingAsksWhileTheTreeIsChanged() {
-    using kinloom::platform::Answer;
+  void ClosingAsksOnlyWhileTheTreeIsChanged() {
     WindowFixture f;
     QVERIFY(f.Load(kFamily, 1));
     f.window->show();
-    kinloom::core::SetSex(f.store, 4, 2);
-    f.window->TreeEdited();
-    const std::string before = kinloom::testing::ReadFileBytes(f.GedcomPath());
-
+    QVERIFY(f.window->close());  // unchanged: no question
+    QVERIFY(f.ui.records().empty());
+    f.window->show();
+    EditTree(f);
+    const std::string before = ReadFileBytes(f.GedcomPath());
     f.ui.QueueAnswer(Answer::kCancel);
     QVERIFY(!f.window->close());
-    QCOMPARE(kinloom::testing::ReadFileBytes(f.GedcomPath()), before);
-
+    QCOMPARE(ReadFileBytes(f.GedcomPath()), before);
     f.ui.QueueAnswer(Answer::kYes);
     QVERIFY(f.window->close());
-    const std::string after = kinloom::testing::ReadFileBytes(f.GedcomPath());
-    QVERIFY(after.find("1 NAME Peter /Smith/\r\n1 SEX F") != std::string::npos);
-    QVERIFY(kinloom::files::FileExists(
-        kinloom::files::TreeFile(f.work.folders().config, "Test", ".cfg")));
+    QVERIFY(ReadFileBytes(f.GedcomPath()).find("1 NAME Peter /Smith/\r\n1 SEX F") !=
+            std::string::npos);
+    QVERIFY(FileExists(kinloom::files::TreeFile(f.work.folders().config, "Test", ".cfg")));
     QCOMPARE(f.ui.Captions(), (std::vector<std::string>{"Confirm", "Confirm"}));
-  }
-
-  void ClosingUnchangedAsksNothing() {
-    WindowFixture f;
-    QVERIFY(f.Load(kFamily, 1));
-    f.window->show();
-    QVERIFY(f.window->close());
-    QVERIFY(f.ui.records().empty());
   }
 
   void AutomaticSaveWaitsForItsPeriodAndForEdits() {
@@ -133,9 +126,7 @@ class MainWindowTest : public QObject {
     f.window->RestartAutoSave();
     QVERIFY(f.window->auto_save_timer().isActive());
     QCOMPARE(f.window->auto_save_timer().interval(), 600000);
-
-    kinloom::core::SetSex(f.store, 4, 2);
-    f.window->TreeEdited();
+    EditTree(f);
     f.clock.AdvanceSeconds(11 * 60);
     f.store.RaiseBusy();  // an edit is running: try again in two seconds
     f.window->AutoSaveTick();
@@ -144,10 +135,8 @@ class MainWindowTest : public QObject {
     f.window->AutoSaveTick();
     QVERIFY(!session.changed.Any());
     // The first save of the session turned the opened files into a backup set.
-    QVERIFY(kinloom::files::FileExists(
-        kinloom::files::BackupName(f.work.folders().backup, 1, "Test", ".ged")));
-    QVERIFY(kinloom::testing::ReadFileBytes(f.GedcomPath()).find("1 SEX F\r\n1 FAMC") !=
-            std::string::npos);
+    QVERIFY(FileExists(kinloom::files::BackupName(f.work.folders().backup, 1, "Test", ".ged")));
+    QVERIFY(ReadFileBytes(f.GedcomPath()).find("1 SEX F\r\n1 FAMC") != std::string::npos);
   }
 
   void ACopyWindowIsReadOnlyWithoutAutomaticSave() {
@@ -164,9 +153,8 @@ class MainWindowTest : public QObject {
     f.window->SaveTree(false);
     QCOMPARE(f.ui.Captions(), (std::vector<std::string>{" *** Read Only File ***"}));
     // Closing leaves the shared options alone: this window's automatic save is off for it only.
-    QVERIFY(!kinloom::files::FileExists(kinloom::files::SourcesFile(f.work.folders())));
     QVERIFY(f.window->close());
-    QVERIFY(!kinloom::files::FileExists(kinloom::files::SourcesFile(f.work.folders())));
+    QVERIFY(!FileExists(kinloom::files::SourcesFile(f.work.folders())));
   }
 
   void AFileThatIsNoTreeIsRefusedAndANewTreeShown() {
@@ -200,16 +188,14 @@ class MainWindowTest : public QObject {
     QVERIFY(f.Load(kFamily, 3));
     f.window->show();
     kinloom::testing::TempDir out;
+    std::string error;
     for (const char* page :
          {"person", "details", "organizer", "chart", "pictures", "search", "web"}) {
-      std::string error;
       const QString path = QString::fromStdString(out.File(std::string(page) + ".png"));
       QVERIFY2(kinloom::ui::SaveScreenshot(*f.window, QString::fromLatin1(page), path, &error),
                error.c_str());
-      QImage image(path);
-      QCOMPARE(image.width(), f.window->width());
+      QCOMPARE(QImage(path).width(), f.window->width());
     }
-    std::string error;
     QVERIFY(!kinloom::ui::SaveScreenshot(*f.window, QStringLiteral("nowhere"),
                                          QString::fromStdString(out.File("x.png")), &error));
   }

@@ -48,6 +48,10 @@ bool BothChanged(WindowFixture& f) {
   return f.work.program_settings().sources_changed && f.work.session().changed.sources_changed;
 }
 
+// Every check box of the dialog.
+const char* const kBoxes[] = {"cbOptSurnCaps", "cbOptGivnCaps",   "cbOptDateCap", "cbOptParents",
+                              "cbOptSrcNote",  "cbOptProfilePic", "cbOptHint",    "cbOptAutoSave"};
+
 }  // namespace
 
 class OptionBoxTest : public QObject {
@@ -66,6 +70,13 @@ class OptionBoxTest : public QObject {
     auto* minutes = Child<QSpinBox>(&box, "udOptMins");
     QVERIFY(auto_save->isChecked());
     QVERIFY(minutes->isEnabled());
+    QCOMPARE(minutes->minimum(), 5);
+    QCOMPARE(minutes->maximum(), 240);
+    minutes->setValue(30);
+    QCOMPARE(session.auto_save.minutes, 30);
+    QCOMPARE(f.work.program_settings().auto_save_minutes, 30);
+    QCOMPARE(f.window->auto_save_timer().interval(), 30 * 60000);
+    QVERIFY(BothChanged(f));
 
     Click(read_only);  // refused while automatic save is on
     QVERIFY(!read_only->isChecked());
@@ -96,24 +107,8 @@ class OptionBoxTest : public QObject {
     QVERIFY(minutes->isEnabled());
     QVERIFY(f.window->auto_save_timer().isActive());
     QCOMPARE(f.ui.records().size(), size_t{2});
-  }
-
-  void MinutesSetThePeriodWithinTheirRange() {
-    WindowFixture f;
-    QVERIFY(f.Load(kFamily));
-    f.work.session().auto_save.enabled = true;
-    TOptionBox box(*f.window);
-    Show(box);
-    auto* minutes = Child<QSpinBox>(&box, "udOptMins");
-    QCOMPARE(minutes->minimum(), 5);
-    QCOMPARE(minutes->maximum(), 240);
-    minutes->setValue(30);
-    QCOMPARE(f.work.session().auto_save.minutes, 30);
-    QCOMPARE(f.work.program_settings().auto_save_minutes, 30);
-    QCOMPARE(f.window->auto_save_timer().interval(), 30 * 60000);
-    QVERIFY(BothChanged(f));
     minutes->setValue(1000);
-    QCOMPARE(f.work.session().auto_save.minutes, 240);
+    QCOMPARE(session.auto_save.minutes, 240);
   }
 
   void EachOptionIsTakenAtOnceAndMarkedChanged() {
@@ -126,16 +121,13 @@ class OptionBoxTest : public QObject {
     Click(Child<QCheckBox>(&box, "cbOptSurnCaps"));
     QVERIFY(options.surname_capitals);
     QVERIFY(BothChanged(f));
-    Click(Child<QCheckBox>(&box, "cbOptGivnCaps"));
-    Click(Child<QCheckBox>(&box, "cbOptDateCap"));
-    Click(Child<QCheckBox>(&box, "cbOptParents"));
-    Click(Child<QCheckBox>(&box, "cbOptSrcNote"));
+    for (const char* name : {"cbOptGivnCaps", "cbOptDateCap", "cbOptParents", "cbOptSrcNote",
+                             "cbOptProfilePic", "cbOptHint"}) {
+      Click(Child<QCheckBox>(&box, name));
+    }
     QVERIFY(options.given_name_capitals && options.date_capitals);
     QVERIFY(options.parents_on_family_page && options.notes_on_hover);
-
-    Click(Child<QCheckBox>(&box, "cbOptProfilePic"));
     QVERIFY(f.store.show_chart_pictures());
-    Click(Child<QCheckBox>(&box, "cbOptHint"));
     QVERIFY(kinloom::ui::HintsShown());
     Click(Child<QCheckBox>(&box, "cbOptHint"));
     QVERIFY(!kinloom::ui::HintsShown());
@@ -143,35 +135,35 @@ class OptionBoxTest : public QObject {
              QStringLiteral("Convert surnames to all capital letters when entered."));
     QCOMPARE(Child<QCheckBox>(&box, "cbOptGivnCaps")->text(),
              QStringLiteral("Convert given names to all capital letters when entered."));
-  }
 
-  void DateFormatChangesHowDatesShow() {
-    WindowFixture f;
-    QVERIFY(f.Load(kFamily));
-    TOptionBox box(*f.window);
-    Show(box);
+    // The date format shows on the example at once.
     auto* example = Child<QLabel>(&box, "lbDateExample");
     QVERIFY(Child<QRadioButton>(&box, "rbEuropean")->isChecked());
     QVERIFY(Child<QRadioButton>(&box, "rbEuropean")->text().endsWith("24 May 1927"));
     QVERIFY(Child<QRadioButton>(&box, "rbAmerican")->text().endsWith("May 24, 1927"));
     QCOMPARE(example->text(), QStringLiteral("Today:  06 December 2026"));
-
+    f.work.program_settings().sources_changed = f.work.session().changed.sources_changed = false;
     Click(Child<QRadioButton>(&box, "rbAmerican"));
-    QCOMPARE(f.work.program_settings().date_display(), kinloom::core::DateDisplay::kAmerican);
-    QCOMPARE(example->text(), QStringLiteral("Today:  December 06, 2026"));
+    QCOMPARE(options.date_display(), kinloom::core::DateDisplay::kAmerican);
     QVERIFY(BothChanged(f));
+    QCOMPARE(example->text(), QStringLiteral("Today:  December 06, 2026"));
     Click(Child<QRadioButton>(&box, "rbEuropean"));
-    QVERIFY(f.work.program_settings().european_dates);
+    QVERIFY(options.european_dates);
     QCOMPARE(example->text(), QStringLiteral("Today:  06 December 2026"));
   }
 
-  void HomePersonSurvivesSaveAndReopen() {
+  // The options go to the settings file, the home person to the tree: both come back.
+  void OptionsAndHomePersonSurviveSaveAndReopen() {
     WindowFixture f;
     QVERIFY(f.Load(kFamily, 3));
     QCOMPARE(f.store.home_person(), 1);
+    f.work.session().auto_save.enabled = false;
     {
       TOptionBox box(*f.window);
       Show(box);
+      for (const char* name : kBoxes) Click(Child<QCheckBox>(&box, name));
+      Child<QSpinBox>(&box, "udOptMins")->setValue(45);
+      Click(Child<QRadioButton>(&box, "rbAmerican"));
       auto* label = Child<QLabel>(&box, "lbHomePerson");
       QCOMPARE(label->text(), QStringLiteral("John Smith (1)"));
       Click(Child<QPushButton>(&box, "btnOptHome"));
@@ -181,44 +173,18 @@ class OptionBoxTest : public QObject {
     QVERIFY(f.work.session().changed.TreeChanged());  // the save-changes question covers it
     f.window->SaveTree(false);
     QVERIFY(!f.work.session().changed.Any());
-
+    QVERIFY(!BothChanged(f));
+    f.work.program_settings() = ProgramSettings{};
+    f.store.set_show_chart_pictures(false);
+    kinloom::ui::SetHintsShown(false);
     f.window->ShowIndividual(2);
     QVERIFY(f.window->OpenTreeFile(Reopen(f)));
     QCOMPARE(f.store.home_person(), 3);
     f.window->GoHome();
     QCOMPARE(f.window->shown().individual, 3);
-  }
-
-  void OptionsSurviveWritingAndReadingTheSettingsFile() {
-    WindowFixture f;
-    QVERIFY(f.Load(kFamily));
-    f.work.session().auto_save.enabled = false;
-    {
-      TOptionBox box(*f.window);
-      Show(box);
-      for (const char* name : {"cbOptSurnCaps", "cbOptGivnCaps", "cbOptDateCap", "cbOptParents",
-                               "cbOptProfilePic", "cbOptHint", "cbOptSrcNote", "cbOptAutoSave"}) {
-        Click(Child<QCheckBox>(&box, name));
-      }
-      Child<QSpinBox>(&box, "udOptMins")->setValue(45);
-      Click(Child<QRadioButton>(&box, "rbAmerican"));
-    }
-    f.window->SaveTree(false);
-    QVERIFY(!BothChanged(f));
-    const std::string file =
-        kinloom::testing::ReadFileBytes(kinloom::files::SourcesFile(f.work.folders()));
-    QVERIFY(file.find("\r\n$ 1 45\r\n") != std::string::npos);
-
-    f.work.program_settings() = ProgramSettings{};
-    f.store.set_show_chart_pictures(false);
-    kinloom::ui::SetHintsShown(false);
-    QVERIFY(f.window->OpenTreeFile(Reopen(f)));
     TOptionBox box(*f.window);
     Show(box);
-    for (const char* name : {"cbOptSurnCaps", "cbOptGivnCaps", "cbOptDateCap", "cbOptParents",
-                             "cbOptProfilePic", "cbOptHint", "cbOptSrcNote", "cbOptAutoSave"}) {
-      QVERIFY2(Child<QCheckBox>(&box, name)->isChecked(), name);
-    }
+    for (const char* name : kBoxes) QVERIFY2(Child<QCheckBox>(&box, name)->isChecked(), name);
     QCOMPARE(Child<QSpinBox>(&box, "udOptMins")->value(), 45);
     QVERIFY(Child<QRadioButton>(&box, "rbAmerican")->isChecked());
     QVERIFY(f.store.show_chart_pictures());  // put in force when the options were read

@@ -17,7 +17,6 @@
 #include "ui/pictures_page.h"
 #include "ui_test_support.h"
 
-using kinloom::files::ItemRef;
 using kinloom::files::MediaAlbums;
 using kinloom::files::MediaItem;
 using kinloom::platform::Answer;
@@ -47,6 +46,7 @@ struct PageFixture {
   QString asked_caption;
   QString asked_filter;
   std::vector<QUrl> opened;
+  TempDir outside;  // where the user's files come from
 
   PageFixture() {
     if (!f.Load(kTree, 1)) qFatal("tree not loaded");
@@ -99,12 +99,19 @@ class PicturesPageTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The album rules and their message texts are the album model's own tests; here: the page
+  // passes the user's actions on and shows the result.
   void AlbumsAreAddedRenamedMovedAndRemoved() {
     PageFixture p;
     AlbumGrid* grid = Child<AlbumGrid>(p.page, "AlbumList");
+    QComboBox* left = Child<QComboBox>(p.page, "ShowAlbum0");
+    Choose(left, 1);  // the right list shows it: refused, both lists stay
+    QCOMPARE(p.f.ui.records().size(), size_t{1});
+    QCOMPARE(left->currentIndex(), 0);
+    QCOMPARE(p.albums().shown_album(0), 0);
+
     grid->SelectSlot(2);
     Click(p.Button("btnAddAlbum"));
-    QCOMPARE(p.albums().album_count(), 3);
     QCOMPARE(p.albums().album(2).name, std::string("Album Name 3"));
     QCOMPARE(Child<QLabel>(p.page, "UnusedAlbums")->text(), QString("Unused Albums: 101"));
     QVERIFY(p.f.work.session().changed.albums_changed);
@@ -112,11 +119,8 @@ class PicturesPageTest : public QObject {
 
     grid->item(2, 0)->setText(QString::fromUtf8("Hochzeit \xC3\xBC"));  // typed into the cell
     QCOMPARE(p.albums().album(2).name, std::string("Hochzeit \xFC"));
-    QCOMPARE(Child<QComboBox>(p.page, "ShowAlbum0")->itemText(2),
-             QString::fromUtf8("Hochzeit \xC3\xBC"));
-    grid->item(2, 0)->setText(QString());  // emptied: the no-break space joins the words
-    QCOMPARE(p.albums().album(2).name, std::string("Unnamed\xA0"
-                                                   "Album"));
+    QCOMPARE(left->itemText(2), QString::fromUtf8("Hochzeit \xC3\xBC"));
+    grid->item(2, 0)->setText(QString());  // emptied: the cell shows the name it got
     QCOMPARE(grid->item(2, 0)->text(), QString::fromUtf8("Unnamed\xC2\xA0"
                                                          "Album"));
     grid->item(2, 0)->setText("Weddings");
@@ -127,56 +131,34 @@ class PicturesPageTest : public QObject {
     QCOMPARE(grid->selected_slot(), 1);
     QCOMPARE(p.albums().shown_album(1), 2);  // the right list still shows "Album 2 Name"
 
-    // An album with an item asks first; No keeps it.
-    Choose(Child<QComboBox>(p.page, "ShowAlbum0"), 1);
-    TempDir outside;
-    p.AddItem(MakePicture(outside, "bride.png"));
-    QCOMPARE(p.albums().album(1).items.size(), size_t{1});
-    p.f.ui.ClearRecords();
+    // An album with an item asks first; No keeps it, Yes drops it but not the file.
+    Choose(left, 1);
+    QCOMPARE(p.albums().shown_album(0), 1);
+    p.AddItem(MakePicture(p.outside, "bride.png"));
     p.f.ui.QueueAnswer(Answer::kNo);
     Click(p.Button("btnRemoveAlbum"));
     QCOMPARE(p.albums().album_count(), 3);
     QCOMPARE(p.LastCaption(), std::string("*** Remove Album ***"));
-    QCOMPARE(p.LastText(), std::string("The \"Weddings\" album contains 1 pictures.\n\n"
-                                       "Remove this album and its contents?"));
     p.f.ui.QueueAnswer(Answer::kYes);
     Click(p.Button("btnRemoveAlbum"));
     QCOMPARE(p.albums().album_count(), 2);
     QCOMPARE(p.albums().album(1).name, std::string("Album 2 Name"));
     QVERIFY(p.albums().shown_album(0) != p.albums().shown_album(1));
-    QVERIFY(std::filesystem::exists(p.Media("bride.png")));  // the file stays
+    QVERIFY(std::filesystem::exists(p.Media("bride.png")));
 
     grid->SelectSlot(0);
-    Click(p.Button("btnRemoveAlbum"));
+    Click(p.Button("btnRemoveAlbum"));  // the last two albums stay
     QCOMPARE(p.albums().album_count(), 2);
     QCOMPARE(p.LastCaption(), std::string("** Remove Album **"));
-    QCOMPARE(p.LastText(), std::string("Cannot remove last two albums."));
-  }
-
-  void TheTwoListsNeverShowTheSameAlbum() {
-    PageFixture p;
-    QComboBox* left = Child<QComboBox>(p.page, "ShowAlbum0");
-    Choose(left, 1);
-    QCOMPARE(p.LastText(), std::string("The \"Album 2 Name Album\" is already displayed in the "
-                                       "right list."));
-    QCOMPARE(left->currentIndex(), 0);
-    QCOMPARE(p.albums().shown_album(0), 0);
-    Click(p.Button("btnAddAlbum"));  // no cell selected: after the last album
-    Choose(left, 2);
-    QCOMPARE(p.albums().shown_album(0), 2);
-    Choose(Child<QComboBox>(p.page, "ShowAlbum1"), 0);
-    QCOMPARE(p.albums().shown_album(1), 0);
   }
 
   void ItemsAreAddedEditedRenamedAndRemoved() {
     PageFixture p;
-    TempDir outside;
-    p.AddItem(MakePicture(outside, "lake.png"));
+    p.AddItem(MakePicture(p.outside, "lake.png"));
     QCOMPARE(p.asked_caption, QString("Select Family Media File"));
     QVERIFY(p.asked_filter.startsWith("Picture Files (JPG GIF PNG BMP)"));
     QVERIFY(std::filesystem::exists(p.Media("lake.png")));
     QCOMPARE(p.Current().file, std::string("lake.png"));
-    QCOMPARE(p.albums().current_item(), (ItemRef{0, 0}));
     QCOMPARE(Child<QListWidget>(p.page, "AlbumItems0")->count(), 1);
     QCOMPARE(Child<QLineEdit>(p.page, "ItemFile")->text(), QString("lake.png"));
     QVERIFY(!Child<QLabel>(p.page, "ItemPicture")->pixmap().isNull());
@@ -207,14 +189,11 @@ class PicturesPageTest : public QObject {
     people->setCurrentRow(0);
     Click(p.Button("btnRemovePerson"));
     QCOMPARE(p.Current().individuals, std::string("|2|"));
-    QCOMPARE(p.albums().media_count(1), 0);
-    QCOMPARE(p.albums().media_count(2), 1);
 
-    // A rename refused by the file system changes nothing.
+    // A rename refused by the file system changes nothing, on the page either.
     p.f.ui.QueueAnswer(Answer::kYes);
     TypeAndLeave(Child<QLineEdit>(p.page, "ItemFile"), "a/b.png");
     Click(p.Button("btnRenameFile"));
-    QCOMPARE(p.LastCaption(), std::string(" *** Rename Failed ***"));
     QCOMPARE(p.Current().file, std::string("lake.png"));
     QCOMPARE(Child<QLineEdit>(p.page, "ItemFile")->text(), QString("lake.png"));
 
@@ -235,77 +214,65 @@ class PicturesPageTest : public QObject {
 
     p.f.ui.QueueAnswer(Answer::kYes);
     Click(p.Button("btnRemoveItem"));
-    QCOMPARE(p.LastText(), std::string("Do you want to remove the item: lake 1950.png\n\n"
-                                       "The item is  removed from this family tree.\n"
-                                       "The file is not deleted."));
     QVERIFY(p.albums().album(0).items.empty());
-    QVERIFY(std::filesystem::exists(p.Media("lake 1950.png")));
+    QVERIFY(std::filesystem::exists(p.Media("lake 1950.png")));  // the file stays
     QCOMPARE(Child<QLabel>(p.page, "NoPreview")->text(), QString("No Media Item Selected"));
     QVERIFY(p.f.work.session().changed.albums_changed);
   }
 
-  void AnExistingMediaFileIsReplacedOnlyWhenAsked() {
+  // Files other than pictures: a text shows, others open in the desktop's program; one of the
+  // same name in the media folder is replaced only when the user says so.
+  void OtherFilesAreShownOrOpenedAndReplacedOnlyWhenAsked() {
     PageFixture p;
-    TempDir outside;
     kinloom::testing::WriteFileBytes(p.Media("notes.txt"), "the old notes");
-    kinloom::testing::WriteFileBytes(outside.File("notes.txt"), "the new notes, longer");
+    kinloom::testing::WriteFileBytes(p.outside.File("notes.txt"), "the new notes, longer");
     p.f.ui.QueueAnswer(Answer::kCancel);
-    p.AddItem(outside.File("notes.txt"));
+    p.AddItem(p.outside.File("notes.txt"));
     QVERIFY(p.albums().album(0).items.empty());
     QCOMPARE(kinloom::testing::ReadFileBytes(p.Media("notes.txt")), std::string("the old notes"));
     p.f.ui.QueueAnswer(Answer::kYes);
-    p.AddItem(outside.File("notes.txt"));
+    p.AddItem(p.outside.File("notes.txt"));
     QCOMPARE(p.albums().album(0).items.size(), size_t{1});
-    QCOMPARE(kinloom::testing::ReadFileBytes(p.Media("notes.txt")),
-             std::string("the new notes, longer"));
     QCOMPARE(Child<QPlainTextEdit>(p.page, "ItemText")->toPlainText(),
              QString("the new notes, longer"));
-  }
 
-  void OtherFilesOpenInTheDesktopsProgram() {
-    PageFixture p;
-    TempDir outside;
-    kinloom::testing::WriteFileBytes(outside.File("will.pdf"), "%PDF");
-    p.AddItem(outside.File("will.pdf"));
+    kinloom::testing::WriteFileBytes(p.outside.File("will.pdf"), "%PDF");
+    p.AddItem(p.outside.File("will.pdf"));
     QCOMPARE(Child<QLabel>(p.page, "NoPreview")->text(), QString("No Preview\nAvailable"));
-    QPushButton* view = p.Button("btnView");
-    QCOMPARE(view->text(), QString("View  PDF  Item"));
+    QCOMPARE(p.Button("btnView")->text(), QString("View  PDF  Item"));
     QVERIFY(!p.Button("btnProfilePic")->isEnabled());
-    Click(view);
-    QCOMPARE(p.opened.size(), size_t{1});
-    QCOMPARE(p.opened[0].toLocalFile(), QString::fromStdString(p.Media("will.pdf")));
+    Click(p.Button("btnView"));
+    QCOMPARE(p.opened,
+             (std::vector<QUrl>{QUrl::fromLocalFile(QString::fromStdString(p.Media("will.pdf")))}));
   }
 
   void AShownPersonGetsAProfilePicture() {
     PageFixture p;
-    TempDir outside;
-    p.AddItem(MakePicture(outside, "john.png"));
+    p.AddItem(MakePicture(p.outside, "john.png"));
     p.f.work.store().set_show_chart_pictures(true);
     Click(p.Button("btnProfilePic"));
     QVERIFY(HasLine(p.f.Person(1), "1 OBJE john.png"));
-    QVERIFY(std::filesystem::exists(p.Media("john.jpg")));
     QCOMPARE(std::string(p.f.work.store().individual(1)->thumbPath.view()), p.Media("john.jpg"));
+    QVERIFY(std::filesystem::exists(p.Media("john.jpg")));
     QCOMPARE(p.Current().individuals, std::string("|1|"));
     QVERIFY(p.f.work.session().changed.tree_modified);
   }
 
+  // The album file's own round trip is tested below the page; here: what the page typed in
+  // comes back, a dead-key title and note lines that look like the file's own lines included.
   void AlbumsSurviveSavingAndOpeningAgain() {
     PageFixture p;
-    TempDir outside;
     Click(p.Button("btnAddAlbum"));
     Child<AlbumGrid>(p.page, "AlbumList")->item(2, 0)->setText("Graves");
     Choose(Child<QComboBox>(p.page, "ShowAlbum1"), 2);  // the right list takes new items
-    p.AddItem(MakePicture(outside, "stone.png"));
-    p.AddItem(MakePicture(outside, "cross.png"));
-    QCOMPARE(p.albums().album(2).items.size(), size_t{2});
-    // Note lines that look like the file's own lines stay note lines.
+    p.AddItem(MakePicture(p.outside, "stone.png"));
+    p.AddItem(MakePicture(p.outside, "cross.png"));
     Child<QPlainTextEdit>(p.page, "ItemNote")->setPlainText("END\nALBM 7\n\nlast line");
     QLineEdit* title = Child<QLineEdit>(p.page, "ItemTitle");
     title->setText(QString::fromUtf8("Grabstein f\xC3\xBCr"));  // typed with a dead key
     emit title->textEdited(title->text());
     Click(p.Button("btnAddPerson"));
     Choose(Child<QComboBox>(p.page, "ItemKind"), 2);
-    const std::vector<MediaItem> saved = p.albums().album(2).items;
     p.f.window->SaveTree(false);
     QVERIFY(!p.f.work.session().changed.albums_changed);
 
@@ -313,21 +280,17 @@ class PicturesPageTest : public QObject {
     kinloom::files::OpenRequest request;
     request.path = p.f.GedcomPath();
     QVERIFY(p.f.window->OpenTreeFile(request));
-    QCOMPARE(p.albums().album_count(), 3);
     QCOMPARE(p.albums().album(2).name, std::string("Graves"));
+    QCOMPARE(Child<QComboBox>(p.page, "ShowAlbum0")->itemText(2), QString("Graves"));
     const std::vector<MediaItem>& read = p.albums().album(2).items;
     QCOMPARE(read.size(), size_t{2});
-    for (size_t i = 0; i < read.size(); ++i) {
-      QCOMPARE(read[i].file, saved[i].file);
-      QCOMPARE(read[i].title, saved[i].title);
-      QCOMPARE(read[i].note, saved[i].note);
-      QCOMPARE(read[i].individuals, saved[i].individuals);
-      QCOMPARE(read[i].kind, saved[i].kind);
-    }
+    QCOMPARE(read[0].file, std::string("stone.png"));
+    QCOMPARE(read[1].file, std::string("cross.png"));
     QCOMPARE(read[1].title, std::string("Grabstein f\xFCr"));
     QCOMPARE(read[1].note, std::string("END\r\nALBM 7\r\n\r\nlast line"));
+    QCOMPARE(read[1].individuals, std::string("|1|"));
+    QCOMPARE(read[1].kind, 2);
     QCOMPARE(p.albums().media_count(1), 1);
-    QCOMPARE(Child<QComboBox>(p.page, "ShowAlbum0")->itemText(2), QString("Graves"));
   }
 };
 
