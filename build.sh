@@ -6,19 +6,26 @@
 #   ./build.sh sanitize-test   runs every test under AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./build.sh fuzz [SECONDS]  runs each libFuzzer target for SECONDS (default 30)
 #   ./build.sh bench           measures reading and writing a generated 500,000-person tree
+# With KINLOOM_STRICT=1 (CI and developers) warnings are errors; otherwise they are shown.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
 
+preset=default
+if [ "${KINLOOM_STRICT:-0}" = 1 ]; then preset=dev; fi
+
+# build PRESET [TARGET...]
 build() {
-  cmake --preset "$1" >/dev/null
-  cmake --build --preset "$1" -j "$jobs"
+  local name=$1
+  shift
+  cmake --preset "$name" >/dev/null
+  cmake --build --preset "$name" -j "$jobs" ${1:+--target "$@"}
 }
 
 ./scripts/install-deps.sh
 case "${1:-}" in
   run)
-    build default
+    build "$preset" kinloom kinloom-cli
     # The sample becomes the tree "Sample" of the data home the first time, so that what the
     # user saves is what the next run opens.
     if ! ./build/src/cli/kinloom-cli trees | grep -qx 'Sample'; then
@@ -27,8 +34,8 @@ case "${1:-}" in
     ./build/src/app/kinloom Sample
     ;;
   test)
-    build default
-    ctest --preset default -j "$jobs"
+    build "$preset"
+    ctest --preset "$preset" -j "$jobs"
     ;;
   sanitize-test)
     build sanitize
@@ -39,7 +46,7 @@ case "${1:-}" in
     ./fuzz/run.sh "${2:-30}"
     ;;
   bench)
-    build default
+    build "$preset"
     ./bench/run.sh
     ;;
   *)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when they are missing.
 set -euo pipefail
-packages=(cmake make g++ googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev
+packages=(cmake make g++ clang-format googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev
           qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,3 +1,5 @@
 #include "ui/program.h"
 
-int main(int argc, char** argv) { return kinloom::ui::RunProgram(argc, argv); }
+int main(int argc, char** argv) {
+  return kinloom::ui::RunProgram(argc, argv);
+}

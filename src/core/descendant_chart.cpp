@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -270,10 +271,14 @@ void ChartBuilder::PlaceSpouseRows(int level, int node) {
 // ---- Columns ----
 
 int ChartBuilder::PrefixWidth(const ChartNode& node) {
-  if (node.kind == 'S')
-    return store_.ui().TextWidth("+" + std::to_string(node.spouse_number) + " ");
-  if (node.child_number == 0) return 0;
-  return store_.ui().TextWidth(std::to_string(node.child_number) + " ");
+  if (node.kind != 'S' && node.child_number == 0) return 0;
+  char prefix[16];
+  if (node.kind == 'S') {
+    std::snprintf(prefix, sizeof prefix, "+%d ", node.spouse_number);
+  } else {
+    std::snprintf(prefix, sizeof prefix, "%d ", node.child_number);
+  }
+  return store_.ui().TextWidth(prefix);
 }
 
 int ChartBuilder::NodeWidth(const ChartNode& node) {

@@ -24,8 +24,7 @@ int NewFamily(store::RecordStore& store, int family, int husband, int wife, bool
 // Adds a new father (sex 'M') or mother ('F') to `shown`, whose present parents are `father`
 // and `mother` (as the person page shows them). With `existing` other than 0 nothing is added
 // and `existing` is returned (the page shows that parent). Returns the new parent or 0.
-int AddParent(store::RecordStore& store, int shown, int father, int mother, int existing,
-              char sex);
+int AddParent(store::RecordStore& store, int shown, int father, int mother, int existing, char sex);
 
 // Marries `shown` to `spouse` (0: a new individual). `shown_family` is the family shown on the
 // page (0 when none); when it has children but no spouse the user is asked whether the new
@@ -81,8 +80,8 @@ void SetSex(store::RecordStore& store, int individual, int sex_index);
 class EventSwitch {
  public:
   struct State {
-    bool checked = false;     // whether a line with the tag exists afterwards
-    std::string_view caption; // the caption given, or "Include Without Details"
+    bool checked = false;      // whether a line with the tag exists afterwards
+    std::string_view caption;  // the caption given, or "Include Without Details"
   };
   // `checked` is the box's new state. A call arriving while one runs does nothing and returns
   // the state unchanged.

@@ -17,16 +17,16 @@ int FindTopAncestor(store::RecordStore& store, int individual);
 
 // ---- Graphical descendant chart ----
 struct ChartNode {
-  char kind = 'I';         // 'I' a descendant, 'S' a spouse of the I node before it
-  int individual = 0;      // 0 for "Spouse Unknown"
-  int family = 0;          // for S nodes
-  int spouse_number = 0;   // 1, 2, ... for S nodes
-  int child_number = 0;    // running number within the parent family, for I nodes
+  char kind = 'I';        // 'I' a descendant, 'S' a spouse of the I node before it
+  int individual = 0;     // 0 for "Spouse Unknown"
+  int family = 0;         // for S nodes
+  int spouse_number = 0;  // 1, 2, ... for S nodes
+  int child_number = 0;   // running number within the parent family, for I nodes
   int generation = 0;
   bool collapsed = false;  // S nodes: the family's children are not shown
   bool children_drawn = false;
-  int row = 0;             // row position assigned by the layout
-  int rows = 0;            // rows of the node's own box (person with spouses for I nodes)
+  int row = 0;   // row position assigned by the layout
+  int rows = 0;  // rows of the node's own box (person with spouses for I nodes)
 };
 
 struct DescendantChart {
@@ -53,17 +53,17 @@ DescendantChart BuildDescendantChart(store::RecordStore& store, int top,
 // ---- Ancestor and descendant outlines ----
 struct OutlineEntry {
   int individual = 0;
-  char mark = 'I';      // 'M' father side, 'F' mother side, 'I' descendant, 'S' spouse
+  char mark = 'I';  // 'M' father side, 'F' mother side, 'I' descendant, 'S' spouse
   int generation = 0;
-  int line = 0;         // running line number
-  uint64_t mask = 0;    // ancestor outline: bit g set when the connector at g continues
+  int line = 0;       // running line number
+  uint64_t mask = 0;  // ancestor outline: bit g set when the connector at g continues
 };
 
 struct Outline {
   std::vector<OutlineEntry> entries;
-  int generations = 0;     // depth used
+  int generations = 0;  // depth used
   bool reached_maximum = false;
-  std::string hint;        // the generation setting's hint
+  std::string hint;  // the generation setting's hint
 };
 
 inline constexpr int kAncestorGenerationsMin = 3;

@@ -107,8 +107,8 @@ struct EventInfo {
   bool found = false;  // any of date, place, source or note was found
   std::string date;
   std::string place;
-  std::string source;          // value of the event's SOUR sub-line
-  LineNode* note = nullptr;    // the event's NOTE sub-line
+  std::string source;        // value of the event's SOUR sub-line
+  LineNode* note = nullptr;  // the event's NOTE sub-line
 };
 // Details of the first line found by FindFirstOfTags(first, tag1, tag2, tag3).
 EventInfo EventDetails(LineNode* first, std::string_view tag1, std::string_view tag2 = {},

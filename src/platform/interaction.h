@@ -24,8 +24,8 @@ struct LinkProblem {
   std::string fix_a_label;         // the repair
   std::string fix_b_label;         // the removal
   bool fix_a_possible = false;
-  int individual = 0;              // the person the problem concerns (0 for none)
-  int family = 0;                  // the family it concerns (0 for none)
+  int individual = 0;  // the person the problem concerns (0 for none)
+  int family = 0;      // the family it concerns (0 for none)
 };
 
 // What the user chose in the link fixer: repair (Fix A), remove (Fix B), leave the link,

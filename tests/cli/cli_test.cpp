@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "support/corpus.h"
 #include "support/test_support.h"
 
 namespace kinloom::cli {
@@ -29,7 +30,7 @@ CliRun Cli(std::vector<std::string> args) {
 }
 
 std::string Corpus(const std::string& name) {
-  return std::string(KINLOOM_CORPUS_DIR) + "/" + name;
+  return testing::CorpusFile(name);
 }
 
 std::string Sample() {
@@ -105,6 +106,7 @@ TEST(CliInfo, SummarisesAnOwnTreeAndRefusesMissingOrForeignInput) {
 }
 
 TEST(CliInfo, ReadsFilesFromOtherProgramsWithTheirCharsetNotesAndRepairs) {
+  KINLOOM_REQUIRE_CORPUS();
   const struct {
     const char* file;
     const char* start;  // the first lines of the summary
@@ -185,6 +187,7 @@ TEST(CliViews, BadIndividualOrOptionsAreRefused) {
 }
 
 TEST(CliMerge, MergesAnotherProgramsFileBehindTheTree) {
+  KINLOOM_REQUIRE_CORPUS();
   TreeDir t(kThreeGenerations);
   const std::string out = t.dir.File("out.ged");
   CliRun run = Cli({"merge", t.tree, Corpus("utf8-webtreeprint-bronte.ged"), out});
@@ -213,6 +216,7 @@ class CliHome : public ::testing::Test {
 };
 
 TEST_F(CliHome, ImportListsReadsAndPrintsTheSettingsOfTreesByName) {
+  KINLOOM_REQUIRE_CORPUS();
   ASSERT_EQ(Home({"import", Corpus("utf8-paf-bach.ged")}).status, kExitOk);
   EXPECT_EQ(Home({"trees"}).out, "Family\nutf8-paf-bach\n");
   CliRun info = Home({"info", "Family"});

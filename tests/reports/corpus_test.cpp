@@ -11,6 +11,7 @@
 #include "store/gedcom_writer.h"
 #include "store/line_search.h"
 #include "store/names.h"
+#include "support/corpus.h"
 #include "support/test_support.h"
 
 namespace kinloom::reports {
@@ -25,7 +26,7 @@ std::vector<std::string> CorpusFiles() {
   for (const char* folder : {"", "/edge"}) {
     std::error_code error;
     for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(KINLOOM_CORPUS_DIR) + folder, error)) {
+         std::filesystem::directory_iterator(testing::CorpusDir() + folder, error)) {
       if (entry.path().extension() == ".ged") files.push_back(entry.path().string());
     }
   }
@@ -34,7 +35,7 @@ std::vector<std::string> CorpusFiles() {
 }
 
 std::string Corpus(const std::string& name) {
-  return std::string(KINLOOM_CORPUS_DIR) + "/" + name;
+  return testing::CorpusFile(name);
 }
 
 int Individuals(const store::RecordStore& store) {
@@ -85,8 +86,9 @@ void ExpectLinksAgree(const store::RecordStore& store, const std::string& file) 
 }
 
 TEST(Corpus, EveryFileReadsWithConsistentLinksAndRoundTripsToTheSameBytes) {
+  KINLOOM_REQUIRE_CORPUS();
   const std::vector<std::string> files = CorpusFiles();
-  ASSERT_GE(files.size(), 40u) << "the shared corpus is missing at " << KINLOOM_CORPUS_DIR;
+  ASSERT_GE(files.size(), 40u) << "too few files in the corpus at " << testing::CorpusDir();
   platform::LocalFileSystem fs;
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
@@ -112,6 +114,7 @@ TEST(Corpus, EveryFileReadsWithConsistentLinksAndRoundTripsToTheSameBytes) {
 }
 
 TEST(Corpus, EveryPersonComesThrough) {
+  KINLOOM_REQUIRE_CORPUS();
   const std::map<std::string, int> counts = {{"ansel-myroots-lincoln.ged", 20},
                                              {"ansel-paf-japanese-imperial.ged", 187},
                                              {"ansi-ftm-potter.ged", 114},
@@ -147,6 +150,7 @@ int FindByLine(const store::RecordStore& store, std::string_view text) {
 }
 
 TEST(Corpus, AccentedNamesArriveInTheInternalSet) {
+  KINLOOM_REQUIRE_CORPUS();
   const struct {
     const char* file;
     const char* name_line;  // as the program keeps it (Windows-1252)
@@ -173,6 +177,7 @@ TEST(Corpus, AccentedNamesArriveInTheInternalSet) {
 }
 
 TEST(Corpus, PlacesKeepTheirAccentsAndWideFilesRead) {
+  KINLOOM_REQUIRE_CORPUS();
   TestTree t;
   LinkCheckSession session;
   ReadTreeChecked(t.store, Corpus("utf8-legacy-basic.ged"), false, session);

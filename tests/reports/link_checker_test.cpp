@@ -12,6 +12,7 @@
 
 #include "reports/tree_opening.h"
 #include "store/line_search.h"
+#include "support/corpus.h"
 #include "support/test_support.h"
 
 namespace kinloom::reports {
@@ -451,12 +452,13 @@ TEST_F(LinkCheckerTest, ResultCountsEachOutcomeAndProgressNamesBothPasses) {
 // ---- Real files (the corpus tests check that every file's links end up in step) ----
 
 TEST(LinkCheckOnRead, BrokenLinksOfAReadFileAreRepairedAndSoundOnesPutNoProblem) {
+  KINLOOM_REQUIRE_CORPUS();
   for (const auto& [file, broken] : {std::pair{"ansel-paf-japanese-imperial.ged", true},
                                      std::pair{"ansi-paf-tudor.ged", false}}) {
     TestTree tree;
     LinkCheckSession session;
     const OpenResult opened =
-        ReadTreeChecked(tree.store, std::string(KINLOOM_CORPUS_DIR) + "/" + file, false, session);
+        ReadTreeChecked(tree.store, testing::CorpusFile(file), false, session);
     ASSERT_EQ(opened.read.outcome, store::ReadOutcome::kRead) << file;
     EXPECT_EQ(opened.links.problems > 0, broken) << file;
     EXPECT_EQ(tree.ui.link_problems().empty(), !broken) << file;

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <utility>
 
+#include "support/corpus.h"
 #include "support/test_support.h"
 
 namespace kinloom::store {
@@ -301,6 +302,7 @@ TEST(CharsetRobustness, RandomBytesThroughEveryConversion) {
 }
 
 TEST(CharsetCorpus, NotesKeepThePilcrowAndMarkTheRestInEveryByteOrder) {
+  KINLOOM_REQUIRE_CORPUS();
   const struct {
     const char* file;
     bool utf16, big;
@@ -311,7 +313,7 @@ TEST(CharsetCorpus, NotesKeepThePilcrowAndMarkTheRestInEveryByteOrder) {
       {"edge/char_utf16be-2.ged", true, true, "1 NOTE UTF-16BE with BOM: \xB6 ? ?"},
   };
   for (const auto& c : cases) {
-    std::string bytes = testing::ReadFileBytes(std::string(KINLOOM_CORPUS_DIR) + "/" + c.file);
+    std::string bytes = testing::ReadFileBytes(testing::CorpusFile(c.file));
     bool big_endian = !c.big;
     ASSERT_EQ(HasUtf16ByteOrderMark(bytes, &big_endian), c.utf16) << c.file;
     if (c.utf16) {
@@ -328,7 +330,8 @@ TEST(CharsetCorpus, NotesKeepThePilcrowAndMarkTheRestInEveryByteOrder) {
 
 // The corpus tests check particular accented names; here every line of every UTF-8 tree.
 TEST(CharsetCorpus, Utf8TreesKeepOneCharacterPerCodePoint) {
-  for (const auto& entry : std::filesystem::directory_iterator(KINLOOM_CORPUS_DIR)) {
+  KINLOOM_REQUIRE_CORPUS();
+  for (const auto& entry : std::filesystem::directory_iterator(testing::CorpusDir())) {
     if (entry.path().filename().string().rfind("utf8-", 0) != 0) continue;
     for (const std::string& line : SplitLines(testing::ReadFileBytes(entry.path().string()))) {
       if (line.size() < 7 || AnyByteIn(line.substr(0, 7), 0x80, 0xFF)) continue;
