@@ -7,6 +7,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 
 namespace kinloom::ui {
 
@@ -23,6 +24,7 @@ class TSaveFileBox : public QDialog {
  private:
   QWidget* BuildNamePart();
   QWidget* BuildCopyPart();
+  QWidget* BuildBackupPart();
   // Rebuilds the explanation for the name typed; cuts a typed ".ged".
   void SaveNameChange();
   void btnSaveNormalClick();
@@ -36,6 +38,7 @@ class TSaveFileBox : public QDialog {
   QPushButton* save_ = nullptr;
   QLabel* split_file_ = nullptr;
   QLabel* hide_file_ = nullptr;
+  QSpinBox* max_age_ = nullptr;  // udMaxAge: days backups are kept
 };
 
 }  // namespace kinloom::ui
