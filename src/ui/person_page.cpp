@@ -51,6 +51,7 @@ void PersonPage::Refresh() {
   RefreshPerson();
   RefreshEvents();
   RefreshAge();
+  RefreshLiving();
   RefreshIndicators();
   RefreshSpouse();
   RefreshChildren();
@@ -126,6 +127,19 @@ void PersonPage::RefreshAge() {
   age_->setText(age.shown ? FromAnsi(age.text) : QString());
   age_->setVisible(age.shown && !note_full_);
   age_label_->setVisible(age.shown && !note_full_);
+}
+
+void PersonPage::RefreshLiving() {
+  const int individual = tree_.shown().individual;
+  const store::IndividualRecord* record =
+      individual > 0 ? tree_.store().individual(individual) : nullptr;
+  living_->setChecked(record != nullptr && (record->hideFlags & store::kHideLiving) != 0);
+  living_->setEnabled(record != nullptr);
+}
+
+void PersonPage::CommitPendingEdit() {
+  NoteLeft();
+  for (QLineEdit* box : findChildren<QLineEdit*>()) CommitTypedText(box);
 }
 
 void PersonPage::RefreshIndicators() {
