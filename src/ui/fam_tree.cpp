@@ -322,7 +322,7 @@ void TFamTree::RestartAutoSave() {
 }
 
 void TFamTree::AutoSaveTick() {
-  // Not in the middle of an edit: a tick that comes then only waits.
+  // A tick during an edit only waits; otherwise the box being typed in is written first.
   if (store().busy_depth() == 0) CommitPendingEdit();
   files::TakeStoreChanges(work_.session(), store());
   const files::AutoSaveDecision decision = files::AutoSaveTick(

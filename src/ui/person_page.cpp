@@ -131,10 +131,10 @@ void PersonPage::RefreshAge() {
 
 void PersonPage::RefreshLiving() {
   const int individual = tree_.shown().individual;
-  const store::IndividualRecord* record =
-      individual > 0 ? tree_.store().individual(individual) : nullptr;
-  living_->setChecked(record != nullptr && (record->hideFlags & store::kHideLiving) != 0);
-  living_->setEnabled(record != nullptr);
+  const bool exists = PersonFirst(tree_.store(), individual) != nullptr;
+  living_->setChecked(exists &&
+                      (tree_.store().individual(individual)->hideFlags & store::kHideLiving) != 0);
+  living_->setEnabled(exists);
 }
 
 void PersonPage::CommitPendingEdit() {

@@ -194,7 +194,7 @@ void PersonPage::BuildPersonEvents(QGridLayout* grid, int row) {
   FitDateBox(age_);
   living_ = new QCheckBox(QStringLiteral("Living"), parent);
   living_->setObjectName(QStringLiteral("cbLiving"));
-  living_->setToolTip(QStringLiteral(" Living: No Death Line. Unchecked: Deceased "));
+  living_->setToolTip(QStringLiteral(" Checked: Living, No Death Details.  Unchecked: Deceased "));
   connect(living_, &QCheckBox::clicked, this,
           [this](bool on) { LivingBoxClicked(tree_, updating_, tree_.shown().individual, on); });
   grid->addWidget(living_, ++row, 1, Qt::AlignLeft);

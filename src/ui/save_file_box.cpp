@@ -99,21 +99,21 @@ QWidget* TSaveFileBox::BuildBackupPart() {
   auto* part = new QWidget(this);
   auto* layout = new QHBoxLayout(part);
   layout->setContentsMargins(0, 0, 0, 0);
-  max_age_ = new QSpinBox(part);
-  max_age_->setObjectName(QStringLiteral("udMaxAge"));
-  max_age_->setRange(0, files::kBackupDaysMax);
-  max_age_->setValue(tree_.work().program_settings().backup_days);
-  max_age_->setToolTip(
-      QStringLiteral(" Backups older than this are deleted when the program starts "));
+  // udMaxAge: backups older than this many days are deleted when the program starts.
+  auto* days = new QSpinBox(part);
+  days->setObjectName(QStringLiteral("udMaxAge"));
+  days->setRange(0, files::kBackupDaysMax);
+  days->setValue(tree_.work().program_settings().backup_days);
+  days->setToolTip(QStringLiteral(" Backups older than this are deleted when the program starts "));
   auto* label = new QLabel(QStringLiteral("&Keep backup copies for"), part);
-  label->setBuddy(max_age_);
+  label->setBuddy(days);
   layout->addWidget(label);
-  layout->addWidget(max_age_);
+  layout->addWidget(days);
   layout->addWidget(new QLabel(QStringLiteral("days"), part));
   layout->addStretch(1);
   // A setting of the program: it takes effect at once and is written with the options.
-  connect(max_age_, &QSpinBox::valueChanged, this, [this](int days) {
-    tree_.work().program_settings().backup_days = days;
+  connect(days, &QSpinBox::valueChanged, this, [this](int value) {
+    tree_.work().program_settings().backup_days = value;
     MarkSourcesChanged(tree_.work());
   });
   return part;

@@ -7,7 +7,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QSpinBox;
 
 namespace kinloom::ui {
 
@@ -38,7 +37,6 @@ class TSaveFileBox : public QDialog {
   QPushButton* save_ = nullptr;
   QLabel* split_file_ = nullptr;
   QLabel* hide_file_ = nullptr;
-  QSpinBox* max_age_ = nullptr;  // udMaxAge: days backups are kept
 };
 
 }  // namespace kinloom::ui
