@@ -84,15 +84,18 @@ FamilyRecord* ExistingFamily(const RecordStore& store, int family) {
   return record != nullptr && record->lines != nullptr ? record : nullptr;
 }
 
-void Mark(IndividualRecord& record) {
-  record.markFlags |= store::kMarkSelected;
+// The marks are kept in the tree file, so a mark that changes changes the tree.
+void SetMark(RecordStore& store, IndividualRecord& record, bool selected) {
+  if (((record.markFlags & store::kMarkSelected) != 0) == selected) return;
+  record.markFlags ^= store::kMarkSelected;
+  store.set_tree_modified(true);
 }
 
 // Marks and stamps an existing individual not yet stamped; false for anyone else.
-bool Reach(const RecordStore& store, const VisitStamps& stamps, int individual) {
+bool Reach(RecordStore& store, const VisitStamps& stamps, int individual) {
   IndividualRecord* record = Existing(store, individual);
   if (record == nullptr || stamps.Has(*record)) return false;
-  Mark(*record);
+  SetMark(store, *record, true);
   stamps.Set(*record);
   return true;
 }
@@ -140,13 +143,7 @@ bool IsSelected(const RecordStore& store, int individual) {
 }
 
 void SetSelected(RecordStore& store, int individual, bool selected) {
-  IndividualRecord* record = Existing(store, individual);
-  if (record == nullptr) return;
-  if (selected) {
-    record->markFlags |= store::kMarkSelected;
-  } else {
-    record->markFlags &= static_cast<uint8_t>(~store::kMarkSelected);
-  }
+  if (IndividualRecord* record = Existing(store, individual)) SetMark(store, *record, selected);
 }
 
 int CountSelected(const RecordStore& store) {

@@ -12,7 +12,8 @@ namespace kinloom::reports {
 
 // Whether the individual exists and carries the selection mark.
 bool IsSelected(const store::RecordStore& store, int individual);
-// Sets or clears the mark of an existing individual; other numbers are ignored.
+// Sets or clears the mark of an existing individual; other numbers are ignored. The marks are
+// saved with the tree: a mark that changes, here or by the actions below, marks it changed.
 void SetSelected(store::RecordStore& store, int individual, bool selected);
 // The number of marked individuals, over the whole tree.
 int CountSelected(const store::RecordStore& store);

@@ -170,6 +170,10 @@ void DetailsPage::OtherLeft(int kind_number, std::string_view sub_tag, const QSt
   EventDetailLeft(tree_, updating_, EventOwner{false, individual}, tag, sub_tag, text);
 }
 
+void DetailsPage::CommitPendingEdit() {
+  for (QLineEdit* box : findChildren<QLineEdit*>()) CommitTypedText(box);
+}
+
 void DetailsPage::Refresh() {
   ReentryGuard updating(updating_);
   const ShownState& shown = tree_.shown();

@@ -25,6 +25,8 @@ class DetailsPage : public QWidget {
 
   // Shows the main window's shown state again (after a move to another person or an edit).
   void Refresh();
+  // Writes the date or place box being typed in, as leaving it would.
+  void CommitPendingEdit();
 
   // An event with a box of its own.
   struct PlainEvent {

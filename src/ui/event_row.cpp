@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "core/queries.h"
 #include "store/line_search.h"
@@ -15,11 +16,21 @@ namespace kinloom::ui {
 namespace {
 constexpr std::string_view kWithoutDetails = "Include Without Details";
 constexpr int kMaxBoxLength = 248;
+// Set on a box while it holds typed text that is not yet written.
+constexpr char kTypedProperty[] = "typedText";
+
+void SetTyped(QLineEdit* edit, bool typed) {
+  edit->setProperty(kTypedProperty, typed);
+}
+
 }  // namespace
 
 void ShowText(QLineEdit* edit, const QString& text) {
-  edit->setText(text);
-  edit->setCursorPosition(0);
+  const bool typing = edit->hasFocus();
+  const qsizetype cursor = edit->cursorPosition();
+  if (edit->text() != text) edit->setText(text);
+  edit->setCursorPosition(typing ? static_cast<int>(std::min(cursor, text.size())) : 0);
+  SetTyped(edit, false);
 }
 
 void FitDateBox(QLineEdit* edit) {
@@ -37,9 +48,18 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& hint
   edit->setPlaceholderText(hint);
   edit->setAccessibleName(hint);
   if (accents) InstallAccentTyping(edit);
-  QObject::connect(edit, &QLineEdit::editingFinished, edit,
-                   [edit, on_leave = std::move(on_leave)] { on_leave(edit->text()); });
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] { SetTyped(edit, true); });
+  QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, on_leave = std::move(on_leave)] {
+    SetTyped(edit, false);
+    on_leave(edit->text());
+  });
   return edit;
+}
+
+bool CommitTypedText(QLineEdit* edit) {
+  if (!edit->property(kTypedProperty).toBool()) return false;
+  emit edit->editingFinished();
+  return true;
 }
 
 void BuildEventRow(EventRow& row, QGridLayout* grid, int grid_row, const QString& prefix,
@@ -85,8 +105,8 @@ void EventRow::Show(store::LineNode* first, std::string_view tag, std::string_vi
 void EventRow::Clear(std::string_view caption) {
   box->setChecked(false);
   box->setText(FromAnsi(caption));
-  date->clear();
-  place->clear();
+  ShowText(date, QString());
+  ShowText(place, QString());
   SetEnabled(false);
 }
 

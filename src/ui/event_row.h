@@ -44,7 +44,8 @@ void BuildEventRow(EventRow& row, QGridLayout* grid, int grid_row, const QString
                    std::function<void(const QString&)> on_date,
                    std::function<void(const QString&)> on_place);
 
-// Shows a record's text in a box from its start, so a long place shows its first words.
+// Shows a record's text in a box from its start, so a long place shows its first words. A box
+// being typed in keeps its cursor: a commit refreshes the page under the user's hands.
 void ShowText(QLineEdit* edit, const QString& text);
 // Keeps a date box about as wide as the longest common date.
 void FitDateBox(QLineEdit* edit);
@@ -53,5 +54,8 @@ void FitDateBox(QLineEdit* edit);
 // place and note boxes (`accents`) a typed mark and letter compose.
 QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& hint,
                        std::function<void(const QString&)> on_leave, bool accents = true);
+// Writes what the user typed into a box of MakeTextBox and has not yet written, as leaving the
+// box would; false when there is nothing typed to write.
+bool CommitTypedText(QLineEdit* edit);
 
 }  // namespace kinloom::ui

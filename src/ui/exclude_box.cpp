@@ -177,9 +177,10 @@ void TExcludeBox::done(int result) {
 void TExcludeBox::FormClose() {
   if (closed_) return;
   closed_ = true;
-  // The main window's living box follows from the current individual's bit when the main
-  // window redraws after this window.
   hide_.Close();
+  // The main window shows the death lines written and, in its living box, the current
+  // individual's living mark.
+  tree_.TreeEdited();
 }
 
 }  // namespace kinloom::ui

@@ -71,6 +71,9 @@ void TFamTree::BuildPages() {
   pages_->addTab(pictures_page_, QStringLiteral("P&ictures"));
   pages_->addTab(search_sources_page_, QStringLiteral("&Search Sources"));
   pages_->addTab(web_settings_page_, QStringLiteral("&Web Site"));
+  // A box left typed in on the page before (when the focus did not leave it) is written now;
+  // the person shown has not changed.
+  connect(pages_, &QTabWidget::currentChanged, this, [this] { CommitPendingEdit(); });
   setCentralWidget(pages_);
   statusBar();
 }
@@ -140,17 +143,25 @@ void TFamTree::ShowWithoutHistory(int individual, int spouse_index) {
   emit shownChanged();
 }
 
+void TFamTree::CommitPendingEdit() {
+  person_page_->CommitPendingEdit();
+  details_page_->CommitPendingEdit();
+}
+
 void TFamTree::ShowIndividual(int individual) {
+  CommitPendingEdit();
   if (store().individual(individual) == nullptr) return;
   history_.Visit(individual);
   ShowWithoutHistory(individual, 0);
 }
 
 void TFamTree::ShowSpouse(int spouse_index) {
+  CommitPendingEdit();
   ShowWithoutHistory(shown_.individual, spouse_index);
 }
 
 void TFamTree::GoBack() {
+  CommitPendingEdit();
   for (int n = history_.Back(); n >= 0; n = history_.Back()) {
     if (store().individual(n) != nullptr) return ShowWithoutHistory(n, 0);
   }
@@ -158,6 +169,7 @@ void TFamTree::GoBack() {
 }
 
 void TFamTree::GoForward() {
+  CommitPendingEdit();
   for (int n = history_.Forward(); n >= 0; n = history_.Forward()) {
     if (store().individual(n) != nullptr) return ShowWithoutHistory(n, 0);
   }
@@ -165,6 +177,7 @@ void TFamTree::GoForward() {
 }
 
 void TFamTree::GoHome() {
+  CommitPendingEdit();
   const int home = store().home_person();
   ShowIndividual(store().individual(home) != nullptr ? home : FirstIndividualToShow());
 }
@@ -210,11 +223,13 @@ bool TFamTree::ShowPage(const QString& name) {
   if (name == QLatin1String("search")) page = search_sources_page_;
   if (name == QLatin1String("web")) page = web_settings_page_;
   if (page == nullptr) return false;
+  CommitPendingEdit();
   pages_->setCurrentWidget(page);
   return true;
 }
 
 bool TFamTree::OpenTreeFile(const files::OpenRequest& request) {
+  CommitPendingEdit();
   files::TakeStoreChanges(work_.session(), store());
   const Status opened =
       files::OpenTree(work_.session(), work_.folders(), request, work_.OpenStepsWired(), ui_);
@@ -237,6 +252,7 @@ bool TFamTree::OpenTreeFile(const files::OpenRequest& request) {
 }
 
 void TFamTree::SaveTree(bool asked) {
+  CommitPendingEdit();
   files::TakeStoreChanges(work_.session(), store());
   if (!files::CheckWritable(work_.session(), ui_)) return;
   if (asked) {
@@ -250,6 +266,7 @@ void TFamTree::SaveTree(bool asked) {
 }
 
 void TFamTree::FindClick() {
+  CommitPendingEdit();
   const int chosen = search_box().Run();
   if (chosen >= 0) ShowIndividual(chosen);
 }
@@ -260,11 +277,13 @@ TSearchBox& TFamTree::search_box() {
 }
 
 void TFamTree::OpenClick() {
+  CommitPendingEdit();
   TOpenBox box(*this);
   box.exec();
 }
 
 void TFamTree::OptionsClick() {
+  CommitPendingEdit();
   TOptionBox box(*this);
   box.exec();
   RefreshPages();
@@ -272,18 +291,21 @@ void TFamTree::OptionsClick() {
 }
 
 void TFamTree::SourcesClick() {
+  CommitPendingEdit();
   TSourcesBox box(*this);
   box.exec();
   TreeEdited();
 }
 
 void TFamTree::HideInformationClick() {
+  CommitPendingEdit();
   TExcludeBox box(*this);
   box.exec();
   TreeEdited();
 }
 
 void TFamTree::SplitTreeClick() {
+  CommitPendingEdit();
   TSplitBox box(*this);
   box.exec();
   TreeEdited();
@@ -300,6 +322,8 @@ void TFamTree::RestartAutoSave() {
 }
 
 void TFamTree::AutoSaveTick() {
+  // A tick during an edit only waits; otherwise the box being typed in is written first.
+  if (store().busy_depth() == 0) CommitPendingEdit();
   files::TakeStoreChanges(work_.session(), store());
   const files::AutoSaveDecision decision = files::AutoSaveTick(
       work_.session(), work_.folders(), store().busy_depth() > 0, work_.SaveStepsWired(), ui_);
@@ -322,6 +346,7 @@ void TFamTree::showEvent(QShowEvent* event) {
 }
 
 void TFamTree::closeEvent(QCloseEvent* event) {
+  CommitPendingEdit();
   files::TreeSession& session = work_.session();
   files::TakeStoreChanges(session, store());
   bool save = true;

@@ -40,6 +40,11 @@ class TFamTree : public QMainWindow {
   const ShownState& shown() const { return shown_; }
   NavigationHistory& history() { return history_; }
 
+  // Writes the box being typed in on the person or details page, as leaving it would. Every
+  // move to another person, page, dialog or tree, and every save and closing, calls it first,
+  // so what was typed belongs to the person it was typed for and is saved.
+  void CommitPendingEdit();
+
   // Moving between people. ShowIndividual adds a history entry; an individual that does not
   // exist is not shown.
   void ShowIndividual(int individual);

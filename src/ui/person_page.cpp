@@ -51,6 +51,7 @@ void PersonPage::Refresh() {
   RefreshPerson();
   RefreshEvents();
   RefreshAge();
+  RefreshLiving();
   RefreshIndicators();
   RefreshSpouse();
   RefreshChildren();
@@ -126,6 +127,19 @@ void PersonPage::RefreshAge() {
   age_->setText(age.shown ? FromAnsi(age.text) : QString());
   age_->setVisible(age.shown && !note_full_);
   age_label_->setVisible(age.shown && !note_full_);
+}
+
+void PersonPage::RefreshLiving() {
+  const int individual = tree_.shown().individual;
+  const bool exists = PersonFirst(tree_.store(), individual) != nullptr;
+  living_->setChecked(exists &&
+                      (tree_.store().individual(individual)->hideFlags & store::kHideLiving) != 0);
+  living_->setEnabled(exists);
+}
+
+void PersonPage::CommitPendingEdit() {
+  NoteLeft();
+  for (QLineEdit* box : findChildren<QLineEdit*>()) CommitTypedText(box);
 }
 
 void PersonPage::RefreshIndicators() {

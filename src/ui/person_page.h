@@ -30,6 +30,8 @@ class PersonPage : public QWidget {
 
   // Shows the main window's shown state again (after a move to another person or an edit).
   void Refresh();
+  // Writes the box being typed in (a name, title, date, place or the note), as leaving it would.
+  void CommitPendingEdit();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +54,7 @@ class PersonPage : public QWidget {
   void RefreshEvents();
   void RefreshSlot(EventRow& row, QCheckBox* second, int kind);
   void RefreshAge();
+  void RefreshLiving();
   void RefreshIndicators();
   void RefreshSpouse();
   void RefreshChildren();
@@ -121,6 +124,7 @@ class PersonPage : public QWidget {
   QCheckBox* cremation_ = nullptr;
   QLineEdit* age_ = nullptr;
   QLabel* age_label_ = nullptr;
+  QCheckBox* living_ = nullptr;  // the living mark, in step with the death line
   std::array<QLabel*, 3> indicators_{};
 
   QLineEdit* spouse_given_ = nullptr;

@@ -65,6 +65,10 @@ void SlotBoxClicked(TFamTree& tree, int& updating, EventRow& row, SlotKind kind,
                     bool checked);
 // Writes "1 DEAT" when the person's dates span more than 110 years.
 void CheckAgeForDeath(TFamTree& tree, int& updating, int individual);
+// Ticking the living box marks the person living and removes the death line, unless the person
+// must stay deceased (refused with a warning); unticking clears the mark and adds a bare
+// "1 DEAT".
+void LivingBoxClicked(TFamTree& tree, int& updating, int individual, bool living);
 
 // The person's name from the given-name and surname boxes, under the capital options; the
 // search lists follow.

@@ -192,7 +192,13 @@ void PersonPage::BuildPersonEvents(QGridLayout* grid, int row) {
   age_->setToolTip(QStringLiteral(" Age of This Person in Years and Days "));
   age_label_ = Caption(QStringLiteral("Age"), age_);
   FitDateBox(age_);
-  grid->addWidget(age_label_, ++row, 0);
+  living_ = new QCheckBox(QStringLiteral("Living"), parent);
+  living_->setObjectName(QStringLiteral("cbLiving"));
+  living_->setToolTip(QStringLiteral(" Checked: Living, No Death Details.  Unchecked: Deceased "));
+  connect(living_, &QCheckBox::clicked, this,
+          [this](bool on) { LivingBoxClicked(tree_, updating_, tree_.shown().individual, on); });
+  grid->addWidget(living_, ++row, 1, Qt::AlignLeft);
+  grid->addWidget(age_label_, row, 0);
   grid->addWidget(age_, row, 2);
   grid->setColumnStretch(3, 1);
 }

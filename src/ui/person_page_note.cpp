@@ -53,8 +53,10 @@ void PersonPage::RefreshNote() {
     WriteNoteText(tree_.store(), PersonFirst(tree_.store(), note_person_),
                   ToAnsi(note_->toPlainText()));
   }
+  const QString text = FromAnsi(NoteText(PersonFirst(tree_.store(), individual)));
+  // The note just written comes back as it was typed: the cursor stays where the user types.
+  if (note_person_ != individual || note_->toPlainText() != text) note_->setPlainText(text);
   note_person_ = individual;
-  note_->setPlainText(FromAnsi(NoteText(PersonFirst(tree_.store(), individual))));
   note_->document()->setModified(false);
   note_->setEnabled(record != nullptr);
 }

@@ -3,15 +3,18 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "files/data_folders.h"
 #include "files/tree_files.h"
 #include "ui/fam_tree.h"
+#include "ui/option_effects.h"
 #include "ui/text_codec.h"
 
 namespace kinloom::ui {
@@ -23,6 +26,7 @@ TSaveFileBox::TSaveFileBox(TFamTree& tree)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildNamePart());
   layout->addWidget(BuildCopyPart());
+  layout->addWidget(BuildBackupPart());
   auto* buttons = new QDialogButtonBox(this);
   save_ = buttons->addButton(QStringLiteral("&Save"), QDialogButtonBox::AcceptRole);
   save_->setObjectName(QStringLiteral("btnSaveNormal"));
@@ -89,6 +93,30 @@ QWidget* TSaveFileBox::BuildCopyPart() {
   grid->setColumnStretch(1, 1);
   grid->setColumnMinimumWidth(2, 200);
   return group;
+}
+
+QWidget* TSaveFileBox::BuildBackupPart() {
+  auto* part = new QWidget(this);
+  auto* layout = new QHBoxLayout(part);
+  layout->setContentsMargins(0, 0, 0, 0);
+  // udMaxAge: backups older than this many days are deleted when the program starts.
+  auto* days = new QSpinBox(part);
+  days->setObjectName(QStringLiteral("udMaxAge"));
+  days->setRange(0, files::kBackupDaysMax);
+  days->setValue(tree_.work().program_settings().backup_days);
+  days->setToolTip(QStringLiteral(" Backups older than this are deleted when the program starts "));
+  auto* label = new QLabel(QStringLiteral("&Keep backup copies for"), part);
+  label->setBuddy(days);
+  layout->addWidget(label);
+  layout->addWidget(days);
+  layout->addWidget(new QLabel(QStringLiteral("days"), part));
+  layout->addStretch(1);
+  // A setting of the program: it takes effect at once and is written with the options.
+  connect(days, &QSpinBox::valueChanged, this, [this](int value) {
+    tree_.work().program_settings().backup_days = value;
+    MarkSourcesChanged(tree_.work());
+  });
+  return part;
 }
 
 void TSaveFileBox::SaveNameChange() {

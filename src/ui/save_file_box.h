@@ -23,6 +23,7 @@ class TSaveFileBox : public QDialog {
  private:
   QWidget* BuildNamePart();
   QWidget* BuildCopyPart();
+  QWidget* BuildBackupPart();
   // Rebuilds the explanation for the name typed; cuts a typed ".ged".
   void SaveNameChange();
   void btnSaveNormalClick();

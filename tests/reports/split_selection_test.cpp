@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -124,6 +125,39 @@ TEST_F(SplitSelectionTest, RestoreReturnsTheMarksTheWindowOpenedWith) {
   selection.Restore();
   EXPECT_EQ(Marked(), (People{2, 20}));
   EXPECT_EQ(selection.CheckedCount(), 2);
+}
+
+// The marks are saved with the tree: every action that changes one changes the tree, and only
+// those.
+TEST_F(SplitSelectionTest, AChangedMarkIsAChangeOfTheTree) {
+  BuildFamily();
+  SetSelected(tree_.store, 2, true);
+  struct Step {
+    const char* action;
+    std::function<void(SplitSelection&)> run;
+    bool changes;
+  };
+  const Step steps[] = {
+      {"toggle", [](SplitSelection& s) { s.Toggle(20); }, true},
+      {"toggle a number without a record", [](SplitSelection& s) { s.Toggle(23); }, false},
+      {"descendants", [](SplitSelection& s) { s.AddAllDescendants(10, true); }, true},
+      {"descendants again", [](SplitSelection& s) { s.AddAllDescendants(10, true); }, false},
+      {"ancestors", [](SplitSelection& s) { s.AddAllAncestors(10, true); }, true},
+      {"ancestor tree", [](SplitSelection& s) { s.AddAncestorTree(10); }, true},
+      {"descendant tree", [](SplitSelection& s) { s.AddDescendantTree(10); }, true},
+      {"uncheck", [](SplitSelection& s) { s.UnCheckAll(); }, true},
+      {"uncheck again", [](SplitSelection& s) { s.UnCheckAll(); }, false},
+      {"restore", [](SplitSelection& s) { s.Restore(); }, true},
+      {"restore again", [](SplitSelection& s) { s.Restore(); }, false},
+  };
+  tree_.store.set_tree_modified(false);
+  SplitSelection selection(tree_.store);
+  EXPECT_FALSE(tree_.store.tree_modified()) << "opening";
+  for (const Step& step : steps) {
+    tree_.store.set_tree_modified(false);
+    step.run(selection);
+    EXPECT_EQ(tree_.store.tree_modified(), step.changes) << step.action;
+  }
 }
 
 TEST_F(SplitSelectionTest, MarksIgnoreNumbersWithoutARecord) {

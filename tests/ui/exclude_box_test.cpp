@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "store/records.h"
 #include "store/search_list.h"
 #include "ui/exclude_box.h"
+#include "ui/person_page.h"
 #include "ui/record_grid_view.h"
 #include "ui_test_support.h"
 
@@ -205,8 +207,10 @@ class ExcludeBoxTest : public QObject {
 
   void ClosingBringsDeathLinesInLineWithTheStatus() {
     WindowFixture f;
-    QVERIFY(f.Load(People(), 3));
+    QVERIFY(f.Load(People(), 5));
     f.store.individual(3)->hideFlags = 0x01;
+    auto* living = Child<QCheckBox>(f.window->person_page(), "cbLiving");
+    QVERIFY(!living->isChecked());
     {
       TExcludeBox box(*f.window);
       box.show();
@@ -218,6 +222,9 @@ class ExcludeBoxTest : public QObject {
     QVERIFY(HasLine(f.Person(3), "1 DEAT"));
     QVERIFY(!HasLine(f.Person(5), "1 DEAT"));
     QCOMPARE(Flags(f, 5), uint8_t{0x01});
+    // The person shown is living now, on the person page too.
+    QVERIFY(living->isChecked());
+    QVERIFY(!Child<QCheckBox>(f.window->person_page(), "cbFamDeat")->isChecked());
   }
 
   void ScrollingKeysDoubleClickAndSearchFindTheRightRows() {

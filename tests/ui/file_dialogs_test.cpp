@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -162,6 +163,26 @@ class FileDialogsTest : public QObject {
                   "Saving again will update that file with the current family tree information."}));
     Click(Child<QPushButton>(&again, "btnSaveNormal"));
     QVERIFY(!fs::exists(backup + "/0002_Brown.ged"));
+  }
+
+  // The days backups are kept: shown and changed in the save dialog, kept in sources.web.
+  void SaveDialogKeepsBackupsForTheDaysChosen() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    f.work.program_settings().backup_days = 120;
+    kinloom::ui::TSaveFileBox box(*f.window);
+    auto* days = Child<QSpinBox>(&box, "udMaxAge");
+    QCOMPARE(days->value(), 120);
+    QCOMPARE(days->maximum(), 32767);
+    QCOMPARE(days->minimum(), 0);
+    days->setFocus();
+    days->selectAll();
+    QTest::keyClicks(days, QStringLiteral("400"));
+    QCOMPARE(f.work.program_settings().backup_days, 400);
+    QVERIFY(f.work.session().changed.sources_changed);
+    Click(Child<QPushButton>(&box, "btnSaveNormal"));
+    const std::string written = ReadFileBytes(files::SourcesFile(f.work.folders()));
+    QVERIFY(written.find("\n7 400\r\n") != std::string::npos);
   }
 
   void ReducedCopyIsNamedBesideItsButtons() {

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <string_view>
@@ -43,6 +44,19 @@ const std::vector<std::string> kFamily = Records({
     "0 @F000002@ FAM|1 HUSB @I000005@|1 WIFE @I000003@|1 MARR",
     "0 @F000003@ FAM|1 HUSB @I000006@|1 WIFE @I000003@|1 MARR",
 });
+
+// Types into a box of a page of the window without leaving the box.
+void TypeWithoutLeaving(WindowFixture& f, const QString& page, const char* box,
+                        const QString& text) {
+  f.window->show();
+  f.window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+  f.window->ShowPage(page);
+  auto* target = f.window->findChild<QWidget*>(QString::fromLatin1(box));
+  QVERIFY(target != nullptr);
+  target->setFocus();
+  QTest::keyClicks(target, text);
+}
 
 // Makes an edit the window knows of: Peter becomes female.
 void EditTree(WindowFixture& f) {
@@ -115,6 +129,75 @@ class MainWindowTest : public QObject {
             std::string::npos);
     QVERIFY(FileExists(kinloom::files::TreeFile(f.work.folders().config, "Test", ".cfg")));
     QCOMPARE(f.ui.Captions(), (std::vector<std::string>{"Confirm", "Confirm"}));
+  }
+
+  // What is typed into a box belongs to the person shown while it was typed, and is saved, even
+  // when the box was never left.
+  void TypedTextIsWrittenBeforeSavingClosingOrMoving_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("Ctrl+S") << "person"
+                            << "FamBirtDate"
+                            << "save"
+                            << "2 DATE 12 JUN 1950";
+    QTest::newRow("Ctrl+S, note") << "person"
+                                  << "FamNote"
+                                  << "save"
+                                  << "1 NOTE 12 JUN 1950";
+    QTest::newRow("Ctrl+S, details") << "details"
+                                     << "DetEmigDate"
+                                     << "save"
+                                     << "2 DATE 12 JUN 1950";
+    QTest::newRow("closing, Yes") << "person"
+                                  << "FamBirtDate"
+                                  << "close"
+                                  << "2 DATE 12 JUN 1950";
+    QTest::newRow("automatic save") << "person"
+                                    << "FamBirtPlace"
+                                    << "auto"
+                                    << "2 PLAC 12 JUN 1950";
+    QTest::newRow("Back") << "person"
+                          << "FamBirtDate"
+                          << "back"
+                          << "2 DATE 12 JUN 1950";
+  }
+
+  void TypedTextIsWrittenBeforeSavingClosingOrMoving() {
+    QFETCH(QString, page);
+    QFETCH(QString, box);
+    QFETCH(QString, action);
+    QFETCH(QString, line);
+    WindowFixture f;
+    QVERIFY(f.Load(kFamily, 1));
+    f.window->ShowIndividual(3);
+    kinloom::files::TreeSession& session = f.work.session();
+    session.auto_save.enabled = true;
+    f.window->RestartAutoSave();
+    TypeWithoutLeaving(f, page, box.toLatin1().constData(), QStringLiteral("12 JUN 1950"));
+    QWidget* typed_in = QApplication::focusWidget();
+    if (action == QLatin1String("save")) {
+      QTest::keyClick(typed_in, Qt::Key_S, Qt::ControlModifier);
+    } else if (action == QLatin1String("close")) {
+      f.ui.QueueAnswer(Answer::kYes);
+      QVERIFY(f.window->close());
+      QCOMPARE(f.ui.Captions(), std::vector<std::string>{"Confirm"});
+    } else if (action == QLatin1String("auto")) {
+      f.clock.AdvanceSeconds(11 * 60);
+      f.window->AutoSaveTick();
+    } else {
+      QTest::keyClick(typed_in, Qt::Key_Left, Qt::AltModifier);
+      QCOMPARE(f.window->shown().individual, 1);
+      QVERIFY(!kinloom::testing::HasLine(f.Person(1), line.toStdString()));
+    }
+    if (action != QLatin1String("back")) {
+      QVERIFY(!session.changed.TreeChanged());
+      kinloom::files::OpenRequest reopen;
+      reopen.path = f.GedcomPath();
+      QVERIFY(f.window->OpenTreeFile(reopen));
+    }
+    QVERIFY(kinloom::testing::HasLine(f.Person(3), line.toStdString()));
   }
 
   void AutomaticSaveWaitsForItsPeriodAndForEdits() {

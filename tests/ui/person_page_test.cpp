@@ -354,6 +354,52 @@ class PersonPageTest : public QObject {
     QCOMPARE(record->todoText.str(), std::string("Enter Description Here"));
   }
 
+  // The living box shows the person's living mark and keeps it in step with the death line.
+  void LivingBoxAndDeathLineFollowEachOther() {
+    WindowFixture f;
+    QVERIFY(f.Load(OnePerson({"1 BIRT", "2 DATE 1950", "1 DEAT"})));
+    QWidget* page = Page(f);
+    auto* living = Child<QCheckBox>(page, "cbLiving");
+    auto* death = Child<QCheckBox>(page, "cbFamDeat");
+    auto marked = [&f] { return (f.store.individual(1)->hideFlags & 0x01) != 0; };
+    f.ui.ClearRecords();
+    QVERIFY(!living->isChecked());
+    Click(living);  // living: the bare death line goes
+    QVERIFY(marked() && living->isChecked());
+    QVERIFY(!HasLine(f.Person(1), "1 DEAT"));
+    QVERIFY(!death->isChecked());
+    QVERIFY(f.store.tree_modified());
+    Click(living);  // deceased: a bare death line
+    QVERIFY(!marked() && !living->isChecked());
+    QVERIFY(HasLine(f.Person(1), "1 DEAT"));
+    QVERIFY(death->isChecked());
+    Click(death);  // the death line removed: living
+    QVERIFY(marked() && living->isChecked());
+    Click(death);
+    QVERIFY(!marked() && !living->isChecked());
+    QVERIFY(f.ui.records().empty());
+  }
+
+  void LivingIsRefusedForSomeoneWhoMustStayDeceased_data() {
+    QTest::addColumn<Lines>("events");
+    QTest::newRow("death date") << Lines{"1 DEAT", "2 DATE 1990"};
+    QTest::newRow("burial") << Lines{"1 BURI"};
+    QTest::newRow("born 130 years ago") << Lines{"1 BIRT", "2 DATE 1896"};
+  }
+
+  void LivingIsRefusedForSomeoneWhoMustStayDeceased() {
+    QFETCH(Lines, events);
+    WindowFixture f;
+    QVERIFY(f.Load(OnePerson(events)));
+    auto* living = Child<QCheckBox>(Page(f), "cbLiving");
+    f.ui.ClearRecords();  // the first showing's words on a new tree
+    Click(living);
+    QVERIFY(!living->isChecked());
+    QCOMPARE(f.store.individual(1)->hideFlags & 0x01, 0);
+    QCOMPARE(f.ui.Captions(), std::vector<std::string>{" *** Cannot Change to Living ***"});
+    QVERIFY(f.ui.records()[0].text.find("Death, Burial and Cremation") != std::string::npos);
+  }
+
   void NoteAreaSizes() {
     WindowFixture f;
     QVERIFY(f.Load(kFamily, 3));

@@ -187,6 +187,27 @@ class SplitBoxTest : public QObject {
              Qt::Checked);
   }
 
+  // The marks are kept in the tree file: a selection made by hand is offered for saving.
+  void MarksMadeByHandAreAChangeOfTheTree() {
+    WindowFixture f;
+    QVERIFY(f.Load(Tree(), 6));
+    {
+      TSplitBox box(*f.window);
+      box.show();
+      box.list().SetCurrent(f.store.individual_search_list().PositionOf(11));
+      QTest::keyClick(box.list().table(), Qt::Key_Space);
+      QCOMPARE(Marked(f), People{11});
+    }
+    f.window->show();
+    f.ui.QueueAnswer(kinloom::platform::Answer::kYes);
+    QVERIFY(f.window->close());
+    QCOMPARE(f.ui.Captions(), std::vector<std::string>{"Confirm"});
+    kinloom::files::OpenRequest reopen;
+    reopen.path = f.GedcomPath();
+    QVERIFY(f.window->OpenTreeFile(reopen));
+    QCOMPARE(Marked(f), People{11});
+  }
+
   void SplitTreeAndSaveWritesOnlyTheCheckedPeople() {
     WindowFixture f;
     QVERIFY(f.Load(Tree(), 3));
