@@ -13,7 +13,7 @@
 #include "platform/headless_interaction.h"
 #include "store/record_store.h"
 #include "support/test_support.h"
-#include "ui/fam_tree.h"
+#include "ui/main/fam_tree.h"
 
 namespace kinloom::testing {
 

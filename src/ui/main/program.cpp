@@ -1,0 +1,181 @@
+#include "ui/main/program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <charconv>
+#include <iostream>
+
+#include "files/data_folders.h"
+#include "files/tree_workspace.h"
+#include "platform/file_io.h"
+#include "platform/headless_interaction.h"
+#include "store/record_store.h"
+#include "ui/dialogs/start_box.h"
+#include "ui/main/fam_tree.h"
+#include "ui/main/qt_interaction.h"
+
+namespace kinloom::ui {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kinloom [--home DIR] [--screenshot OUT.png [--page NAME]] [TREE.ged [COPY]]\n";
+
+bool ParseCopyNumber(const std::string& text, int* number) {
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *number);
+  return error == std::errc() && end == text.data() + text.size() && *number >= 0;
+}
+
+files::DataFolders MakeFolders(const std::string& home_option, std::string* error) {
+  const std::string home = files::DataHome(home_option, files::Environment::FromProcess());
+  const std::string beside_program = QDir(QCoreApplication::applicationDirPath())
+                                         .filePath(QStringLiteral("../system"))
+                                         .toStdString();
+  files::DataFolders folders =
+      files::DataFoldersAt(home, files::FindSystemFolder({beside_program, KINLOOM_SOURCE_SYSTEM}));
+  const Status made = files::MakeDataFolders(folders);
+  if (!made.ok()) *error = made.message();
+  return folders;
+}
+
+files::OpenRequest RequestFor(files::TreeWorkspace& work, const ProgramArgs& args) {
+  files::OpenRequest request;
+  request.path = work.ResolveTree(args.tree);
+  request.sole_argument = args.tree_arguments == 1;
+  request.copy_number = args.copy_number;
+  return request;
+}
+
+// The window rendered off screen on a tree, without questions: every question takes its
+// default answer and the data home is a temporary one unless --home names one.
+int RunScreenshot(const ProgramArgs& args) {
+  QTemporaryDir temporary_home;
+  ProgramArgs used = args;
+  if (used.home.empty()) used.home = temporary_home.path().toStdString();
+  std::string error;
+  files::DataFolders folders = MakeFolders(used.home, &error);
+  if (!error.empty()) {
+    std::cerr << "kinloom: cannot make the data folders: " << error << "\n";
+    return 1;
+  }
+  platform::HeadlessInteraction ui;
+  ui.EchoTo(&std::cerr);
+  store::RecordStore store(ui);
+  platform::LocalFileSystem file_system;
+  files::TreeWorkspace work(store, folders, file_system);
+  TFamTree window(work, ui);
+  files::OpenRequest request;
+  if (used.tree.empty()) {
+    request.path = files::TreeFile(folders.gedcom, "New Family Tree", ".ged");
+  } else {
+    request = RequestFor(work, used);
+  }
+  if (!window.OpenTreeFile(request)) return 1;
+  window.show();
+  if (!SaveScreenshot(window, QString::fromStdString(used.page),
+                      QString::fromStdString(used.screenshot), &error)) {
+    std::cerr << "kinloom: " << error << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int RunWindow(const ProgramArgs& args) {
+  std::string error;
+  files::DataFolders folders = MakeFolders(args.home, &error);
+  if (!error.empty()) {
+    std::cerr << "kinloom: cannot make the data folders: " << error << "\n";
+    return 1;
+  }
+  QtInteraction ui;
+  store::RecordStore store(ui);
+  ui.SetStore(&store);  // the link fixer shows the records a broken link concerns
+  platform::LocalFileSystem file_system;
+  files::TreeWorkspace work(store, folders, file_system);
+  TFamTree window(work, ui);
+  ui.SetParent(&window);
+
+  files::OpenRequest request;
+  if (args.tree.empty()) {
+    TStartBox start(work, ui);
+    if (start.exec() != QDialog::Accepted) return 0;
+    request.path = start.chosen_file();
+  } else {
+    request = RequestFor(work, args);
+  }
+  if (!window.OpenTreeFile(request)) return 1;
+  window.show();
+  return QApplication::exec();
+}
+
+}  // namespace
+
+std::optional<ProgramArgs> ParseProgramArgs(const std::vector<std::string>& args,
+                                            std::string* error) {
+  ProgramArgs parsed;
+  std::vector<std::string> positional;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (arg == "--home" || arg == "--screenshot" || arg == "--page") {
+      if (!has_value) {
+        *error = arg + " needs a value";
+        return std::nullopt;
+      }
+      std::string& target = arg == "--home"         ? parsed.home
+                            : arg == "--screenshot" ? parsed.screenshot
+                                                    : parsed.page;
+      target = args[++i];
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+      *error = "unknown option " + arg;
+      return std::nullopt;
+    } else {
+      positional.push_back(arg);
+    }
+  }
+  if (positional.size() > 2) {
+    *error = "too many arguments";
+    return std::nullopt;
+  }
+  parsed.tree_arguments = static_cast<int>(positional.size());
+  if (!positional.empty()) parsed.tree = positional[0];
+  if (positional.size() == 2 && !ParseCopyNumber(positional[1], &parsed.copy_number)) {
+    *error = "the copy number must be a number: " + positional[1];
+    return std::nullopt;
+  }
+  return parsed;
+}
+
+bool SaveScreenshot(TFamTree& window, const QString& page, const QString& path,
+                    std::string* error) {
+  if (!window.ShowPage(page)) {
+    *error = "unknown page " + page.toStdString();
+    return false;
+  }
+  QApplication::processEvents();
+  const QPixmap shot = window.grab();
+  if (!shot.save(path, "PNG")) {
+    *error = "cannot write " + path.toStdString();
+    return false;
+  }
+  return true;
+}
+
+int RunProgram(int argc, char** argv) {
+  std::vector<std::string> list(argv + 1, argv + argc);
+  std::string error;
+  const std::optional<ProgramArgs> args = ParseProgramArgs(list, &error);
+  if (!args) {
+    std::cerr << "kinloom: " << error << "\n" << kUsage;
+    return 2;
+  }
+  if (!args->screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kinloom"));
+  return args->screenshot.empty() ? RunWindow(*args) : RunScreenshot(*args);
+}
+
+}  // namespace kinloom::ui

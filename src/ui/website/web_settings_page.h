@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui/website/web_settings_colours.h"
+#include "ui/website/web_settings_files.h"
+
+class QPushButton;
+class QTabWidget;
+
+namespace kinloom::ui {
+
+class TFamTree;
+class WebPreview;
+class WebSettingsBinder;
+class WebTitlesPage;
+
+// The main window's web-site page: every setting of the tree's web site (titles, fonts,
+// backgrounds, the forty colours with a preview, links, contact, copyright, home-page message).
+class WebSettingsPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  WebSettingsPage(TFamTree& tree, QWidget* parent);
+
+  // Shows the tree's web-site settings again (after a tree was opened).
+  void Refresh();
+
+  WebPreview* preview() const { return preview_; }
+  // Tests answer instead of the colour and file dialogs.
+  void SetColourChooser(ColourChooser chooser);
+  void SetFileChooser(FileChooser chooser);
+
+ private:
+  QWidget* BuildSettingsTabs();
+  QWidget* BuildPreviewColumn();
+  void FillCopyrightDefaults();
+
+  TFamTree& tree_;
+  WebSettingsBinder* binder_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  WebTitlesPage* titles_ = nullptr;
+  WebColoursPage* colours_ = nullptr;
+  WebPreview* preview_ = nullptr;
+  QPushButton* make_pages_ = nullptr;
+};
+
+}  // namespace kinloom::ui

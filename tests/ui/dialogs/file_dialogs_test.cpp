@@ -1,0 +1,439 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <filesystem>
+
+#include "core/family_ops.h"
+#include "files/data_folders.h"
+#include "files/tree_media.h"
+#include "ui/dialogs/open_box.h"
+#include "ui/dialogs/save_file_box.h"
+#include "ui/dialogs/start_box.h"
+#include "ui/main/fam_tree.h"
+#include "ui_test_support.h"
+
+using kinloom::platform::Answer;
+using kinloom::testing::Child;
+using kinloom::testing::Click;
+using kinloom::testing::ReadFileBytes;
+using kinloom::testing::TypeAndLeave;
+using kinloom::testing::WindowFixture;
+using kinloom::testing::WriteFileBytes;
+namespace files = kinloom::files;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::vector<std::string> kSmiths = {
+    "0 @I000001@ INDI", "1 NAME John /Smith/", "1 SEX M",
+    "0 @I000002@ INDI", "1 NAME Mary /Smith/", "1 SEX F",
+};
+
+QStringList Texts(const QListWidget* list) {
+  QStringList texts;
+  for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+  return texts;
+}
+
+QStringList Explanation(kinloom::ui::TSaveFileBox& box) {
+  return Texts(Child<QListWidget>(&box, "SaveExplanation"));
+}
+
+// A tree file of the gedcom folder (or another folder) with one person.
+void PutTree(const std::string& path, const std::string& person) {
+  std::vector<std::string> lines = kinloom::testing::OwnHeader(fs::path(path).filename());
+  lines.insert(lines.end(), {"0 @I000001@ INDI", "1 NAME " + person, "1 SEX F", "0 TRLR"});
+  WriteFileBytes(path, kinloom::testing::CrLfJoin(lines));
+}
+
+std::string Side(const WindowFixture& f, const std::string& tree, const char* extension) {
+  return files::TreeFile(f.work.folders().config, tree, extension);
+}
+
+bool SelectRow(QListWidget* list, const QString& text) {
+  const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+  if (found.isEmpty()) return false;
+  list->setCurrentItem(found.front());
+  return true;
+}
+
+// Clicks a button of the modal dialog that is open once the event loop runs.
+void ClickInNextModal(const char* button) {
+  QTimer::singleShot(0, [button] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) qFatal("no modal dialog");
+    Click(Child<QPushButton>(modal, button));
+  });
+}
+
+}  // namespace
+
+class FileDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void SaveExplanationFollowsTheSessionAndTheNameTyped() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    PutTree(f.GedcomPath("Brown"), "Ann /Brown/");
+    kinloom::ui::TSaveFileBox box(*f.window);
+    auto* name = Child<QLineEdit>(&box, "SaveName");
+    auto* save = Child<QPushButton>(&box, "btnSaveNormal");
+    QCOMPARE(name->text(), QStringLiteral("Smith"));
+    const QString startup =
+        "The startup file for this family tree session was.........:  Smith.ged";
+    // Opened and not saved: the opened file becomes a backup first.
+    QCOMPARE(Explanation(box),
+             QStringList({startup,
+                          " It will be converted to a backup file and renamed....:  0001_Smith.ged",
+                          "The current family tree session will be saved to ......:  Smith.ged"}));
+    TypeAndLeave(name, QStringLiteral("Jones.ged"));
+    QCOMPARE(name->text(), QStringLiteral("Jones"));
+    QCOMPARE(Explanation(box),
+             QStringList(
+                 {startup, "The current family tree session will be saved to ......:  Jones.ged"}));
+    TypeAndLeave(name, QStringLiteral("Brown"));
+    QCOMPARE(Explanation(box),
+             QStringList(
+                 {startup,
+                  "There is already a file named.....................................:  Brown.ged",
+                  " It will be converted to a backup file and renamed....:  0001_Brown.ged",
+                  "The current family tree session will be saved to ......:  Brown.ged"}));
+    QVERIFY(save->isEnabled());
+    TypeAndLeave(name, QString());
+    QCOMPARE(Explanation(box), QStringList({"Family Tree Name Too Short"}));
+    QVERIFY(!save->isEnabled());
+    QCOMPARE(name->maxLength(), 64);
+  }
+
+  void SaveExplanationForNewAndBackupTrees() {
+    WindowFixture f;
+    files::OpenRequest fresh;
+    fresh.path = f.GedcomPath("Fresh");
+    QVERIFY(f.window->OpenTreeFile(fresh));
+    {
+      kinloom::ui::TSaveFileBox box(*f.window);
+      QCOMPARE(
+          Explanation(box),
+          QStringList({"New family tree started. It has not yet been saved.",
+                       "The current family tree session will be saved to ......:  Fresh.ged"}));
+    }
+    PutTree(f.work.folders().backup + "/0003_Old.ged", "Ann /Old/");
+    files::OpenRequest backup;
+    backup.path = f.work.folders().backup + "/0003_Old.ged";
+    QVERIFY(f.window->OpenTreeFile(backup));
+    kinloom::ui::TSaveFileBox box(*f.window);
+    QCOMPARE(
+        Explanation(box).value(1),
+        QStringLiteral("This was a backup of another file without the four digit prefix number."));
+  }
+
+  void SavingTurnsTheReplacedFilesIntoABackupAndThenOnlyOverwrites() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    PutTree(f.GedcomPath("Brown"), "Ann /Brown/");
+    WriteFileBytes(Side(f, "Brown", ".med"), "old med");
+    WriteFileBytes(Side(f, "Brown", ".cfg"), "old cfg");
+    {
+      kinloom::ui::TSaveFileBox box(*f.window);
+      TypeAndLeave(Child<QLineEdit>(&box, "SaveName"), QStringLiteral("Brown"));
+      Click(Child<QPushButton>(&box, "btnSaveNormal"));
+      QCOMPARE(box.result(), int(QDialog::Accepted));
+    }
+    const std::string backup = f.work.folders().backup;
+    QVERIFY(ReadFileBytes(backup + "/0001_Brown.ged").find("Ann /Brown/") != std::string::npos);
+    QCOMPARE(ReadFileBytes(backup + "/0001_Brown.med"), std::string("old med"));
+    QCOMPARE(ReadFileBytes(backup + "/0001_Brown.cfg"), std::string("old cfg"));
+    QVERIFY(ReadFileBytes(f.GedcomPath("Brown")).find("John /Smith/") != std::string::npos);
+    QVERIFY(fs::exists(f.GedcomPath("Smith")));  // the opened tree is left as it was
+    QCOMPARE(f.work.session().tree_name, std::string("Brown"));
+    QVERIFY(f.window->windowTitle().endsWith(QStringLiteral(" - Brown")));
+
+    kinloom::ui::TSaveFileBox again(*f.window);
+    QCOMPARE(Explanation(again),
+             QStringList(
+                 {"Earlier the current family tree was saved to................:  Brown.ged",
+                  "Saving again will update that file with the current family tree information."}));
+    Click(Child<QPushButton>(&again, "btnSaveNormal"));
+    QVERIFY(!fs::exists(backup + "/0002_Brown.ged"));
+  }
+
+  // The days backups are kept: shown and changed in the save dialog, kept in sources.web.
+  void SaveDialogKeepsBackupsForTheDaysChosen() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    f.work.program_settings().backup_days = 120;
+    kinloom::ui::TSaveFileBox box(*f.window);
+    auto* days = Child<QSpinBox>(&box, "udMaxAge");
+    QCOMPARE(days->value(), 120);
+    QCOMPARE(days->maximum(), 32767);
+    QCOMPARE(days->minimum(), 0);
+    days->setFocus();
+    days->selectAll();
+    QTest::keyClicks(days, QStringLiteral("400"));
+    QCOMPARE(f.work.program_settings().backup_days, 400);
+    QVERIFY(f.work.session().changed.sources_changed);
+    Click(Child<QPushButton>(&box, "btnSaveNormal"));
+    const std::string written = ReadFileBytes(files::SourcesFile(f.work.folders()));
+    QVERIFY(written.find("\n7 400\r\n") != std::string::npos);
+  }
+
+  void ReducedCopyIsNamedBesideItsButtons() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    kinloom::ui::TSaveFileBox box(*f.window);
+    Click(Child<QPushButton>(&box, "btnBoth"));
+    QCOMPARE(Child<QLabel>(&box, "SplitFileName")->text(),
+             QStringLiteral("Smith_Split_Hide0001.ged"));
+    QCOMPARE(Child<QLabel>(&box, "ExcludeFileName")->text(),
+             QStringLiteral("Smith_Split_Hide0001.ged"));
+    QVERIFY(fs::exists(f.GedcomPath("Smith_Split_Hide0001")));
+    QCOMPARE(f.ui.records().back().caption, std::string("Ged File Saved"));
+    QCOMPARE(f.work.session().tree_name, std::string("Smith"));
+    // The next backup takes the next prefix.
+    QVERIFY(Explanation(box).value(1).endsWith(QStringLiteral("0002_Smith.ged")));
+  }
+
+  void OpenDialogListsTreesAndBackups() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    PutTree(f.GedcomPath("brown"), "Ann /Brown/");
+    PutTree(f.GedcomPath("Adams"), "Ann /Adams/");
+    WriteFileBytes(f.work.folders().gedcom + "/notes.txt", "not a tree");
+    kinloom::ui::TOpenBox box(*f.window);
+    auto* list = Child<QListWidget>(&box, "FileList");
+    QCOMPARE(Texts(list), QStringList({"Adams", "brown", "Smith"}));
+    QCOMPARE(list->currentRow(), 0);
+    Click(Child<QCheckBox>(&box, "cbShowBackups"));
+    QCOMPARE(list->count(), 0);
+    for (const char* button : {"btnOpen", "btnMerge", "btnDual"}) {
+      QVERIFY2(!Child<QPushButton>(&box, button)->isEnabled(), button);
+    }
+    PutTree(f.work.folders().backup + "/0001_Smith.ged", "Ann /Old/");
+    box.RefreshList();
+    QCOMPARE(Texts(list), QStringList({"0001_Smith"}));
+    QVERIFY(Child<QPushButton>(&box, "btnOpen")->isEnabled());
+    QVERIFY(!Child<QPushButton>(&box, "btnDelete")->isEnabled());
+  }
+
+  void OpenAsksAboutChangesThenOpensTheSelectedTree() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    PutTree(f.GedcomPath("Brown"), "Ann /Brown/");
+    f.work.session().changed.tree_modified = true;
+    kinloom::ui::TOpenBox box(*f.window);
+    QVERIFY(SelectRow(Child<QListWidget>(&box, "FileList"), QStringLiteral("Brown")));
+    // Dual starts a second program on the selected tree with the next copy number.
+    QStringList started;
+    box.SetLauncher([&](const QString&, const QStringList& arguments) {
+      started = arguments;
+      return true;
+    });
+    Click(Child<QPushButton>(&box, "btnDual"));
+    QCOMPARE(started, QStringList({"--home", QString::fromStdString(f.work.folders().home),
+                                   QString::fromStdString(f.GedcomPath("Brown")), "1"}));
+    QCOMPARE(f.work.session().tree_name, std::string("Smith"));
+
+    f.ui.ClearRecords();
+    f.ui.QueueAnswer(Answer::kCancel);
+    Click(Child<QPushButton>(&box, "btnOpen"));
+    QCOMPARE(f.work.session().tree_name, std::string("Smith"));
+    QCOMPARE(f.ui.records()[0].caption, std::string("Confirm"));
+    QCOMPARE(f.ui.records()[0].text,
+             std::string("Save changes to: Smith\n\n"
+                         "[  Yes   ]  Save Old Family Tree - Then Open New Family Tree.\n"
+                         "[   No   ]  Open New Faily Tree - Do Not Save Old Family Tree.\n"
+                         "[Cancel]  Do Not Save Old or Open New Family Tree."));
+    // Yes, then the save dialog is cancelled: nothing is opened, nothing is lost.
+    f.ui.QueueAnswer(Answer::kYes);
+    ClickInNextModal("btnCancel");
+    Click(Child<QPushButton>(&box, "btnOpen"));
+    QCOMPARE(f.work.session().tree_name, std::string("Smith"));
+    // No opens the tree without saving the old one.
+    f.ui.QueueAnswer(Answer::kNo);
+    Click(Child<QPushButton>(&box, "btnOpen"));
+    QCOMPARE(f.work.session().tree_name, std::string("Brown"));
+    QVERIFY(kinloom::testing::HasLine(f.Person(1), "1 NAME Ann /Brown/"));
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QVERIFY(ReadFileBytes(f.GedcomPath("Smith")).find("Mary") != std::string::npos);
+    QVERIFY(!fs::exists(f.work.folders().backup + "/0001_Smith.ged"));
+  }
+
+  void OpenSavesFirstThroughTheSaveDialogWhenAsked() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    PutTree(f.GedcomPath("Brown"), "Ann /Brown/");
+    f.work.session().changed.tree_modified = true;
+    kinloom::ui::TOpenBox box(*f.window);
+    QVERIFY(SelectRow(Child<QListWidget>(&box, "FileList"), QStringLiteral("Brown")));
+    f.ui.QueueAnswer(Answer::kYes);
+    ClickInNextModal("btnSaveNormal");
+    Click(Child<QPushButton>(&box, "btnOpen"));
+    QCOMPARE(f.work.session().tree_name, std::string("Brown"));
+    QVERIFY(fs::exists(f.work.folders().backup + "/0001_Smith.ged"));
+    QVERIFY(fs::exists(f.GedcomPath("Smith")));
+  }
+
+  void OpenStartsANewTreeFromTheNameField() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    kinloom::ui::TOpenBox box(*f.window);
+    auto* field = Child<QLineEdit>(&box, "NewTreeName");
+    QCOMPARE(field->placeholderText(), QStringLiteral("    Enter Name for New Tree Here"));
+    TypeAndLeave(field, QStringLiteral("Fresh.old"));
+    Click(Child<QPushButton>(&box, "btnOpen"));
+    QCOMPARE(f.work.session().tree_name, std::string("Fresh"));
+    QCOMPARE(f.work.session().save_state, files::kNewTreeSaveState);
+  }
+
+  void DeleteRemovesTheTreeWithItsPicturesAndRefreshesTheList() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    std::vector<std::string> lines = kinloom::testing::OwnHeader("Brown.ged");
+    lines.insert(lines.end(),
+                 {"0 @I000001@ INDI", "1 NAME Ann /Brown/", "1 OBJE", "2 FILE face.jpg", "0 TRLR"});
+    WriteFileBytes(f.GedcomPath("Brown"), kinloom::testing::CrLfJoin(lines));
+    WriteFileBytes(Side(f, "Brown", ".med"), "FILE album.jpg\r\n");
+    WriteFileBytes(f.work.folders().media + "/face.jpg", "jpg");
+    WriteFileBytes(f.work.folders().media + "/album.jpg", "jpg");
+    WriteFileBytes(f.work.folders().media + "/other.jpg", "jpg");
+    kinloom::ui::TOpenBox box(*f.window);
+    auto* list = Child<QListWidget>(&box, "FileList");
+    QVERIFY(SelectRow(list, QStringLiteral("Brown")));
+    f.ui.QueueAnswer(Answer::kNo);
+    Click(Child<QPushButton>(&box, "btnDelete"));
+    QVERIFY(fs::exists(f.GedcomPath("Brown")));
+    f.ui.QueueAnswer(Answer::kYes);
+    f.ui.QueueAnswer(Answer::kYes);
+    Click(Child<QPushButton>(&box, "btnDelete"));
+    QVERIFY(!fs::exists(f.GedcomPath("Brown")));
+    QVERIFY(!fs::exists(Side(f, "Brown", ".med")));
+    QVERIFY(!fs::exists(f.work.folders().media + "/face.jpg"));
+    QVERIFY(!fs::exists(f.work.folders().media + "/album.jpg"));
+    QVERIFY(fs::exists(f.work.folders().media + "/other.jpg"));
+    QCOMPARE(Texts(list), QStringList({"Smith"}));
+    // The open tree would come back with its next save.
+    f.ui.ClearRecords();
+    Click(Child<QPushButton>(&box, "btnDelete"));
+    QVERIFY(fs::exists(f.GedcomPath("Smith")));
+    QCOMPARE(f.ui.records().size(), size_t{1});
+  }
+
+  void BrowseCopiesATreeInAndAsksBeforeReplacingTheOpenOne() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    kinloom::testing::TempDir other;
+    for (const char* folder : {"gedcom", "config", "loose"})
+      fs::create_directories(other.File(folder));
+    PutTree(other.File("gedcom/Brown.ged"), "Ann /Brown/");
+    WriteFileBytes(other.File("config/Brown.med"), "other med");
+    PutTree(other.File("loose/Smith.ged"), "Ann /Newer/");
+    kinloom::ui::TOpenBox box(*f.window);
+    QString chosen = QString::fromStdString(other.File("gedcom/Brown.ged"));
+    box.SetFileChooser([&](QWidget*, const QString&) { return chosen; });
+    Click(Child<QPushButton>(&box, "btnBrowse"));
+    auto* list = Child<QListWidget>(&box, "FileList");
+    QCOMPARE(Texts(list), QStringList({"Brown", "Smith"}));
+    QCOMPARE(list->currentItem()->text(), QStringLiteral("Brown"));
+    QCOMPARE(ReadFileBytes(Side(f, "Brown", ".med")), std::string("other med"));
+
+    chosen = QString::fromStdString(other.File("loose/Smith.ged"));
+    f.ui.QueueAnswer(Answer::kNo);
+    Click(Child<QPushButton>(&box, "btnBrowse"));
+    QCOMPARE(f.ui.records().back().caption, std::string(" *** Copy Over Open Family Tree ***"));
+    QVERIFY(ReadFileBytes(f.GedcomPath("Smith")).find("Newer") == std::string::npos);
+    f.ui.QueueAnswer(Answer::kYes);
+    Click(Child<QPushButton>(&box, "btnBrowse"));
+    QVERIFY(kinloom::testing::HasLine(f.Person(1), "1 NAME Ann /Newer/"));
+  }
+
+  void StartWindowListsTreesOpensTheSelectedOneOrNamesANewTree() {
+    WindowFixture f;
+    PutTree(f.GedcomPath("Smith"), "Ann /Smith/");
+    const std::string old_backup = f.work.folders().backup + "/0001_Smith.ged";
+    WriteFileBytes(old_backup, "old");
+    const std::chrono::sys_seconds test_day{
+        std::chrono::sys_days(std::chrono::year(2026) / 12 / 6)};  // the fixed clock
+    fs::last_write_time(old_backup,
+                        std::chrono::file_clock::from_sys(test_day - std::chrono::days(100)));
+    const std::string new_backup = f.work.folders().backup + "/0002_Smith.ged";
+    WriteFileBytes(new_backup, "recent");
+    fs::last_write_time(new_backup,
+                        std::chrono::file_clock::from_sys(test_day - std::chrono::days(10)));
+    {  // A name typed over the hint with nothing else changed opens the selected tree.
+      kinloom::ui::TStartBox start(f.work, f.ui);
+      TypeAndLeave(Child<QLineEdit>(&start, "NewTreeName"), QStringLiteral(" typed over the hint"));
+      Click(Child<QPushButton>(&start, "btnOpen"));
+      QCOMPARE(start.chosen_path(), QString::fromStdString(f.GedcomPath("Smith")));
+    }
+    kinloom::ui::TStartBox start(f.work, f.ui);
+    start.show();
+    QVERIFY(!fs::exists(old_backup));
+    QVERIFY(fs::exists(new_backup));
+    QCOMPARE(Texts(Child<QListWidget>(&start, "FileList")), QStringList({"Smith"}));
+    TypeAndLeave(Child<QLineEdit>(&start, "NewTreeName"), QStringLiteral("New Tree"));
+    Click(Child<QPushButton>(&start, "btnOpen"));
+    QCOMPARE(start.result(), int(QDialog::Accepted));
+    QCOMPARE(start.chosen_path(),
+             QString::fromStdString(f.work.folders().gedcom + "/New Tree.ged"));
+  }
+
+  void NewUserOpensTheSampleEditsSavesAndSeesTheChangeAfterReopening() {
+    WindowFixture f;
+    fs::copy_file(fs::path(KINLOOM_SOURCE_DIR) / "samples" / "sample.ged", f.GedcomPath("sample"));
+    std::string chosen;
+    {
+      kinloom::ui::TStartBox start(f.work, f.ui);
+      start.show();
+      QVERIFY(SelectRow(Child<QListWidget>(&start, "FileList"), QStringLiteral("sample")));
+      Click(Child<QPushButton>(&start, "btnOpen"));
+      chosen = start.chosen_file();
+    }
+    files::OpenRequest request;
+    request.path = chosen;
+    QVERIFY(f.window->OpenTreeFile(request));
+    QVERIFY(kinloom::testing::HasLine(f.Person(1), "1 SEX M"));
+    kinloom::core::SetSex(f.store, 1, 2);
+    f.window->TreeEdited();
+    ClickInNextModal("btnSaveNormal");
+    f.window->SaveTree(true);
+    QVERIFY(!f.work.session().changed.TreeChanged());
+    QVERIFY(fs::exists(f.work.folders().backup + "/0001_sample.ged"));
+    {
+      kinloom::ui::TOpenBox box(*f.window);
+      TypeAndLeave(Child<QLineEdit>(&box, "NewTreeName"), QStringLiteral("Other"));
+      Click(Child<QPushButton>(&box, "btnOpen"));
+    }
+    QCOMPARE(f.work.session().tree_name, std::string("Other"));
+    kinloom::ui::TOpenBox box(*f.window);
+    QVERIFY(SelectRow(Child<QListWidget>(&box, "FileList"), QStringLiteral("sample")));
+    Click(Child<QPushButton>(&box, "btnOpen"));
+    QCOMPARE(f.work.session().tree_name, std::string("sample"));
+    QVERIFY(kinloom::testing::HasLine(f.Person(1), "1 SEX F"));
+  }
+
+  void TreeMediaFilesReadsTheTreesThreeFiles() {
+    WindowFixture f;
+    const files::DataFolders& folders = f.work.folders();
+    std::vector<std::string> lines = {
+        "0 HEAD",      "1 CHAR UTF-8",    "0 @I000001@ INDI", "1 OBJE Ren\xC3\xA9.jpg",
+        "1 OBJE @M1@", "2 FILE scan.png", "1 NOTE",           "2 FILE not-a-picture.txt",
+        "0 TRLR"};
+    WriteFileBytes(f.GedcomPath("Brown"), kinloom::testing::CrLfJoin(lines));
+    WriteFileBytes(Side(f, "Brown", ".med"), "CHAR UTF-8\r\nFILE Z\xC3\xBCrich.jpg\r\n");
+    WriteFileBytes(Side(f, "Brown", ".cfg"), "170 title.jpg\r\n");
+    const std::vector<std::string> found = files::TreeMediaFiles(folders, "Brown");
+    QCOMPARE(found, (std::vector<std::string>{"Ren\xE9.jpg", "scan.png", "Z\xFCrich.jpg",
+                                              folders.image + "/title.jpg"}));
+  }
+};
+
+QTEST_MAIN(FileDialogsTest)
+#include "file_dialogs_test.moc"

@@ -1,0 +1,245 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTableWidget>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "files/data_folders.h"
+#include "reports/split_selection.h"
+#include "store/records.h"
+#include "store/search_list.h"
+#include "ui/dialogs/split_box.h"
+#include "ui/widgets/record_grid_view.h"
+#include "ui_test_support.h"
+
+using kinloom::testing::Child;
+using kinloom::testing::Click;
+using kinloom::testing::WindowFixture;
+using kinloom::ui::RecordGridView;
+using kinloom::ui::TSplitBox;
+
+namespace {
+
+// Grandparents 1 and 2 have 3 and 4; 3 and 5 have 6 (the subject) and 7; 4 and 8 have 9;
+// 6 and 10 have 11; 10 also has 13 with 12; 5's parents are 14 and 15; 16 stands alone.
+struct Family {
+  int husband, wife;
+  std::vector<int> children;
+};
+const char* const kNames[] = {"Abel /Grand/", "Beth /Grand/", "Carl /Grand/", "Dora /Grand/",
+                              "Emma /Moth/",  "Fred /Grand/", "Gina /Grand/", "Hugo /Inlaw/",
+                              "Ivy /Inlaw/",  "Jane /Wife/",  "Kurt /Grand/", "Liam /Other/",
+                              "Mona /Other/", "Ned /Moth/",   "Olga /Moth/",  "Paul /Alone/"};
+const char kSexes[] = "MFMFFMFMFFMMFMFM";
+const Family kFamilies[] = {{1, 2, {3, 4}}, {3, 5, {6, 7}}, {8, 4, {9}},
+                            {6, 10, {11}},  {12, 10, {13}}, {14, 15, {5}}};
+
+// The records of the tree above, with each person's FAMC and FAMS lines taken from the families.
+std::vector<std::string> Tree() {
+  const auto xref = [](char kind, int n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "@%c%06d@", kind, n);
+    return std::string(text);
+  };
+  std::vector<std::string> lines;
+  for (int n = 1; n <= 16; ++n) {
+    lines.push_back("0 " + xref('I', n) + " INDI");
+    lines.push_back(std::string("1 NAME ") + kNames[n - 1]);
+    lines.push_back(std::string("1 SEX ") + kSexes[n - 1]);
+    for (int f = 1; f <= 6; ++f) {
+      const auto& c = kFamilies[f - 1].children;
+      if (std::find(c.begin(), c.end(), n) != c.end()) lines.push_back("1 FAMC " + xref('F', f));
+    }
+    for (int f = 1; f <= 6; ++f) {
+      if (kFamilies[f - 1].husband == n || kFamilies[f - 1].wife == n) {
+        lines.push_back("1 FAMS " + xref('F', f));
+      }
+    }
+  }
+  for (int f = 1; f <= 6; ++f) {
+    lines.push_back("0 " + xref('F', f) + " FAM");
+    lines.push_back("1 HUSB " + xref('I', kFamilies[f - 1].husband));
+    lines.push_back("1 WIFE " + xref('I', kFamilies[f - 1].wife));
+    for (int c : kFamilies[f - 1].children) lines.push_back("1 CHIL " + xref('I', c));
+  }
+  return lines;
+}
+
+using People = std::set<int>;
+
+People Marked(WindowFixture& f) {
+  People marked;
+  for (int n = 1; n <= f.store.highest_individual(); ++n) {
+    if (kinloom::reports::IsSelected(f.store, n)) marked.insert(n);
+  }
+  return marked;
+}
+
+void Highlight(WindowFixture& f, TSplitBox& box, int individual) {
+  box.list().SetCurrent(f.store.individual_search_list().PositionOf(individual));
+}
+
+QString CheckedCount(TSplitBox& box) {
+  return Child<QLabel>(&box, "CheckedCount")->text();
+}
+
+// Runs one walk from a clean selection and returns who it marked.
+People Walk(WindowFixture& f, TSplitBox& box, int start, const char* button,
+            const char* option = nullptr, bool with_option = false) {
+  Click(Child<QPushButton>(&box, "btnClear"));
+  Highlight(f, box, start);
+  if (option != nullptr) Child<QCheckBox>(&box, option)->setChecked(with_option);
+  Click(Child<QPushButton>(&box, button));
+  const People marked = Marked(f);
+  if (CheckedCount(box) != QString::number(marked.size())) return {-1};
+  return marked;
+}
+
+}  // namespace
+
+class SplitBoxTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Each walk starts from a cleared selection; Restore then brings back the opening marks.
+  void WalksFromTheHighlightedPersonAndRestoreUndoesThem() {
+    WindowFixture f;
+    QVERIFY(f.Load(Tree(), 6));
+    for (int n : {2, 9, 16}) f.store.individual(n)->markFlags |= kinloom::store::kMarkSelected;
+    TSplitBox box(*f.window);
+    box.show();
+    QCOMPARE(box.windowTitle(), QStringLiteral("Split Family Tree File"));
+    QCOMPARE(CheckedCount(box), QStringLiteral("3"));
+    QCOMPARE(Walk(f, box, 6, "btnAddAnc", "cbIncludeSiblings", false),
+             (People{1, 2, 3, 5, 6, 14, 15}));
+    QCOMPARE(Walk(f, box, 6, "btnAddAnc", "cbIncludeSiblings", true),
+             (People{1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 15}));
+    QCOMPARE(Walk(f, box, 3, "btnAddDesc", "cbIncludeSpouses", false), (People{3, 6, 7, 11}));
+    // The spouse comes along, her child by another marriage does not.
+    QCOMPARE(Walk(f, box, 3, "btnAddDesc", "cbIncludeSpouses", true), (People{3, 5, 6, 7, 10, 11}));
+    QCOMPARE(Walk(f, box, 6, "btnAddAncTree"), (People{1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 15}));
+    QCOMPARE(Walk(f, box, 6, "btnAddDesTree"), (People{6, 10, 11, 12, 13}));
+    QCOMPARE(Walk(f, box, 16, "btnAddAncTree"), (People{16}));
+    // Nothing highlighted: nothing marked.
+    Click(Child<QPushButton>(&box, "btnClear"));
+    box.list().SetCurrent(-1);
+    Click(Child<QPushButton>(&box, "btnAddDesTree"));
+    QCOMPARE(Marked(f), People{});
+    QCOMPARE(CheckedCount(box), QStringLiteral("0"));
+
+    Highlight(f, box, 1);
+    Click(Child<QPushButton>(&box, "btnAddDesc"));
+    Click(Child<QPushButton>(&box, "btnRestore"));
+    QCOMPARE(Marked(f), (People{2, 9, 16}));
+    QCOMPARE(CheckedCount(box), QStringLiteral("3"));
+  }
+
+  // The grid's scrolling, keys and search are checked in exclude_box_test.
+  void LinesShowAndToggleTheMarks() {
+    WindowFixture f;
+    QVERIFY(f.Load(Tree(), 6));
+    TSplitBox box(*f.window);
+    box.show();
+    RecordGridView& list = box.list();
+    QCOMPARE(list.visible_rows(), 26);
+    QTableWidget* table = list.table();
+    const int row = f.store.individual_search_list().PositionOf(11);
+    QCOMPARE(table->item(row, 0)->text(), QStringLiteral("Grand, Kurt (11)"));
+    QCOMPARE(table->item(row, 0)->checkState(), Qt::Unchecked);
+    QCOMPARE(table->item(16, 0)->text(), QString());  // past the end of the list
+
+    // Clicking a line highlights it; Space ticks its box.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualItemRect(table->item(row, 0)).center() + QPoint(40, 0));
+    QCOMPARE(list.current(), row);
+    QTest::keyClick(table, Qt::Key_Space);
+    QCOMPARE(Marked(f), People{11});
+    QCOMPARE(table->item(row, 0)->checkState(), Qt::Checked);
+    QCOMPARE(CheckedCount(box), QStringLiteral("1"));
+    QTest::keyClick(table, Qt::Key_Space);
+    QCOMPARE(Marked(f), People{});
+    QCOMPARE(CheckedCount(box), QStringLiteral("0"));
+
+    // A click on the box itself ticks it too.
+    QTableWidgetItem* item = table->item(row, 0);
+    QStyleOptionViewItem option;
+    option.initFrom(table->viewport());
+    option.rect = table->visualItemRect(item);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box_rect =
+        table->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box_rect.center());
+    QCOMPARE(Marked(f), People{11});
+    QCOMPARE(CheckedCount(box), QStringLiteral("1"));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box_rect.center());
+    QCOMPARE(Marked(f), People{});
+
+    // A walk shows its marks on the lines.
+    Click(Child<QPushButton>(&box, "btnAddAnc"));
+    QCOMPARE(table->item(f.store.individual_search_list().PositionOf(6), 0)->checkState(),
+             Qt::Checked);
+  }
+
+  // The marks are kept in the tree file: a selection made by hand is offered for saving.
+  void MarksMadeByHandAreAChangeOfTheTree() {
+    WindowFixture f;
+    QVERIFY(f.Load(Tree(), 6));
+    {
+      TSplitBox box(*f.window);
+      box.show();
+      box.list().SetCurrent(f.store.individual_search_list().PositionOf(11));
+      QTest::keyClick(box.list().table(), Qt::Key_Space);
+      QCOMPARE(Marked(f), People{11});
+    }
+    f.window->show();
+    f.ui.QueueAnswer(kinloom::platform::Answer::kYes);
+    QVERIFY(f.window->close());
+    QCOMPARE(f.ui.Captions(), std::vector<std::string>{"Confirm"});
+    kinloom::files::OpenRequest reopen;
+    reopen.path = f.GedcomPath();
+    QVERIFY(f.window->OpenTreeFile(reopen));
+    QCOMPARE(Marked(f), People{11});
+  }
+
+  void SplitTreeAndSaveWritesOnlyTheCheckedPeople() {
+    WindowFixture f;
+    QVERIFY(f.Load(Tree(), 3));
+    TSplitBox box(*f.window);
+    box.show();
+
+    Click(Child<QPushButton>(&box, "btnSaveSplit"));  // nobody checked: refused
+    QCOMPARE(f.ui.Captions(), std::vector<std::string>{"Split Family Tree File"});
+    f.ui.ClearRecords();
+
+    Highlight(f, box, 3);
+    Click(Child<QPushButton>(&box, "btnAddDesc"));
+    Click(Child<QPushButton>(&box, "btnSaveSplit"));
+    QCOMPARE(f.ui.Captions(), std::vector<std::string>{"Ged File Saved"});
+    const std::string& text = f.ui.records()[0].text;
+    QVERIFY(text.rfind("New File Created:\n", 0) == 0);
+    const std::string name = text.substr(std::string("New File Created:\n").size());
+    QVERIFY(name.rfind("Test_Split", 0) == 0);
+    QCOMPARE(Child<QLabel>(&box, "SplitFileName")->text(), QString::fromStdString(name + ".ged"));
+
+    const std::string copy = kinloom::testing::ReadFileBytes(
+        kinloom::files::TreeFile(f.work.folders().gedcom, name, ".ged"));
+    for (int n = 1; n <= 16; ++n) {
+      char xref[24];
+      std::snprintf(xref, sizeof xref, "0 @I%06d@ INDI", n);
+      const bool kept = n == 3 || n == 6 || n == 7 || n == 11;
+      QVERIFY2((copy.find(xref) != std::string::npos) == kept, xref);
+    }
+    // The open tree keeps its name and its own file.
+    QCOMPARE(f.work.session().tree_name, std::string("Test"));
+  }
+};
+
+QTEST_MAIN(SplitBoxTest)
+#include "split_box_test.moc"
