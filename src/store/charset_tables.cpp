@@ -266,7 +266,9 @@ uint8_t CodePointToInternal(uint32_t code_point) {
       return static_cast<uint8_t>(code_point);
     return '?';
   }
-  if (code_point <= 0x2122) {
+  // The code points of 0x80-0x9F lie in three short ranges.
+  if (InRange(code_point, 0x152, 0x192) || InRange(code_point, 0x2C6, 0x2DC) ||
+      InRange(code_point, 0x2013, 0x2122)) {
     for (size_t i = 0; i < std::size(kWindows1252High); ++i) {
       if (kWindows1252High[i] == code_point) return static_cast<uint8_t>(0x80 + i);
     }

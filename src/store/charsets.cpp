@@ -56,35 +56,33 @@ void AnselInPlace(std::string& text, size_t start) {
   text.resize(out);
 }
 
-// A UTF-8 letter and the combining marks after it (the decomposed form). The letter is written
-// first; each mark then changes it in place.
+// Combining marks (the decomposed form) accent the letter written before them. Only a letter
+// written from ASCII takes them: one from a longer sequence is already the nearest the set
+// has. The plain ASCII path does not track anything; a mark looks back at what was written.
 class MarkedLetter {
  public:
-  // The character just written at `at`. Only a plain ASCII letter takes an accent; marks after
-  // any other character are dropped.
-  void Written(size_t at, uint8_t byte, uint32_t code_point) {
-    at_ = at;
-    letter_ = byte;
-    accents_ = 0;
-    takes_accents_ = code_point < 0x80 && IsAsciiLetter(byte);
-  }
+  // A character from a sequence of two or more bytes ends at `out`.
+  void SequenceWritten(size_t out) { sequence_end_ = out; }
 
-  void AddMark(std::string& text, uint32_t code_point) {
-    if (!takes_accents_) return;
-    if (++accents_ == 1) first_ = tables::CombiningMark(code_point);
-    text[at_] = static_cast<char>(WithAccents(letter_, first_, accents_));
+  void AddMark(std::string& text, size_t start, size_t out, uint32_t code_point) {
+    if (out == start) return;
+    const size_t at = out - 1;
+    if (at != marked_at_) {
+      if (sequence_end_ == out) return;
+      marked_at_ = at;
+      letter_ = ByteAt(text, at);
+      accents_ = 0;
+      first_ = tables::CombiningMark(code_point);
+    }
+    text[at] = static_cast<char>(WithAccents(letter_, first_, ++accents_));
   }
 
  private:
-  static bool IsAsciiLetter(uint8_t byte) {
-    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
-  }
-
-  size_t at_ = 0;
+  size_t sequence_end_ = std::string::npos;
+  size_t marked_at_ = std::string::npos;
   uint8_t letter_ = 0;
   size_t accents_ = 0;
   tables::Mark first_ = tables::Mark::kOther;
-  bool takes_accents_ = false;
 };
 
 // The number of leading one bits of a UTF-8 lead byte 0xC0-0xFD (2 to 6).
@@ -234,26 +232,23 @@ void DecodeUtf8(std::string& text, size_t start) {
   for (size_t in = start; in < text.size(); ++in) {
     const uint8_t byte = ByteAt(text, in);
     if (byte < 0x80) {
-      marked.Written(out, byte, byte);
       text[out++] = static_cast<char>(byte);
     } else if (byte < 0xC0) {
       if (pending == 0) {
-        marked.Written(out, '?', 0xFFFD);
         text[out++] = '?';
         continue;
       }
       code_point = code_point << 6 | (byte & 0x3Fu);
       if (--pending > 0) continue;
-      if (tables::IsCombiningMark(code_point)) {
-        marked.AddMark(text, code_point);
+      if (code_point >= 0x300 && tables::IsCombiningMark(code_point)) {
+        marked.AddMark(text, start, out, code_point);
         continue;
       }
       const uint8_t internal = tables::CodePointToInternal(code_point);
       if (internal == 0) continue;  // zero-width
-      marked.Written(out, internal, code_point);
       text[out++] = static_cast<char>(internal);
+      marked.SequenceWritten(out);
     } else if (byte >= 0xFE) {
-      marked.Written(out, '?', 0xFFFD);
       text[out++] = '?';
     } else {
       const int ones = LeadOnes(byte);
