@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 #include "store/date_format.h"
 
@@ -19,6 +20,23 @@ constexpr std::size_t kWorkSize = 256;
 // Each month takes four characters, so a match position divided by four is the month index.
 constexpr std::string_view kMonthWords = "JAN FEB MAR APR MAY JUN JUL AUG SEP OCT NOV DEC ";
 constexpr std::size_t kMonthWordWidth = 4;
+
+// Whole month words that the four-character search cannot find: full English names and the
+// four-letter "SEPT", with their month index.
+constexpr std::array<std::pair<std::string_view, int>, 12> kLongMonthWords = {{
+    {"JANUARY", 0},
+    {"FEBRUARY", 1},
+    {"MARCH", 2},
+    {"APRIL", 3},
+    {"JUNE", 5},
+    {"JULY", 6},
+    {"AUGUST", 7},
+    {"SEPT", 8},
+    {"SEPTEMBER", 8},
+    {"OCTOBER", 9},
+    {"NOVEMBER", 10},
+    {"DECEMBER", 11},
+}};
 
 constexpr std::array<int, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151,
                                                   181, 212, 243, 273, 304, 334};
@@ -187,15 +205,36 @@ class DateScanner {
     }
   }
 
-  // When the four characters here are found in the month words, records the month, counts the
-  // days before it and waits for the year.
+  // When a month word starts here, records the month, counts the days before it and waits for
+  // the year.
   void TakeMonthAtPosition() {
-    if (text_.size() - position_ < kMonthWordWidth) return;
-    const auto found = kMonthWords.find(text_.substr(position_, kMonthWordWidth));
-    if (found == std::string_view::npos) return;
-    month_index_ = static_cast<int>(found / kMonthWordWidth);
+    const int month =
+        LongMonthAt(position_) >= 0 ? LongMonthAt(position_) : ShortMonthAt(position_);
+    if (month < 0) return;
+    month_index_ = month;
     number_ += kDaysBeforeMonth[static_cast<std::size_t>(month_index_)];
     state_ = State::kYearWait;
+  }
+
+  // The month whose three letters and a blank are the four characters here, or -1.
+  int ShortMonthAt(std::size_t at) const {
+    if (text_.size() - at < kMonthWordWidth) return -1;
+    const auto found = kMonthWords.find(text_.substr(at, kMonthWordWidth));
+    return found == std::string_view::npos ? -1 : static_cast<int>(found / kMonthWordWidth);
+  }
+
+  // The month of a whole word starting here that is a full month name or "SEPT" and is
+  // followed by a blank, as a three-letter month is; -1 for any other word.
+  int LongMonthAt(std::size_t at) const {
+    if (at > 0 && IsLetter(text_[at - 1])) return -1;
+    std::size_t end = at;
+    while (end < text_.size() && IsLetter(text_[end])) ++end;
+    if (end == text_.size() || !IsBlank(text_[end])) return -1;
+    const std::string_view word = text_.substr(at, end - at);
+    for (const auto& [name, month] : kLongMonthWords) {
+      if (word == name) return month;
+    }
+    return -1;
   }
 
   std::size_t NextBlankFrom(std::size_t from) const {
@@ -212,8 +251,27 @@ class DateScanner {
   int year_ = 0;
 };
 
+// Whether the word at `at`, its dots left out, is "BC" or "BCE".
+bool IsBeforeChristWord(std::string_view text, std::size_t at) {
+  constexpr std::string_view kLetters = "BCE";
+  std::size_t matched = 0;
+  for (; at < text.size() && (IsLetter(text[at]) || text[at] == '.'); ++at) {
+    if (text[at] == '.') continue;
+    if (matched == kLetters.size() || text[at] != kLetters[matched]) return false;
+    ++matched;
+  }
+  return matched >= 2;
+}
+
+// "BC", "BCE", "B.C." or "B.C.E." (the copy is upper case) as a word after a blank or right
+// after the year.
 bool IsBeforeChrist(std::string_view text) {
-  return text.find(" BC") != std::string_view::npos || text.find(" bc") != std::string_view::npos;
+  for (std::size_t at = 1; at < text.size(); ++at) {
+    if ((IsBlank(text[at - 1]) || IsDigit(text[at - 1])) && IsBeforeChristWord(text, at)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 bool IsValidDate(int year, int day) {
@@ -224,7 +282,8 @@ bool IsValidDate(int year, int day) {
 ParsedDate ScanDate(std::string_view text) {
   if (text.empty()) return {};
   const WorkCopy copy(text);
-  DateScanner scanner(PrepareForScan(copy.view()));
+  const std::string_view prepared = PrepareForScan(copy.view());
+  DateScanner scanner(prepared);
   scanner.Run();
 
   ParsedDate date;
@@ -235,7 +294,7 @@ ParsedDate ScanDate(std::string_view text) {
     date.day = scanner.number();
   }
   if (scanner.month_index() >= kMarchIndex && IsLeapYear(date.year)) ++date.day;
-  if (IsBeforeChrist(text)) date.year = 1 - date.year;
+  if (IsBeforeChrist(prepared)) date.year = 1 - date.year;
   if (!IsValidDate(date.year, date.day)) return {};
   date.ok = true;
   return date;

@@ -11,9 +11,11 @@ namespace kinloom::core {
 //
 // A read date is a year and a day of that year: 0 when only the year is known, otherwise the day
 // of the month plus the days of the months before it (one more from March on in a leap year).
-// Ranges and alternatives ("BET 1850 AND 1860", "FROM 1850 TO 1860", "1850 OR 1860") read as
-// their last part; a leading ABT, AFT, BEF, BET, BTW or EST is ignored; a lone number is a year;
-// " BC" turns year y into 1 - y. A read succeeds for years -6000..2500 other than 0.
+// Months are three-letter words, full English names or "SEPT", in any case. Ranges and
+// alternatives ("BET 1850 AND 1860", "FROM 1850 TO 1860", "1850 OR 1860") read as their last
+// part; a leading ABT, AFT, BEF, BET, BTW or EST is ignored; a lone number is a year; "BC",
+// "BCE" or "B.C." after that part turns year y into 1 - y. A read succeeds for years
+// -6000..2500 other than 0.
 
 struct ParsedDate {
   int year = 0;

@@ -53,7 +53,15 @@ std::string_view ParentKindValue(int kind);
 std::string_view ParentKindItem(int kind);
 // The wording of the Parent Types dialog ("Both are Biological Birth Parents", ...).
 std::string_view ParentKindWording(int kind);
-// Reads a PEDI value by its first characters, as PediKindOf and FindParents read it.
+// Reads a "2 PEDI" value by its first characters, without regard to case, so that the
+// program's own values and the lower-case ones of other programs ("birth", "adopted",
+// "foster", "sealing") read alike: an empty value or one starting with "B" is birth; "A" is
+// adopted, by the father or the mother when the seventh character is "F" or "M"; "St" is a
+// step-father when the sixth character is "F", else a step-mother; "F" is foster; any other
+// "S" sealing. -1 for a value that fits none. Every query that looks at parent kinds reads
+// them here.
+int ReadParentKind(std::string_view value);
+// ReadParentKind, with a value that fits no kind read as birth.
 int ParentKindOfValue(std::string_view value);
 
 // ---- Family links ----

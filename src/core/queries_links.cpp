@@ -36,29 +36,16 @@ std::string_view PediValue(const LineNode* pedi) {
   return store::LineValue(pedi->text(), "2 PEDI");
 }
 
-// The kind a parent-family candidate has by the whole beginnings of its value; -1 for none.
-int CandidateKind(std::string_view value) {
-  static constexpr std::array<std::pair<std::string_view, int>, 7> kBeginnings = {{
-      {"Adopted", kAdopted},
-      {"Adopt F", kAdoptFather},
-      {"Adopt M", kAdoptMother},
-      {"Step F", kStepFather},
-      {"Step M", kStepMother},
-      {"Foster", kFoster},
-      {"Sealing", kSealing},
-  }};
-  for (const auto& [beginning, kind] : kBeginnings) {
-    if (value.starts_with(beginning)) return kind;
-  }
-  return -1;
+char UpperAt(std::string_view text, size_t index) {
+  if (index >= text.size()) return '\0';
+  return static_cast<char>(std::toupper(static_cast<unsigned char>(text[index])));
 }
 
-// A link without a parent type, or one whose type starts with "B" (any case), is a birth link.
-bool IsBirthLink(const LineNode* famc) {
+// The kind of a child's link to a parent family: birth without a "2 PEDI" line below it, else
+// the kind its value reads as (-1 for a value that fits no kind).
+int LinkKind(const LineNode* famc) {
   const LineNode* pedi = PediBelow(famc);
-  if (pedi == nullptr) return true;
-  std::string_view value = PediValue(pedi);
-  return !value.empty() && std::toupper(static_cast<unsigned char>(value[0])) == 'B';
+  return pedi == nullptr ? kBirth : ReadParentKind(PediValue(pedi));
 }
 
 template <typename Visit>
@@ -85,24 +72,31 @@ std::string_view ParentKindWording(int kind) {
   return kWordings[static_cast<size_t>(ClampKind(kind))];
 }
 
-int ParentKindOfValue(std::string_view value) {
-  if (value.empty() || value[0] == 'B') return kBirth;
-  if (value[0] == 'A') {
-    char seventh = value.size() > 6 ? value[6] : '\0';
+int ReadParentKind(std::string_view value) {
+  while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+  const char first = UpperAt(value, 0);
+  if (first == '\0' || first == 'B') return kBirth;
+  if (first == 'A') {
+    const char seventh = UpperAt(value, 6);
     return seventh == 'F' ? kAdoptFather : seventh == 'M' ? kAdoptMother : kAdopted;
   }
-  if (value.starts_with("St")) {
-    return value.size() > 5 && value[5] == 'F' ? kStepFather : kStepMother;
+  if (first == 'S' && UpperAt(value, 1) == 'T') {
+    return UpperAt(value, 5) == 'F' ? kStepFather : kStepMother;
   }
-  if (value[0] == 'F') return kFoster;
-  if (value[0] == 'S') return kSealing;
-  return kBirth;
+  if (first == 'F') return kFoster;
+  if (first == 'S') return kSealing;
+  return -1;
+}
+
+int ParentKindOfValue(std::string_view value) {
+  const int kind = ReadParentKind(value);
+  return kind < 0 ? kBirth : kind;
 }
 
 int PediKindOf(const LineNode* line) {
   if (line == nullptr) return kBirth;
-  const LineNode* pedi = PediBelow(line);
-  return pedi == nullptr ? kBirth : ParentKindOfValue(PediValue(pedi));
+  const int kind = LinkKind(line);
+  return kind < 0 ? kBirth : kind;
 }
 
 int OtherSpouse(const RecordStore& store, int family, int individual) {
@@ -156,13 +150,12 @@ ParentFamily FindParentFamily(const RecordStore& store, int individual) {
   bool have_birth = false, adoption_seen = false;
   ForEachFamc(store, individual, [&](LineNode* line) {
     const int family = store::XrefNumber(line->text());
-    const LineNode* pedi = PediBelow(line);
-    if (pedi == nullptr || PediValue(pedi).starts_with("B")) {
+    const int kind = LinkKind(line);
+    if (kind == kBirth) {
       birth = {family, kBirth};
       have_birth = true;
       return false;
     }
-    int kind = CandidateKind(PediValue(pedi));
     if (kind < 0) return true;
     bool step = kind == kStepFather || kind == kStepMother;
     if (!step || !adoption_seen) candidate = {family, kind};
@@ -178,26 +171,29 @@ Parents FindParents(const RecordStore& store, int individual) {
     const int family = store::XrefNumber(line->text());
     const int husband = FamilyMember(store, family, "1 HUSB");
     const int wife = FamilyMember(store, family, "1 WIFE");
-    const LineNode* pedi = PediBelow(line);
-    std::string_view value = pedi == nullptr ? std::string_view() : PediValue(pedi);
-    if (pedi == nullptr || value.starts_with("B")) {
-      found = {husband, wife};
-      return false;
-    }
-    char seventh = value.size() > 6 ? value[6] : '\0';
-    char sixth = value.size() > 5 ? value[5] : '\0';
-    if (value[0] == 'A' && seventh == 'F') {
-      found.mother = wife;
-      fallback.father = husband;
-    } else if (value[0] == 'A' && seventh == 'M') {
-      found.father = husband;
-      fallback.mother = wife;
-    } else if (value[0] == 'A' && seventh == 'd') {
-      fallback = {husband, wife};
-    } else if (value.starts_with("St") && sixth == 'F') {
-      found.mother = wife;
-    } else if (value.starts_with("St") && sixth == 'M') {
-      found.father = husband;
+    switch (LinkKind(line)) {
+      case kBirth:
+        found = {husband, wife};
+        return false;
+      case kAdopted:
+        fallback = {husband, wife};
+        break;
+      case kAdoptFather:
+        found.mother = wife;
+        fallback.father = husband;
+        break;
+      case kAdoptMother:
+        found.father = husband;
+        fallback.mother = wife;
+        break;
+      case kStepFather:
+        found.mother = wife;
+        break;
+      case kStepMother:
+        found.father = husband;
+        break;
+      default:  // foster, sealing and values of no kind give no birth parent
+        break;
     }
     return found.father == 0 || found.mother == 0;
   });
@@ -209,7 +205,7 @@ Parents FindParents(const RecordStore& store, int individual) {
 BirthFamc FindBirthFamc(RecordStore& store, int individual, bool warn) {
   BirthFamc birth;
   ForEachFamc(store, individual, [&](LineNode* line) {
-    if (!IsBirthLink(line)) return true;
+    if (LinkKind(line) != kBirth) return true;
     birth.line = line;
     birth.family = store::XrefNumber(line->text());
     birth.husband = FamilyMember(store, birth.family, "1 HUSB");

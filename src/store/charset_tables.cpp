@@ -32,8 +32,69 @@ constexpr uint8_t kAccentCells[20][kMarkColumns] = {
     {0xBF, 0, 0, 0, 0, 0, 0xBF, 0},              // ?: inverted question mark
 };
 
-// The ANSEL byte of each mark column; stroke has none.
-constexpr uint8_t kAnselMarks[kMarkColumns - 1] = {0xE1, 0xE2, 0xE3, 0xE4, 0xE8, 0xEA, 0xF0};
+// The letters of the internal set that carry an accent, by plain letter and accent.
+struct Composition {
+  char letter;
+  Mark mark;
+  uint8_t composed;
+};
+
+constexpr Composition kCompositions[] = {
+    {'A', Mark::kGrave, 0xC0},      {'E', Mark::kGrave, 0xC8},      {'I', Mark::kGrave, 0xCC},
+    {'O', Mark::kGrave, 0xD2},      {'U', Mark::kGrave, 0xD9},      {'a', Mark::kGrave, 0xE0},
+    {'e', Mark::kGrave, 0xE8},      {'i', Mark::kGrave, 0xEC},      {'o', Mark::kGrave, 0xF2},
+    {'u', Mark::kGrave, 0xF9},      {'A', Mark::kAcute, 0xC1},      {'E', Mark::kAcute, 0xC9},
+    {'I', Mark::kAcute, 0xCD},      {'O', Mark::kAcute, 0xD3},      {'U', Mark::kAcute, 0xDA},
+    {'Y', Mark::kAcute, 0xDD},      {'a', Mark::kAcute, 0xE1},      {'e', Mark::kAcute, 0xE9},
+    {'i', Mark::kAcute, 0xED},      {'o', Mark::kAcute, 0xF3},      {'u', Mark::kAcute, 0xFA},
+    {'y', Mark::kAcute, 0xFD},      {'A', Mark::kCircumflex, 0xC2}, {'E', Mark::kCircumflex, 0xCA},
+    {'I', Mark::kCircumflex, 0xCE}, {'O', Mark::kCircumflex, 0xD4}, {'U', Mark::kCircumflex, 0xDB},
+    {'a', Mark::kCircumflex, 0xE2}, {'e', Mark::kCircumflex, 0xEA}, {'i', Mark::kCircumflex, 0xEE},
+    {'o', Mark::kCircumflex, 0xF4}, {'u', Mark::kCircumflex, 0xFB}, {'A', Mark::kTilde, 0xC3},
+    {'N', Mark::kTilde, 0xD1},      {'O', Mark::kTilde, 0xD5},      {'a', Mark::kTilde, 0xE3},
+    {'n', Mark::kTilde, 0xF1},      {'o', Mark::kTilde, 0xF5},      {'A', Mark::kDiaeresis, 0xC4},
+    {'E', Mark::kDiaeresis, 0xCB},  {'I', Mark::kDiaeresis, 0xCF},  {'O', Mark::kDiaeresis, 0xD6},
+    {'U', Mark::kDiaeresis, 0xDC},  {'Y', Mark::kDiaeresis, 0x9F},  {'a', Mark::kDiaeresis, 0xE4},
+    {'e', Mark::kDiaeresis, 0xEB},  {'i', Mark::kDiaeresis, 0xEF},  {'o', Mark::kDiaeresis, 0xF6},
+    {'u', Mark::kDiaeresis, 0xFC},  {'y', Mark::kDiaeresis, 0xFF},  {'A', Mark::kRing, 0xC5},
+    {'a', Mark::kRing, 0xE5},       {'S', Mark::kCaron, 0x8A},      {'Z', Mark::kCaron, 0x8E},
+    {'s', Mark::kCaron, 0x9A},      {'z', Mark::kCaron, 0x9E},      {'C', Mark::kCedilla, 0xC7},
+    {'c', Mark::kCedilla, 0xE7},
+};
+
+using ComposeTable = std::array<std::array<uint8_t, kMarks>, 0x80>;
+
+constexpr ComposeTable MakeComposeTable() {
+  ComposeTable table{};
+  for (const Composition& c : kCompositions) {
+    table[static_cast<size_t>(c.letter)][static_cast<size_t>(c.mark)] = c.composed;
+  }
+  return table;
+}
+
+constexpr ComposeTable kComposeTable = MakeComposeTable();
+
+// The ANSEL diacritics that letters of the internal set can carry.
+constexpr std::pair<uint8_t, Mark> kAnselMarks[] = {
+    {0xE1, Mark::kGrave}, {0xE2, Mark::kAcute},     {0xE3, Mark::kCircumflex},
+    {0xE4, Mark::kTilde}, {0xE8, Mark::kDiaeresis}, {0xE9, Mark::kCaron},
+    {0xEA, Mark::kRing},  {0xF0, Mark::kCedilla},
+};
+
+// Bytes 0x80-0x9F of Windows-1252; the five it leaves undefined keep their own value.
+constexpr uint16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Characters outside the set that have a near one in it: spaces, dashes, primes and the
+// apostrophes of modifier letters.
+constexpr std::pair<uint16_t, uint8_t> kNearCharacters[] = {
+    {0x02B9, '\''}, {0x02BA, '"'},  {0x02BB, 0x91}, {0x02BC, 0x92}, {0x02C8, '\''}, {0x2010, '-'},
+    {0x2011, '-'},  {0x2012, 0x96}, {0x2015, 0x97}, {0x201B, 0x91}, {0x201F, 0x93}, {0x2024, '.'},
+    {0x2027, 0xB7}, {0x202F, ' '},  {0x2032, '\''}, {0x2033, '"'},  {0x2043, '-'},  {0x2044, '/'},
+    {0x205F, ' '},  {0x2212, '-'},  {0x3000, ' '},
+};
 
 constexpr std::pair<uint8_t, uint8_t> kAnselSpecials[] = {
     {0xA1, 'L'},  {0xA2, 0xD8},  // L with stroke, O with stroke
@@ -83,29 +144,6 @@ constexpr std::string_view kLatinAdditional =
 
 static_assert(kLatinExtended.size() == 0x150);
 static_assert(kLatinAdditional.size() == 0x100);
-
-// Bytes 0x7F to 0x9F of the ANSI set, which the program does not show.
-constexpr std::string_view kAnsiApproximations[] = {
-    " ",           // 0x7F delete
-    " ",  " ",     // 0x80 euro sign, 0x81 unused
-    ",",  "f",     // 0x82 low quotation mark, 0x83 f with hook
-    ", ", "..",    // 0x84 low double quotation mark, 0x85 ellipsis
-    "t",  " ",     // 0x86 dagger, 0x87 double dagger
-    "^",  "%",     // 0x88 circumflex, 0x89 per mille
-    "S",  "<",     // 0x8A S with caron, 0x8B single angle quotation mark
-    "Oe", " ",     // 0x8C OE, 0x8D unused
-    "Z",  " ",     // 0x8E Z with caron, 0x8F unused
-    " ",  "`",     // 0x90 unused, 0x91 left single quotation mark
-    "'",  "\"",    // 0x92 right single quotation mark, 0x93 left double quotation mark
-    "\"", "\xB7",  // 0x94 right double quotation mark, 0x95 bullet as middle dot
-    "-",  "--",    // 0x96 en dash, 0x97 em dash
-    "~",  "tm",    // 0x98 small tilde, 0x99 trade mark
-    "s",  ">",     // 0x9A s with caron, 0x9B single angle quotation mark
-    "oe", " ",     // 0x9C oe, 0x9D unused
-    "z",  "Y",     // 0x9E z with caron, 0x9F Y with diaeresis
-};
-
-static_assert(std::size(kAnsiApproximations) == 0x21);
 
 // Code page 437 from 0x80 on. Letters keep their accents; box drawing becomes "+", "-" and "|",
 // shades and blocks "#", Greek letters a Latin look-alike, other symbols "?". Nothing lands in
@@ -168,11 +206,49 @@ uint8_t ComposedCharacter(size_t base_row, int mark_column) {
   return kAccentCells[base_row][mark_column];
 }
 
-int AnselMarkColumn(uint8_t byte) {
-  for (int column = 0; column < kMarkColumns - 1; ++column) {
-    if (kAnselMarks[column] == byte) return column;
+Mark AnselMark(uint8_t byte) {
+  for (const auto& [ansel, mark] : kAnselMarks) {
+    if (ansel == byte) return mark;
   }
-  return -1;
+  return Mark::kOther;
+}
+
+bool IsCombiningMark(uint32_t code_point) {
+  return InRange(code_point, 0x300, 0x36F) || InRange(code_point, 0x1AB0, 0x1AFF) ||
+         InRange(code_point, 0x1DC0, 0x1DFF) || InRange(code_point, 0x20D0, 0x20FF) ||
+         InRange(code_point, 0xFE20, 0xFE2F);
+}
+
+Mark CombiningMark(uint32_t code_point) {
+  switch (code_point) {
+    case 0x300:
+      return Mark::kGrave;
+    case 0x301:
+      return Mark::kAcute;
+    case 0x302:
+      return Mark::kCircumflex;
+    case 0x303:
+      return Mark::kTilde;
+    case 0x308:
+      return Mark::kDiaeresis;
+    case 0x30A:
+      return Mark::kRing;
+    case 0x30C:
+      return Mark::kCaron;
+    case 0x327:
+      return Mark::kCedilla;
+    default:
+      return Mark::kOther;
+  }
+}
+
+uint8_t ComposeWithMark(uint8_t letter, Mark mark) {
+  if (letter >= 0x80 || mark == Mark::kOther) return 0;
+  return kComposeTable[letter][static_cast<size_t>(mark)];
+}
+
+uint32_t InternalToCodePoint(uint8_t byte) {
+  return InRange(byte, 0x80, 0x9F) ? kWindows1252High[byte - 0x80] : byte;
 }
 
 uint8_t AnselSpecial(uint8_t byte) {
@@ -182,19 +258,34 @@ uint8_t AnselSpecial(uint8_t byte) {
 }
 
 uint8_t CodePointToInternal(uint32_t code_point) {
-  if (InRange(code_point, 0xA0, 0xFF)) return static_cast<uint8_t>(code_point);
+  if (code_point < 0x100) {
+    // Below 0x80 only an overlong sequence gets here; 0x80-0x9F are control characters, of
+    // which the five that Windows-1252 leaves undefined keep their byte.
+    if (code_point >= 0xA0) return static_cast<uint8_t>(code_point);
+    if (code_point >= 0x80 && InternalToCodePoint(static_cast<uint8_t>(code_point)) == code_point)
+      return static_cast<uint8_t>(code_point);
+    return '?';
+  }
+  // The code points of 0x80-0x9F lie in three short ranges.
+  if (InRange(code_point, 0x152, 0x192) || InRange(code_point, 0x2C6, 0x2DC) ||
+      InRange(code_point, 0x2013, 0x2122)) {
+    for (size_t i = 0; i < std::size(kWindows1252High); ++i) {
+      if (kWindows1252High[i] == code_point) return static_cast<uint8_t>(0x80 + i);
+    }
+  }
   if (InRange(code_point, 0x100, 0x24F))
     return static_cast<uint8_t>(kLatinExtended[code_point - 0x100]);
   if (InRange(code_point, 0x1E00, 0x1EFF))
     return static_cast<uint8_t>(kLatinAdditional[code_point - 0x1E00]);
   // Full-width forms of the printable ASCII characters.
   if (InRange(code_point, 0xFF01, 0xFF5E)) return static_cast<uint8_t>(code_point - 0xFF00 + 0x20);
+  // Spaces of other widths; zero-width spaces, joiners and direction marks leave nothing.
+  if (InRange(code_point, 0x2000, 0x200A)) return ' ';
+  if (InRange(code_point, 0x200B, 0x200F) || code_point == 0x2060 || code_point == 0xFEFF) return 0;
+  for (const auto& [near_code_point, internal] : kNearCharacters) {
+    if (near_code_point == code_point) return internal;
+  }
   return '?';
-}
-
-std::string_view AnsiApproximation(uint8_t byte) {
-  if (!InRange(byte, 0x7F, 0x9F)) return {};
-  return kAnsiApproximations[byte - 0x7F];
 }
 
 uint8_t IbmPcToInternal(uint8_t byte) {

@@ -22,15 +22,17 @@ size_t ConvertedPartStart(std::string_view line) {
   return kValueStart;
 }
 
-// An ANSEL diacritic byte applied to the character behind it.
-char ApplyAnselDiacritic(uint8_t mark, char letter) {
-  const size_t row = tables::kAccentBases.substr(0, tables::kAnselAccentBases).find(letter);
-  if (row == std::string_view::npos) return letter;
-  const uint8_t composed = tables::ComposedCharacter(row, tables::AnselMarkColumn(mark));
-  return composed != 0 ? static_cast<char>(composed) : letter;
+// A letter with the accents that stood before it (ANSEL) or after it (combining marks): the
+// accented letter when the set has it, else the letter alone. The set has no letter with two
+// accents, so two leave the plain letter, as a precomposed character with both would.
+uint8_t WithAccents(uint8_t letter, tables::Mark first, size_t accents) {
+  const uint8_t composed = accents == 1 ? tables::ComposeWithMark(letter, first) : 0;
+  return composed != 0 ? composed : letter;
 }
 
-// The text shrinks by one for every diacritic, so the conversion writes behind its reading.
+// Diacritics stand before their letter, and a letter may carry several. The text shrinks by
+// one for each, so the conversion writes behind its reading. A diacritic never stands for a
+// character of its own: without a letter after it, it is dropped.
 void AnselInPlace(std::string& text, size_t start) {
   if (start >= text.size()) return;
   size_t out = start;
@@ -41,13 +43,47 @@ void AnselInPlace(std::string& text, size_t start) {
       text[out++] = static_cast<char>(byte);
     } else if (byte < 0xE0) {
       text[out++] = static_cast<char>(tables::AnselSpecial(byte));
-    } else if (in < text.size()) {
-      // The letter behind a diacritic is taken as it is, even a byte from 0x80 up.
-      text[out++] = ApplyAnselDiacritic(byte, text[in++]);
+    } else {
+      const tables::Mark first = tables::AnselMark(byte);
+      size_t accents = 1;
+      for (; in < text.size() && ByteAt(text, in) >= 0xE0; ++in) ++accents;
+      if (in == text.size()) break;
+      const uint8_t letter = ByteAt(text, in++);
+      text[out++] = static_cast<char>(letter < 0x80 ? WithAccents(letter, first, accents)
+                                                    : tables::AnselSpecial(letter));
     }
   }
   text.resize(out);
 }
+
+// Combining marks (the decomposed form) accent the letter written before them. Only a letter
+// written from ASCII takes them: one from a longer sequence is already the nearest the set
+// has. The plain ASCII path does not track anything; a mark looks back at what was written.
+class MarkedLetter {
+ public:
+  // A character from a sequence of two or more bytes ends at `out`.
+  void SequenceWritten(size_t out) { sequence_end_ = out; }
+
+  void AddMark(std::string& text, size_t start, size_t out, uint32_t code_point) {
+    if (out == start) return;
+    const size_t at = out - 1;
+    if (at != marked_at_) {
+      if (sequence_end_ == out) return;
+      marked_at_ = at;
+      letter_ = ByteAt(text, at);
+      accents_ = 0;
+      first_ = tables::CombiningMark(code_point);
+    }
+    text[at] = static_cast<char>(WithAccents(letter_, first_, ++accents_));
+  }
+
+ private:
+  size_t sequence_end_ = std::string::npos;
+  size_t marked_at_ = std::string::npos;
+  uint8_t letter_ = 0;
+  size_t accents_ = 0;
+  tables::Mark first_ = tables::Mark::kOther;
+};
 
 // The number of leading one bits of a UTF-8 lead byte 0xC0-0xFD (2 to 6).
 int LeadOnes(uint8_t byte) {
@@ -78,6 +114,18 @@ void IbmPcInPlace(std::string& text, size_t start) {
 
 void AsciiInPlace(std::string& text, size_t start) {
   ConvertBytesInPlace(text, start, AsciiToInternal);
+}
+
+// ANSI is the internal set: only the delete character and the five bytes Windows-1252 leaves
+// undefined, which no character stands for, become blanks.
+uint8_t AnsiToInternal(uint8_t byte) {
+  const bool undefined =
+      byte == 0x7F || (byte >= 0x80 && byte <= 0x9F && tables::InternalToCodePoint(byte) == byte);
+  return undefined ? static_cast<uint8_t>(' ') : byte;
+}
+
+void AnsiInPlace(std::string& text, size_t start) {
+  ConvertBytesInPlace(text, start, AnsiToInternal);
 }
 
 // Characters from 0x7F up are the only ones any conversion changes.
@@ -160,19 +208,7 @@ std::string Utf8LineToInternal(std::string_view line) {
 }
 
 std::string AnsiLineToInternal(std::string_view line) {
-  const size_t start = ConvertedPartStart(line);
-  if (start >= line.size()) return std::string(line);
-  std::string text(line.substr(0, start));
-  text.reserve(line.size() + 8);
-  for (size_t i = start; i < line.size(); ++i) {
-    const std::string_view approximation = tables::AnsiApproximation(ByteAt(line, i));
-    if (approximation.empty()) {
-      text.push_back(line[i]);
-    } else {
-      text.append(approximation);
-    }
-  }
-  return text;
+  return ConvertLineInPlace(line, AnsiInPlace);
 }
 
 std::string IbmPcLineToInternal(std::string_view line) {
@@ -183,14 +219,16 @@ std::string AsciiLineToInternal(std::string_view line) {
   return ConvertLineInPlace(line, AsciiInPlace);
 }
 
-// Each sequence leaves one byte where its last byte stood, so the text only shrinks. An ASCII
-// byte inside a sequence passes through and the sequence goes on behind it; a new lead byte
-// drops an unfinished sequence.
+// Each sequence leaves at most one byte where its last byte stood, so the text only shrinks.
+// An ASCII byte inside a sequence passes through and the sequence goes on behind it; a new lead
+// byte drops an unfinished sequence. Combining marks leave no byte: they accent the letter
+// before them.
 void DecodeUtf8(std::string& text, size_t start) {
   if (start >= text.size()) return;
   size_t out = start;
   int pending = 0;
   uint32_t code_point = 0;
+  MarkedLetter marked;
   for (size_t in = start; in < text.size(); ++in) {
     const uint8_t byte = ByteAt(text, in);
     if (byte < 0x80) {
@@ -201,7 +239,15 @@ void DecodeUtf8(std::string& text, size_t start) {
         continue;
       }
       code_point = code_point << 6 | (byte & 0x3Fu);
-      if (--pending == 0) text[out++] = static_cast<char>(tables::CodePointToInternal(code_point));
+      if (--pending > 0) continue;
+      if (code_point >= 0x300 && tables::IsCombiningMark(code_point)) {
+        marked.AddMark(text, start, out, code_point);
+        continue;
+      }
+      const uint8_t internal = tables::CodePointToInternal(code_point);
+      if (internal == 0) continue;  // zero-width
+      text[out++] = static_cast<char>(internal);
+      marked.SequenceWritten(out);
     } else if (byte >= 0xFE) {
       text[out++] = '?';
     } else {
@@ -211,6 +257,16 @@ void DecodeUtf8(std::string& text, size_t start) {
     }
   }
   text.resize(out);
+}
+
+std::string Utf8TextToInternal(std::string_view text) {
+  std::string internal(text);
+  DecodeUtf8(internal, 0);
+  return internal;
+}
+
+uint32_t InternalToCodePoint(uint8_t byte) {
+  return tables::InternalToCodePoint(byte);
 }
 
 bool ComposeAccent(std::string& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,9 +24,19 @@ std::string IbmPcLineToInternal(std::string_view line);
 // Seven-bit ASCII ("1 CHAR ASCII"): bytes from 0x80 up cannot be meant and become "?".
 std::string AsciiLineToInternal(std::string_view line);
 
+// UTF-8 text in the internal set. Every character the set holds becomes its byte, a letter
+// followed by combining accents the accented letter when the set has it, other Latin letters
+// their plain letter, and "?" stands for what has no near character.
+
 // Converts a text from UTF-8 in place from index `start` on (nothing when the text is shorter
 // than `start`). Used for side files whose first line is "CHAR UTF-8".
 void DecodeUtf8(std::string& text, size_t start);
+// A whole text, such as one typed or pasted in the desktop program.
+std::string Utf8TextToInternal(std::string_view text);
+
+// The Unicode character a byte of the internal set stands for (Windows-1252; the five bytes it
+// leaves undefined stand for the control characters of the same value).
+uint32_t InternalToCodePoint(uint8_t byte);
 
 // Typing a mark and then a letter in an edit field gives the accented letter: when the text
 // ends in one of the marks "`'^~:%,/" followed by a letter of "aAbBcCeEiInNoOuUyY!?" that has

@@ -70,6 +70,41 @@ TEST(ParseDate, LoneNumberIsAYearAndBeforeChristTurnsItAround) {
   ExpectDoesNotRead("6002 BC");
 }
 
+// Full English month names and "SEPT" in any case; "BC", "BCE" and "B.C." in any case, with or
+// without dots, after the date that is read.
+TEST(ParseDate, FullMonthNamesSeptAndBeforeChrist) {
+  for (const ReadCase& c : {
+           ReadCase{"12 JUNE 1900", 1900, 163},
+           ReadCase{"12 SEPT 1900", 1900, 255},
+           ReadCase{"12 Sept 1900", 1900, 255},
+           ReadCase{"1 january 1900", 1900, 1},
+           ReadCase{"29 February 1904", 1904, 60},
+           ReadCase{"1 MARCH 1904", 1904, 61},
+           ReadCase{"3 December 1901", 1901, 337},
+           ReadCase{"JUNE 1900", 1900, 151},
+           ReadCase{"september 1900", 1900, 243},
+           ReadCase{"abt 4 July 1776", 1776, 186},
+           ReadCase{"BET 1 APRIL 1850 AND 2 AUGUST 1860", 1860, 215},
+           ReadCase{"12 JUNE", 12, 0},  // no year: as "12 JUN"
+           ReadCase{"12 JUNEX 1900", 12, 0},
+           ReadCase{"12 XJUNE 1900", 12, 0},
+           ReadCase{"100 B.C.", -99, 0},
+           ReadCase{"100 BC", -99, 0},
+           ReadCase{"100 Bc", -99, 0},
+           ReadCase{"100 BCE", -99, 0},
+           ReadCase{"100 b.c.e.", -99, 0},
+           ReadCase{"100 B.C", -99, 0},
+           ReadCase{"100BC", -99, 0},
+           ReadCase{"12 JAN 44 B.C.", -43, 12},
+           ReadCase{"BET 100 BC AND 50 BC", -49, 0},
+           ReadCase{"FROM 100 BC TO 1900", 1900, 0},  // the part read has no BC
+           ReadCase{"100 BCX", 100, 0},
+           ReadCase{"100 ABC", 100, 0},
+       }) {
+    ExpectReads(c);
+  }
+}
+
 TEST(ParseDate, RejectsUnknownLeadingWordsAndOutOfRangeYears) {
   for (std::string_view text : {"", "   ", "INT 1900", "CAL 1900", "UNKNOWN", "0", "0 JAN 0",
                                 "2501", "12 JAN 2501", "ABCD 1900", "(1900)"}) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/family_ops.h"
+#include "core/generation_walks.h"
 #include "core/queries.h"
 #include "store/gedcom_reader.h"
 #include "store/line_edit.h"
@@ -266,6 +267,29 @@ TEST_F(FamilyOpsTest, MotherJoinsTheBirthFamilyThatHasOnlyAFather) {
   EXPECT_EQ(AddParent(store(), 2, 1, 0, 0, 'F'), 3);
   EXPECT_EQ(Fam(1), Restamped(Family(1, {Husb(1), Wife(3), "1 MARR", Chil(2)})));
   EXPECT_EQ(Indi(2), Tom(2, {Famc(1)}));
+}
+
+// Other programs write the parent types in lower case (GEDCOM 5.5.1): they read as the
+// program's own, so a mother joins the birth family rather than a second one, the top
+// ancestor and the outline climb through it, and the program writes only its own values.
+TEST_F(FamilyOpsTest, LowerCaseParentTypesReadAsTheProgramsOwn) {
+  Load({Person(5, "Old /Smith/", 'M', {Fams(2)}), John(1, {Famc(2), "2 PEDI birth", Fams(1)}),
+        Tom(3, {Famc(1), "2 PEDI birth"}),
+        Person(4, "Ann /Smith/", 'F', {Famc(1), "2 PEDI adopted"}), Family(2, {Husb(5), Chil(1)}),
+        Family(1, {Husb(1), Chil(3), Chil(4)})});
+  EXPECT_EQ(FindParentFamily(store(), 3).family, 1);
+  EXPECT_EQ(FindParents(store(), 3).father, 1);
+  EXPECT_EQ(NthChild(store(), 1, 2).kind, kAdopted);
+  EXPECT_EQ(FindTopAncestor(store(), 3), 5);
+  EXPECT_EQ(BuildAncestorOutline(store(), 3, kAncestorGenerationsDefault).entries.size(), 3u);
+  EXPECT_EQ(ChangeParentType(store(), 4, 1, kAdopted), kAdopted);  // already adopted
+  EXPECT_EQ(Indi(4), Person(4, "Ann /Smith/", 'F', {Famc(1), "2 PEDI adopted"}));
+
+  EXPECT_EQ(AddParent(store(), 3, 1, 0, 0, 'F'), 2);
+  EXPECT_EQ(Fam(1), Restamped(Family(1, {Husb(1), Wife(2), "1 MARR", Chil(3), Chil(4)})));
+  EXPECT_EQ(Indi(3), Tom(3, {Famc(1), "2 PEDI birth"}));
+  EXPECT_EQ(ChangeParentType(store(), 4, 1, kFoster), kFoster);
+  EXPECT_EQ(Indi(4), Restamped(Person(4, "Ann /Smith/", 'F', {Famc(1), "2 PEDI Foster"})));
 }
 
 // ---- Spouses ----

@@ -140,22 +140,24 @@ TEST(NumberFromLabel, TakesTheNumberAfterTheLastOpeningBracket) {
 
 // ---- Parent kinds ----
 
-TEST(ParentKindOfValue, ReadsTheFewCharactersThatTellTheKinds) {
+// Without regard to case: the lower-case values of GEDCOM 5.5.1 read as the program's own.
+TEST(ParentKindOfValue, ReadsTheFewCharactersThatTellTheKindsInAnyCase) {
   const std::vector<const char*> values_of_kind[kParentKinds] = {
-      {"", "Birth", "birth", "Guardian"},
-      {"Adopted", "Adopt"},
-      {"Adopt Fth", "AdoptxFather"},
-      {"Adopt Mth"},
-      {"Step Fth"},
-      {"Step Mth", "Stepfather"},
-      {"Foster", "F"},
-      {"Sealing", "Sealed"},
+      {"", "Birth", "birth", "BIRTH", "  birth"}, {"Adopted", "Adopt", "adopted", "ADOPTED"},
+      {"Adopt Fth", "AdoptxFather", "adopt fth"}, {"Adopt Mth", "ADOPT MTH"},
+      {"Step Fth", "step fth", "STEP F"},         {"Step Mth", "Stepfather", "step mth"},
+      {"Foster", "F", "foster", "FOSTER"},        {"Sealing", "Sealed", "sealing", "SEALING"},
   };
   for (int kind = 0; kind < kParentKinds; ++kind) {
     for (const char* value : values_of_kind[kind]) {
+      EXPECT_EQ(ReadParentKind(value), kind) << value;
       EXPECT_EQ(ParentKindOfValue(value), kind) << value;
     }
     EXPECT_EQ(ParentKindOfValue(ParentKindValue(kind)), kind) << kind;
+  }
+  for (const char* no_kind : {"Guardian", "OTHER", "unknown", "?"}) {
+    EXPECT_EQ(ReadParentKind(no_kind), -1) << no_kind;
+    EXPECT_EQ(ParentKindOfValue(no_kind), kBirth) << no_kind;
   }
   EXPECT_EQ(ParentKindValue(kBirth), "");
   EXPECT_EQ(ParentKindValue(kAdoptFather), "Adopt Fth");
@@ -169,7 +171,7 @@ TEST(ParentKindOfValue, ReadsTheFewCharactersThatTellTheKinds) {
 
 // FindParentFamily takes the first birth link at once, adoption outranks step families;
 // FindParents takes the birth parents over all links; FindBirthFamc takes the first link
-// without a type or with one starting with "B" or "b".
+// without a type or with one starting with "B" or "b". All read the types in any case.
 TEST(ParentLinks, EachQueryReadsTheLinksByItsOwnRules) {
   const struct {
     const char* what;
@@ -201,10 +203,14 @@ TEST(ParentLinks, EachQueryReadsTheLinksByItsOwnRules) {
       {"step father", {{"Step Fth"}}, 1, kStepFather, 0, 21, 0},
       {"step mother", {{"Step Mth"}}, 1, kStepMother, 11, 0, 0},
       {"foster and sealing", {{"Foster"}, {"Sealing"}}, 2, kSealing, 0, 0, 0},
-      {"lower-case birth", {{"birth"}}, 0, kBirth, 0, 0, 1},
-      {"lower-case birth passed over", {{"birth"}, {"Adopt Fth"}}, 2, kAdoptFather, 12, 22, 1},
-      {"lower-case birth after foster", {{"Foster"}, {"birth"}}, 1, kFoster, 0, 0, 2},
-      {"beginnings compared whole", {{"Stepfather"}, {"Guardian"}}, 0, kBirth, 0, 0, 0},
+      {"lower-case birth", {{"birth"}}, 1, kBirth, 11, 21, 1},
+      {"lower-case birth first", {{"birth"}, {"Adopt Fth"}}, 1, kBirth, 11, 21, 1},
+      {"lower-case birth after foster", {{"foster"}, {"birth"}}, 2, kBirth, 12, 22, 2},
+      {"lower-case adopted and foster", {{"adopted"}, {"foster"}}, 2, kFoster, 11, 21, 0},
+      {"capitals", {{"ADOPT FTH"}, {"SEALING"}}, 2, kSealing, 11, 21, 0},
+      {"lower-case step mother", {{"step mth"}}, 1, kStepMother, 11, 0, 0},
+      {"a value of no kind is passed over", {{"Guardian"}, {"Step Mth"}}, 2, kStepMother, 12, 0, 0},
+      {"an empty value is birth", {{"2 PEDI"}}, 1, kBirth, 11, 21, 1},
   };
   for (const auto& c : cases) {
     TestTree t;
