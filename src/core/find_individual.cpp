@@ -39,8 +39,15 @@ constexpr std::array<uint8_t, 256> MakeKeepCaseTable() {
   range(0xFD, 0xFD, 'y');
   range(0xFF, 0xFF, 'y');
   t[0x87] = 0x86;
-  t[0x8C] = 0x95;
-  t[0x8E] = 0x8D;
+  // Letters of 0x80-0x9F fold like the plain letters, keeping their case.
+  t[0x83] = 'f';
+  t[0x8A] = 'S';
+  t[0x9A] = 's';
+  t[0x8C] = 'O';
+  t[0x9C] = 'o';
+  t[0x8E] = 'Z';
+  t[0x9E] = 'z';
+  t[0x9F] = 'Y';
   return t;
 }
 

@@ -33,14 +33,15 @@ constexpr std::array<uint8_t, 256> MakeFoldTable() {
   range(0xFF, 0xFF, 'y');
   range(0xDF, 0xDF, 's');  // ß
   t[0x87] = 0x86;
-  t[0x8C] = 0x95;
-  t[0x8E] = 0x8D;
   // Letters of 0x80-0x9F, which UTF-8 files and typed text bring in as they are: they fold
   // like the plain letters they were read as before.
   t[0x83] = 'f';  // f with hook
   t[0x8A] = 's';  // S and s with caron
   t[0x9A] = 's';
-  t[0x9E] = 'z';  // z with caron
+  t[0x8E] = 'z';  // Z and z with caron
+  t[0x9E] = 'z';
+  t[0x8C] = 'o';  // the OE ligatures
+  t[0x9C] = 'o';
   t[0x9F] = 'y';  // Y with diaeresis
   return t;
 }

@@ -218,8 +218,8 @@ TEST(FindCriteria, SearchingNoticeOnlyForSlowSearchesOfBigListsAndYearsReadFromD
 
 TEST(FindFolding, KeepCaseTableDropsOnlyTheAccents) {
   const auto& t = FoldAccentsKeepCase();
-  const int folded[][2] = {{0xC9, 'E'}, {0xE9, 'e'},  {0xD8, 'O'}, {0xFF, 'y'},
-                           {0xDF, 's'}, {0x8C, 0x95}, {'A', 'A'},  {'a', 'a'}};
+  const int folded[][2] = {{0xC9, 'E'}, {0xE9, 'e'}, {0xD8, 'O'}, {0xFF, 'y'},
+                           {0xDF, 's'}, {0x8C, 'O'}, {'A', 'A'},  {'a', 'a'}};
   for (const auto& [from, to] : folded) EXPECT_EQ(t[from], to) << from;
   for (int c : {0xC6, 0xD7, 0xDE, 0xE6, 0xF7, 0xFE}) EXPECT_EQ(t[c], c);
 }
