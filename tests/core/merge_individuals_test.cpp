@@ -111,11 +111,11 @@ TEST_F(MergeTest, CitationsFollowTheDetailsTheySupport) {
     int click_row;  // a value box of the discarded side to check; 0 none
     Lines birth_after;
   } cases[] = {
-      {"a kept citation under a bare event stays when a date comes",
+      {"a kept citation under a bare event stays when date and place come",
        {"1 BIRT", "2 SOUR @S000001@"},
-       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000002@"},
+       {"1 BIRT", "2 DATE 1900", "2 PLAC Leeds", "2 SOUR @S000002@"},
        0,
-       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000001@", "2 SOUR @S000002@"}},
+       {"1 BIRT", "2 DATE 1900", "2 PLAC Leeds", "2 SOUR @S000001@", "2 SOUR @S000002@"}},
       {"the discarded citation of the same date comes along",
        kept_birth,
        {"1 BIRT", "2 DATE 1900", "2 SOUR @S000002@"},
@@ -150,6 +150,22 @@ TEST_F(MergeTest, CitationsFollowTheDetailsTheySupport) {
     EXPECT_EQ(testing::CheckTree(tree.store, true), "") << c.what;
   }
   Load(tree_, {});
+}
+
+TEST_F(MergeTest, LinesNoBoxDecidesOnComeAlong) {
+  Load(tree_,
+       {Person(1, "Al /Ray/", 'M',
+               {"1 DEAT", "2 AGE 70", "1 OCCU Miller", "1 OBJE al.jpg", "1 _FLAG x"}),
+        Person(2, "Al /Ray/", 'M',
+               {"1 DEAT", "2 DATE 1900", "2 AGE 71", "2 CAUS Fever", "2 NOTE Ill",
+                "2 NOTE Long ill", "1 OCCU Baker", "1 OCCU Smith", "1 OBJE al.jpg", "1 _FLAG y"})});
+  Merge(1, 2);
+  // The kept age wins; the cause and the second note have no counterpart; the first
+  // occupation is the row's, the second one is another line; the same picture is not doubled.
+  EXPECT_EQ(Indi(tree_, 1),
+            Stamped({"0 @I000001@ INDI", "1 NAME Al /Ray/", "1 SEX M", "1 DEAT", "2 DATE 1900",
+                     "2 NOTE Ill", "2 NOTE Long ill", "2 CAUS Fever", "2 AGE 70", "1 OCCU Miller",
+                     "1 OCCU Smith", "1 OBJE al.jpg", "1 _FLAG x", "1 _FLAG y"}));
 }
 
 TEST_F(MergeTest, NameIsRebuiltInTheStandardForm) {

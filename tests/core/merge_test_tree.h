@@ -69,15 +69,22 @@ inline Lines Fam(testing::TestTree& tree, int n) {
 }
 
 // Every record's lines by cross-reference.
-inline std::map<std::string, Lines> Snapshot(testing::TestTree& tree) {
+inline std::map<std::string, Lines> Snapshot(const store::RecordStore& store) {
   std::map<std::string, Lines> all;
-  for (int n = 1; n <= tree.store.highest_individual(); ++n) {
-    if (tree.store.individual(n) != nullptr) all[store::MakeXref('I', n)] = Indi(tree, n);
+  for (int n = 1; n <= store.highest_individual(); ++n) {
+    if (store.individual(n) != nullptr) {
+      all[store::MakeXref('I', n)] = testing::RecordLines(store.individual(n)->lines);
+    }
   }
-  for (int n = 1; n <= tree.store.highest_family(); ++n) {
-    if (tree.store.family(n) != nullptr) all[store::MakeXref('F', n)] = Fam(tree, n);
+  for (int n = 1; n <= store.highest_family(); ++n) {
+    if (store.family(n) != nullptr) {
+      all[store::MakeXref('F', n)] = testing::RecordLines(store.family(n)->lines);
+    }
   }
   return all;
+}
+inline std::map<std::string, Lines> Snapshot(testing::TestTree& tree) {
+  return Snapshot(tree.store);
 }
 
 }  // namespace kinloom::core::merge_test
