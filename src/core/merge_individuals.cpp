@@ -176,7 +176,7 @@ std::string RowTaken(const MergeRowState& row, MergeRowKind kind, int kept_side)
 
 std::string MergeRefusal(RecordStore& store, int first, int second) {
   for (int n : {first, second}) {
-    if (PersonLines(store, n) == nullptr) {
+    if (n <= 0 || PersonLines(store, n) == nullptr) {
       return "There is no individual with the number " + std::to_string(n) + ".";
     }
   }

@@ -169,26 +169,6 @@ bool AnyRowPresent(const MergeBoxState& state, int from, int to) {
   return false;
 }
 
-// Equal without regard to the case of letters (Windows-1252 letters included).
-unsigned char CaseFolded(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 16);
-  if (c == 0x9F) return 0xFF;
-  return c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (CaseFolded(static_cast<unsigned char>(a[i])) !=
-        CaseFolded(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 const MergeRowSpec& MergeRowSpecOf(int row) {
@@ -231,29 +211,6 @@ MergeSide ReadMergeSide(const store::LineNode* first, std::string_view tag, Merg
   side.note = merge::JoinedValue(merge::FindSub(line, "NOTE"));
   EnableBoxes(&side, kind);
   return side;
-}
-
-int FindMergeCandidate(const store::RecordStore& store, int first, int previous_second) {
-  int second = previous_second;
-  const store::LineNode* name = store::FindTagLine(PersonLines(store, first), "1 NAME");
-  if (name != nullptr) {
-    for (int n = store.highest_individual(); n >= 2; --n) {
-      if (n == first) continue;
-      const store::LineNode* other = store::FindTagLine(PersonLines(store, n), "1 NAME");
-      if (other != nullptr && EqualIgnoringCase(other->text(), name->text())) {
-        second = n;
-        break;
-      }
-    }
-  }
-  second = std::min(second, store.highest_individual());
-  for (int n = second; n >= 1; --n) {
-    if (PersonLines(store, n) != nullptr) return n;
-  }
-  for (int n = std::max(second, 1); n <= store.highest_individual(); ++n) {
-    if (PersonLines(store, n) != nullptr) return n;
-  }
-  return 0;
 }
 
 MergeBoxState BuildMergeBoxState(const store::RecordStore& store, int first, int second,

@@ -142,15 +142,6 @@ struct MergeBoxState {
 
 // ---- Building it ----
 
-// The second of the candidate pair for `first`: the highest other individual whose first
-// "1 NAME" line equals `first`'s without regard to case, else `previous_second`; then moved to
-// the nearest existing record (downwards first, then upwards); 0 when the tree has none.
-int FindMergeCandidate(const store::RecordStore& store, int first, int previous_second);
-// Whether the merge button is enabled for the pair.
-inline bool CanMerge(int first, int second) {
-  return second > 0 && second != first;
-}
-
 // Opens the merge box on a pair: both headings, the keep boxes (the side `kept_side` checked)
 // and their captions, every row with its starting boxes, the pairing table, and which pages
 // show. A number that names no individual gives an empty side.

@@ -137,6 +137,11 @@ TEST_F(MergeTest, CitationsFollowTheDetailsTheySupport) {
        6,
        {"1 BIRT", "2 DATE 1901", "2 SOUR @S000001@", "2 SOUR @S000002@", "2 NOTE seen"}},
       {"the same citation is not doubled", kept_birth, kept_birth, 0, kept_birth},
+      {"the same source on another page is another citation",
+       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000001@", "3 PAGE 4"},
+       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000001@", "3 PAGE 5"},
+       0,
+       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000001@", "3 PAGE 4", "2 SOUR @S000001@", "3 PAGE 5"}},
   };
   for (const auto& c : cases) {
     testing::TestTree tree;
@@ -153,19 +158,21 @@ TEST_F(MergeTest, CitationsFollowTheDetailsTheySupport) {
 }
 
 TEST_F(MergeTest, LinesNoBoxDecidesOnComeAlong) {
-  Load(tree_,
-       {Person(1, "Al /Ray/", 'M',
-               {"1 DEAT", "2 AGE 70", "1 OCCU Miller", "1 OBJE al.jpg", "1 _FLAG x"}),
-        Person(2, "Al /Ray/", 'M',
-               {"1 DEAT", "2 DATE 1900", "2 AGE 71", "2 CAUS Fever", "2 NOTE Ill",
-                "2 NOTE Long ill", "1 OCCU Baker", "1 OCCU Smith", "1 OBJE al.jpg", "1 _FLAG y"})});
+  Load(tree_, {Person(1, "Al /Ray/", 'M',
+                      {"1 DEAT", "2 AGE 70", "1 OCCU Miller", "1 OBJE al.jpg", "1 NOTE Same",
+                       "2 CONT text", "1 _FLAG x"}),
+               Person(2, "Al /Ray/", 'M',
+                      {"1 DEAT", "2 DATE 1900", "2 AGE 71", "2 CAUS Fever", "2 NOTE Ill",
+                       "2 NOTE Long ill", "1 OCCU Baker", "1 OCCU Smith", "1 OBJE al.jpg",
+                       "1 NOTE Same", "2 CONT text", "1 _FLAG y"})});
   Merge(1, 2);
   // The kept age wins; the cause and the second note have no counterpart; the first
-  // occupation is the row's, the second one is another line; the same picture is not doubled.
-  EXPECT_EQ(Indi(tree_, 1),
-            Stamped({"0 @I000001@ INDI", "1 NAME Al /Ray/", "1 SEX M", "1 DEAT", "2 DATE 1900",
-                     "2 NOTE Ill", "2 NOTE Long ill", "2 CAUS Fever", "2 AGE 70", "1 OCCU Miller",
-                     "1 OCCU Smith", "1 OBJE al.jpg", "1 _FLAG x", "1 _FLAG y"}));
+  // occupation is the row's, the second one is another line; the same picture and the same
+  // note are not doubled.
+  EXPECT_EQ(Indi(tree_, 1), Stamped({"0 @I000001@ INDI", "1 NAME Al /Ray/", "1 SEX M", "1 DEAT",
+                                     "2 DATE 1900", "2 NOTE Ill", "2 NOTE Long ill", "2 CAUS Fever",
+                                     "2 AGE 70", "1 OCCU Miller", "1 OCCU Smith", "1 OBJE al.jpg",
+                                     "1 NOTE Same", "2 CONT text", "1 _FLAG x", "1 _FLAG y"}));
 }
 
 TEST_F(MergeTest, NameIsRebuiltInTheStandardForm) {
@@ -192,6 +199,33 @@ TEST_F(MergeTest, NameIsRebuiltInTheStandardForm) {
     EXPECT_EQ(testing::CheckTree(tree.store, true), "") << c.kept;
   }
   Load(tree_, {});
+}
+
+TEST_F(MergeTest, AChildOfBothMarriagesIsNotDoubled) {
+  Load(tree_, {Person(1, "Ed /Day/", 'M', {Fams(1)}), Person(2, "Ed /Day/", 'M', {Fams(2)}),
+               Person(3, "Ann /Day/", 'F', {Fams(1), Fams(2)}),
+               Person(4, "Bo /Day/", 'M', {Famc(1), Famc(2), "2 PEDI Adopted"}),
+               Family(1, {Husb(1), Wife(3), Chil(4)}), Family(2, {Husb(2), Wife(3), Chil(4)})});
+  Merge(1, 2);
+  EXPECT_EQ(Fam(tree_, 1), Stamped({"0 @F000001@ FAM", Husb(1), Wife(3), Chil(4)}));
+  EXPECT_EQ(Indi(tree_, 4), Stamped({"0 @I000004@ INDI", "1 NAME Bo /Day/", "1 SEX M", Famc(1)}));
+  EXPECT_EQ(tree_.store.family(2), nullptr);
+}
+
+TEST_F(MergeTest, EveryMarriageMovesHoweverManyThereAre) {
+  Records records = {Person(1, "Ed /Day/", 'M')};
+  Lines marriages;
+  for (int f = 1; f <= 120; ++f) {
+    marriages.push_back(Fams(f));
+    records.push_back(Person(100 + f, "Wife /Day/", 'F', {Fams(f)}));
+    records.push_back(Family(f, {Husb(2), Wife(100 + f)}));
+  }
+  records.push_back(Person(2, "Ed /Day/", 'M', marriages));
+  Load(tree_, records);
+  ASSERT_EQ(BuildMergeBoxState(tree_.store, 1, 2).marriages.size(), 120u);
+  Merge(1, 2);
+  EXPECT_EQ(Indi(tree_, 1),
+            Stamped(Join({"0 @I000001@ INDI", "1 NAME Ed /Day/", "1 SEX M"}, marriages)));
 }
 
 TEST_F(MergeTest, KeepingTheSecondKeepsItsNumberAndParents) {
@@ -274,6 +308,7 @@ TEST_F(MergeTest, RefusedMergesSayWhyAndChangeNothing) {
        "Cannot merge:  Ann Day (2)\nwith:  Ed Day (1)\nbecause they are married to each other."},
       {3, 3, "Both numbers name the same individual."},
       {3, 9, "There is no individual with the number 9."},
+      {0, 3, "There is no individual with the number 0."},  // the placeholder
   };
   for (const auto& c : cases) {
     tree_.ui.ClearRecords();

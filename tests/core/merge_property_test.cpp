@@ -14,6 +14,7 @@
 #include "core/chart_cache.h"
 #include "core/family_ops_support.h"
 #include "core/merge_boxes.h"
+#include "core/merge_candidate.h"
 #include "core/merge_individuals.h"
 #include "core/merge_lines.h"
 #include "core/merge_test_tree.h"

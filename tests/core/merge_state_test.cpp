@@ -2,12 +2,17 @@
 // the rules of the check boxes.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/merge_boxes.h"
+#include "core/merge_candidate.h"
 #include "core/merge_state.h"
 #include "core/merge_test_tree.h"
+#include "core/tree_reading.h"
 
 namespace kinloom::core {
 namespace {
@@ -35,6 +40,39 @@ TEST(MergeCandidate, SameNameLineWithoutRegardToCaseThenTheNearestRecord) {
   EXPECT_FALSE(CanMerge(1, 1));
   EXPECT_FALSE(CanMerge(1, 0));
   EXPECT_TRUE(CanMerge(1, 2));
+}
+
+// The candidate is looked up in the sorted list by surname; a scan of every record by number
+// must find the same one.
+TEST(MergeCandidate, FoundThroughTheSearchListAsByAScanOfEveryRecord) {
+  testing::TempDir dir;
+  const std::string path = dir.File("generated.ged");
+  const std::string command =
+      std::string(KINLOOM_GENTREE) + " --individuals 2000 --seed 4 --format own --out " + path;
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  testing::TestTree tree;
+  ASSERT_EQ(core::ReadTree(tree.store, path, false).outcome, store::ReadOutcome::kRead);
+  const auto folded = [&](int n) {
+    const store::LineNode* name = store::FindTagLine(tree.store.individual(n)->lines, "1 NAME");
+    std::string text(name == nullptr ? "" : name->text());
+    for (char& c : text) {
+      const auto u = static_cast<unsigned char>(c);
+      if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) c = char(u + 32);
+    }
+    return text;
+  };
+  std::map<std::string, std::set<int>> by_name;
+  for (int n = 1; n <= tree.store.highest_individual(); ++n) by_name[folded(n)].insert(n);
+  int pairs = 0;
+  for (int first = 1; first <= tree.store.highest_individual(); ++first) {
+    std::set<int> others = by_name[folded(first)];
+    others.erase(first);
+    others.erase(1);  // the scan stops above the first record
+    const int expected = others.empty() ? 1 : *others.rbegin();
+    pairs += others.empty() ? 0 : 1;
+    ASSERT_EQ(FindMergeCandidate(tree.store, first, 0), expected) << first;
+  }
+  EXPECT_GT(pairs, 100);
 }
 
 // John (1) has parents and two marriages; his double (2) has none and two of his own.
