@@ -107,6 +107,7 @@ void MergeFamilies(RecordStore& store, EditScope& scope, const MergeMarriage& ma
   MoveChildren(store, scope, kept_family, gone_family);
   MergeNotesAndCitations(store, into, from);
   MoveLeftovers(store, into, from, leftovers);
+  store.family(kept_family)->hideFlags |= store.family(gone_family)->hideFlags;
   store::StampChanged(store, into);
   store::StampChanged(store, from);
 }

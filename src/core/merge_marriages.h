@@ -9,7 +9,8 @@ namespace kinloom::core::merge {
 // individual has moves to the kept one: its "1 FAMS" line and its spouse line in the family.
 // A marriage with the same spouse on both sides becomes the kept side's family: rows 39-46 are
 // merged with that marriage's boxes, the discarded family's children move over with their
-// "1 FAMC" lines pointing at the kept family, and its note, citations and other lines follow.
+// "1 FAMC" lines pointing at the kept family, and its note, citations, other lines and hide
+// flags follow.
 // The discarded family is left with the spouse alone, for the deletion of the discarded
 // individual to remove. Every family involved is stamped and handed to the scope.
 void MergeMarriages(store::RecordStore& store, family_ops::EditScope& scope,

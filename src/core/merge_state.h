@@ -153,8 +153,8 @@ MergeBoxState BuildMergeBoxState(const store::RecordStore& store, int first, int
 // does it again whenever it is activated.
 void RetargetComingOfAge(MergeBoxState& state, const store::RecordStore& store);
 
-// What one record holds for a row (its boxes still cleared); `first` is the record's first line
-// and may be null.
+// What one record holds for a row, its boxes enabled and none checked; `first` is the record's
+// first line and may be null.
 MergeSide ReadMergeSide(const store::LineNode* first, std::string_view tag, MergeRowKind kind);
 
 }  // namespace kinloom::core

@@ -48,6 +48,7 @@ Records Doubles() {
 
 TEST_F(MergeTest, StartingBoxesKeepEverythingBothRecordsHold) {
   Load(tree_, Doubles());
+  tree_.store.family(2)->hideFlags = store::kHidePlaces;
   const MergeResult result = Merge(1, 2);
   EXPECT_TRUE(result.merged);
   EXPECT_EQ(result.kept, 1);
@@ -77,6 +78,7 @@ TEST_F(MergeTest, StartingBoxesKeepEverythingBothRecordsHold) {
   EXPECT_EQ(Fam(tree_, 1), Stamped({"0 @F000001@ FAM", Husb(1), Wife(3), "1 MARR", "2 DATE 1925",
                                     "2 PLAC York", "1 NOTE Wed in York", Chil(4), Chil(5)}));
   EXPECT_EQ(tree_.store.family(2), nullptr);
+  EXPECT_EQ(tree_.store.family(1)->hideFlags, store::kHidePlaces);
   EXPECT_EQ(Indi(tree_, 5), Stamped({"0 @I000005@ INDI", "1 NAME Ann /Smith/", "1 SEX F", Famc(1),
                                      "2 PEDI Adopted"}));
   EXPECT_EQ(Fam(tree_, 3), Stamped({"0 @F000003@ FAM", Husb(1), Wife(6)}));
