@@ -178,7 +178,6 @@ class RowMerge {
 
   RecordStore& store_;
   LineNode* into_;
-  LineNode* from_;
   std::string_view tag_;
   Kind kind_;
   const MergeSide& kept_;
