@@ -5,6 +5,7 @@
 
 #include "cli/context.h"
 #include "cli/home_commands.h"
+#include "cli/merge_people_command.h"
 #include "cli/views.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
@@ -25,6 +26,10 @@ constexpr const char* kUsage =
     "                                         the ancestor or descendant outline of a person\n"
     "  person FILE.ged ID                     a person's summary, direct line and living state\n"
     "  merge TREE.ged OTHER.ged OUT.ged       merge OTHER into TREE and write the result to OUT\n"
+    "  merge-people TREE.ged ID1 ID2 OUT.ged [--keep 1|2]\n"
+    "                                         merge two records of one person (the first kept\n"
+    "                                         unless --keep 2) and write the tree to OUT; the\n"
+    "                                         tree's albums, if any, go to OUT's .med\n"
     "  import FILE.ged [--name NAME]          save any GEDCOM file as tree NAME of the data home\n"
     "  trees                                  the trees of the data home\n"
     "  settings TREE                          a tree's web-site settings and the program options\n"
@@ -180,6 +185,7 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "outline") return Outline(c, args);
   if (args[0] == "person") return Person(c, args);
   if (args[0] == "merge") return Merge(c, args);
+  if (args[0] == "merge-people") return MergePeople(c, args);
   if (args[0] == "import") return Import(c, args);
   if (args[0] == "trees") return Trees(c, args);
   if (args[0] == "settings") return Settings(c, args);
