@@ -79,9 +79,10 @@ std::string PicturePageFile(const HtmlContext& context, const std::vector<Pictur
     if (entry.group == last_group) continue;
     last_group = entry.group;
     const PictureGroup& g = pictures.groups[static_cast<size_t>(entry.group)];
+    out += entry.group == shown.group ? "<span class=\"group current\">" : "<span class=\"group\">";
     out += "<a href=\"" + PicturePageName(entry.number) + "\">";
     AppendEscaped(out, g.name);
-    out += "</a> (" + std::to_string(g.pictures.size()) + ") ";
+    out += "</a>&nbsp;(" + std::to_string(g.pictures.size()) + ")</span>\n";
   }
   out += "</div>\n<div class=\"gallery\">\n";
   const int end = std::min(static_cast<int>(group.pictures.size()), shown.first + kPicturesPerPage);

@@ -107,7 +107,8 @@ table.copyright td { padding: 4px 14px; font-size: 12px; color: %C25; }
 .picture .doc { display: block; width: 200px; height: 150px; line-height: 150px;
   background: #FFFFFF; color: %C22; font-weight: bold; }
 .groups { margin-bottom: 12px; }
-.groups a { margin-right: 14px; }
+.groups .group { display: inline-block; margin: 0 18px 4px 0; }
+.groups .current a { font-weight: bold; }
 )";
 
 constexpr std::string_view kChartCss = R"(.chart { overflow-x: auto; padding: 6px 0 12px; }

@@ -99,6 +99,20 @@ TEST(WebSite, TextsOfTheTreeAndSettingsAreEscapedEverywhere) {
                   "font-family: \"Verdanabodydisplaynone\""));
 }
 
+TEST(WebSite, SourcesAndCitationsCanBeHidden) {
+  SiteFixture f;
+  f.LoadFamily();
+  for (bool hide : {false, true}) {
+    f.settings.hide_sources = hide;
+    ASSERT_TRUE(f.Make(WebSiteType::kHtml).completed);
+    ASSERT_TRUE(f.Make(WebSiteType::kPhp).completed);
+    const std::string john = ReadFileBytes(f.Site("htm") + "/ind/kln_ind000001.html");
+    EXPECT_EQ(Has(john, "<h3>Sources</h3>"), !hide);
+    EXPECT_EQ(Has(john, "Author: Vicar &amp; Sons<br>Page: p. 5"), !hide);
+    EXPECT_EQ(Has(ReadFileBytes(f.Site("php") + "/srcdata"), "Parish"), !hide);
+  }
+}
+
 TEST(WebSite, OwnPagesUpTo250PeopleSharedPagesWithAnchorsAbove) {
   for (int people : {250, 251}) {
     SiteFixture f;

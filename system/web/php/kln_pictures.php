@@ -42,8 +42,8 @@ if ($page > $pages) {
 kln_page_start('Pictures', $name, $name, 5, 0);
 echo '<div class="groups">';
 foreach ($shown as $g) {
-    echo '<a href="kln_pictures.php?group=', $g + 1, '">', kln_h($groups[$g][0]), '</a> (',
-        $groups[$g][1], ') ';
+    echo '<span class="group', $g + 1 === $group ? ' current' : '', '"><a href="kln_pictures.php?group=',
+        $g + 1, '">', kln_h($groups[$g][0]), '</a>&nbsp;(', $groups[$g][1], ")</span>\n";
 }
 echo "</div>\n<div class=\"gallery\">\n";
 $end = min($count, ($page - 1) * PICTURES_PER_PAGE + PICTURES_PER_PAGE);
