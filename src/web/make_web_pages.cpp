@@ -99,7 +99,9 @@ WebPagesResult MakeWebPages(files::TreeWorkspace& work, const WebPagesOptions& o
     settings.copyright_owner = tree.substr(0, files::kCopyrightOwnerLength);
     settings.copyright_year = std::to_string(ui.clock().CurrentYear());
   }
-  return MakeWebPages(work.store(), work.web_settings(), work.albums(), folders, options, ui);
+  WebPagesResult result = MakeWebPages(work.store(), settings, work.albums(), folders, options, ui);
+  if (result.settings_changed) work.session().changed.web_settings_changed = true;
+  return result;
 }
 
 }  // namespace kinloom::web

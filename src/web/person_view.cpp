@@ -156,10 +156,19 @@ std::string PersonViews::ShownSurname(int individual) const {
   return surname;
 }
 
-std::string PersonViews::Name(int individual) const {
-  std::string given = core::GivenNames(store_, individual);
-  std::string surname = ShownSurname(individual);
-  return surname.empty() ? given : given + " " + surname;
+const std::string& PersonViews::Name(int individual) const {
+  static const std::string kNone;
+  if (individual < 0 || individual > store_.highest_individual()) return kNone;
+  if (names_.empty()) names_.resize(static_cast<size_t>(store_.highest_individual()) + 1);
+  NameAndYears& cached = names_[static_cast<size_t>(individual)];
+  if (!cached.known) {
+    std::string given = core::GivenNames(store_, individual);
+    std::string surname = ShownSurname(individual);
+    cached.name = surname.empty() ? given : given + " " + surname;
+    cached.years = LifeYears(BirthDate(individual), DeathDate(individual));
+    cached.known = true;
+  }
+  return cached.name;
 }
 
 std::string PersonViews::IndexName(int individual) const {
@@ -189,7 +198,7 @@ PersonLink PersonViews::Link(int individual) const {
   }
   link.published = true;
   link.name = Name(individual);
-  link.dates = LifeYears(BirthDate(individual), DeathDate(individual));
+  link.dates = names_[static_cast<size_t>(individual)].years;
   return link;
 }
 

@@ -76,7 +76,7 @@ class PersonViews {
   // A relative as a link ("Private" when excluded).
   PersonLink Link(int individual) const;
   // "Given Surname" and "Surname, Given" with the person's hidden surname shortened.
-  std::string Name(int individual) const;
+  const std::string& Name(int individual) const;
   std::string IndexName(int individual) const;
   // The main dates of a published person.
   std::string BirthDate(int individual) const;
@@ -96,6 +96,14 @@ class PersonViews {
 
   store::RecordStore& store_;
   const PublishRule& rule_;
+  // Every page names its people's relatives, and each person's charts name up to fifteen
+  // others: names and years are worked out once per person.
+  struct NameAndYears {
+    bool known = false;
+    std::string name;
+    std::string years;
+  };
+  mutable std::vector<NameAndYears> names_;
 };
 
 }  // namespace kinloom::web
