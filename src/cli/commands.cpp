@@ -7,6 +7,7 @@
 #include "cli/home_commands.h"
 #include "cli/merge_people_command.h"
 #include "cli/views.h"
+#include "cli/web_command.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
 #include "reports/tree_opening.h"
@@ -36,6 +37,8 @@ constexpr const char* kUsage =
     "  save-copy TREE --split|--hide|--both [--select ID --ancestors|--descendants|\n"
     "            --ancestor-tree|--descendant-tree [--generations N] [--siblings] [--spouses]]\n"
     "                                         write a reduced copy and print its name\n"
+    "  web TREE [--html|--php] [--hide-living] [--mode N|S|H|B] [--out DIR]\n"
+    "                                         make the tree's web site; print its folder\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "A tree name of the data home may stand wherever a command takes FILE.ged.\n"
@@ -190,6 +193,7 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "trees") return Trees(c, args);
   if (args[0] == "settings") return Settings(c, args);
   if (args[0] == "save-copy") return SaveCopy(c, args);
+  if (args[0] == "web") return Web(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

@@ -150,8 +150,9 @@ void PersonSummary(const RecordStore& store, int individual, std::vector<std::st
 // CREM line; the strict form (used before marking someone living) needs a DEAT with details
 // or a BURI or CREM line. Otherwise dates decide, and without dates the near relations do.
 // When found deceased by dates or relations and the record has no "1 DEAT", a bare "1 DEAT" is
-// added and the record stamped: the one change a query makes.
-bool IsDeceased(RecordStore& store, int individual, bool strict);
+// added and the record stamped: the one change a query makes. Without `record_death` (a
+// published copy of the tree asks, which must not change it) the record is left as it is.
+bool IsDeceased(RecordStore& store, int individual, bool strict, bool record_death = true);
 
 // 1 direct ancestor, 2 sibling of an ancestor, 3 child of a sibling of an ancestor, 4 none; of
 // the home person (the store's home_person()).

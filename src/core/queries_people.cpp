@@ -174,7 +174,7 @@ void PersonSummary(const RecordStore& store, int individual, std::vector<std::st
   if (parents.family != 0 && mother != 0) lines->push_back("Mother: " + PersonLabel(store, mother));
 }
 
-bool IsDeceased(RecordStore& store, int individual, bool strict) {
+bool IsDeceased(RecordStore& store, int individual, bool strict, bool record_death) {
   LineNode* first = FirstLine(store, individual);
   if (first == nullptr) return false;
   const bool has_death = store::FindTagLine(first, "1 DEAT") != nullptr;
@@ -187,7 +187,7 @@ bool IsDeceased(RecordStore& store, int individual, bool strict) {
   const std::string date = LivingRuleDate(store, first);
   bool deceased = !date.empty() ? YearOf(date, current_year) + 120 < current_year
                                 : RelativesEvidence(store, current_year).ProvesDeath(individual);
-  if (deceased && !has_death) {
+  if (deceased && !has_death && record_death) {
     store::InsertLineAfter(store, store::FindInsertPoint(first, "1 DEAT"), "1 DEAT");
     store::StampChanged(store, first);
   }
