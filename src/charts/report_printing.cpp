@@ -1,6 +1,10 @@
 #include "charts/report_printing.h"
 
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -78,6 +82,16 @@ Status WritePdf(platform::FileSystem& file_system, const std::string& path,
 std::unique_ptr<QGuiApplication> MakeOffscreenApplication() {
   if (QCoreApplication::instance() != nullptr) return nullptr;
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Without a session the runtime folder is unset; Qt then makes its own and says so.
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    const QString folder =
+        QDir::tempPath() + QStringLiteral("/kinloom-runtime-") + QString::number(::getuid());
+    if (QDir().mkpath(folder)) {
+      QFile::setPermissions(
+          folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+      qputenv("XDG_RUNTIME_DIR", folder.toLocal8Bit());
+    }
+  }
   static int argc = 1;
   static char name[] = "kinloom";
   static char* argv[] = {name, nullptr};
