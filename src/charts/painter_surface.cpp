@@ -50,7 +50,11 @@ void PainterSurface::SetFont(const reports::FontStyle& font) {
   font_.setBold(font.bold);
   font_.setUnderline(font.underline);
   font_.setItalic(font.italic);
-  text_colour_ = QColor(font.grey, font.grey, font.grey);
+  const QColor colour(font.grey, font.grey, font.grey);
+  if (colour != text_colour_) {
+    text_colour_ = colour;
+    text_pen_ = false;
+  }
   if (painter_.isActive()) painter_.setFont(font_);
 }
 
@@ -71,18 +75,23 @@ void PainterSurface::DrawText(int x, int y, std::string_view text) {
   if (!painter_.isActive()) return;
   const QFontMetricsF metrics(font_);
   QString shown = FromReportText(text);
-  // Text never runs off the paper: what does not fit ends in an ellipsis.
+  // Text never runs off the paper: what does not fit ends in an ellipsis. Only a text that
+  // might not fit is measured.
   const double room = width_ - x;
-  if (room > 0 && metrics.horizontalAdvance(shown) > room) {
+  if (room > 0 && metrics.maxWidth() * shown.size() > room &&
+      metrics.horizontalAdvance(shown) > room) {
     shown = metrics.elidedText(shown, Qt::ElideRight, room);
   }
-  painter_.setPen(QPen(text_colour_));
+  if (!text_pen_) {
+    painter_.setPen(QPen(text_colour_));
+    text_pen_ = true;
+  }
   painter_.drawText(QPointF(x, y + metrics.ascent()), shown);
-  ApplyState();
 }
 
 void PainterSurface::DrawLine(int x1, int y1, int x2, int y2) {
   if (!painter_.isActive()) return;
+  if (text_pen_) ApplyState();
   painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 
@@ -110,6 +119,7 @@ void PainterSurface::Finish() {
 }
 
 void PainterSurface::ApplyState() {
+  text_pen_ = false;
   QPen pen(Qt::black);
   pen.setWidthF(pen_width_);
   pen.setCapStyle(Qt::FlatCap);

@@ -43,6 +43,7 @@ class PainterSurface final : public reports::PageSurface {
   bool ok() const { return ok_; }
 
  private:
+  // Sets the line pen.
   void ApplyState();
 
   QPagedPaintDevice& device_;
@@ -54,6 +55,7 @@ class PainterSurface final : public reports::PageSurface {
   int height_ = 0;
   double scale_ = 1.0;  // device pixels per layout unit
   bool ok_ = true;
+  bool text_pen_ = false;  // the painter's pen is the text colour, not the line pen
 };
 
 // Text of the program's Windows-1252 set as Qt text.
