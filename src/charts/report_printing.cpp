@@ -37,6 +37,12 @@ void PreparePrinter(QPrinter& printer, const reports::ReportJob& job) {
   printer.setDocName(FromReportText(job.document_name));
 }
 
+bool CheckPrinter(const QPrinter& printer, platform::Interaction& ui) {
+  if (printer.outputFormat() == QPrinter::PdfFormat || printer.isValid()) return true;
+  ui.Message(kNoPrinterCaption, kNoPrinterText, platform::Icon::kExclamation);
+  return false;
+}
+
 int CountPages(QPrinter& printer, const reports::ReportJob& job, const std::string& report_date) {
   PainterSurface surface(printer);
   return reports::CountPages(job, surface, report_date);

@@ -5,8 +5,10 @@
 #include <QPrinter>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/file_io.h"
+#include "platform/interaction.h"
 #include "platform/status.h"
 #include "reports/report_job.h"
 
@@ -21,6 +23,16 @@ QPageSize DefaultPaper();
 // Readies a printer for a job: the job's orientation, the margins and the document name. The
 // paper stays the printer's own (or the one chosen in the print dialog).
 void PreparePrinter(QPrinter& printer, const reports::ReportJob& job);
+
+// The message shown when the printer picked in the print dialog is not there. Saving as PDF
+// (the dialog's file output) needs no printer and never shows it.
+inline constexpr std::string_view kNoPrinterCaption = " No Printer Available";
+inline constexpr std::string_view kNoPrinterText = "Printer is not connecter or not installed.";
+
+// Whether the printer can print: PDF output always can; a printer of the system only when it
+// is installed. When it cannot, the message above is shown (with a warning icon) and false
+// returned.
+bool CheckPrinter(const QPrinter& printer, platform::Interaction& ui);
 
 // The number of pages the job fills on the prepared printer (nothing is printed). The print
 // dialog offers pages 1 to this number.

@@ -10,7 +10,9 @@
 
 #include "charts/painter_surface.h"
 #include "charts/pdf_facts.h"
+#include "reports/lists.h"
 #include "reports/page_header.h"
+#include "reports/test_tree_builder.h"
 #include "support/test_support.h"
 
 namespace kinloom::charts {
@@ -95,6 +97,22 @@ TEST_F(ChartsTest, PdfThatCannotBeWrittenLeavesNothing) {
   EXPECT_TRUE(ReadFileBytes(dir_.File("none.pdf")).empty());
 }
 
+TEST_F(ChartsTest, PagesTwoToThreeOfAFivePageList) {
+  testing::TestTree tree;
+  testing::TestTreeBuilder b;
+  std::vector<testing::TestTreeBuilder::Child> children;
+  for (int i = 0; i < 260; ++i) children.push_back({b.Person("Child /Many/")});
+  b.Family(b.Person("Father /Many/"), 0, children);
+  b.LoadInto(tree);
+  const reports::ReportJob job = reports::DescendantListJob(tree.store, 261, 6);
+  const std::string path = dir_.File("list.pdf");
+  int pages = 0;
+  ASSERT_TRUE(WritePdf(files_, path, job, kDate, {QPageSize(QPageSize::Letter), {}}, &pages).ok());
+  ASSERT_EQ(pages, 5);
+  ASSERT_TRUE(WritePdf(files_, path, job, kDate, {QPageSize(QPageSize::Letter), {2, 3}}).ok());
+  EXPECT_EQ(testing::PdfPageCount(ReadFileBytes(path)), 2);
+}
+
 TEST_F(ChartsTest, PrinterInPdfModeCountsAndPrintsTheRange) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -107,6 +125,17 @@ TEST_F(ChartsTest, PrinterInPdfModeCountsAndPrintsTheRange) {
   ASSERT_TRUE(PrintReport(printer, job, {3, 4}, kDate, &sheets).ok());
   EXPECT_EQ(sheets, 2);
   EXPECT_EQ(testing::PdfPageCount(ReadFileBytes(dir_.File("printed.pdf"))), 2);
+
+  platform::HeadlessInteraction ui;
+  EXPECT_TRUE(CheckPrinter(printer, ui)) << "PDF output needs no printer";
+  EXPECT_TRUE(ui.records().empty());
+  printer.setOutputFormat(QPrinter::NativeFormat);
+  printer.setPrinterName(QStringLiteral("no-such-printer-here"));
+  if (!printer.isValid()) {
+    EXPECT_FALSE(CheckPrinter(printer, ui));
+    ASSERT_EQ(ui.records().size(), 1u);
+    EXPECT_EQ(ui.records()[0].caption, kNoPrinterCaption);
+  }
 }
 
 }  // namespace
