@@ -2,6 +2,7 @@
 #include "cli/report_pdf.h"
 
 #include <QGuiApplication>
+#include <memory>
 
 #include "charts/forms.h"
 #include "charts/report_printing.h"
@@ -21,9 +22,8 @@ reports::ReportJob FormJob(Context& c, const PdfRequest& request) {
 }  // namespace
 
 int WriteReportPdf(Context& c, const PdfRequest& request, const std::string& report_date) {
-  // One application for the whole run; Qt keeps it until the program ends.
-  static QGuiApplication* const application = charts::MakeOffscreenApplication().release();
-  (void)application;
+  // Fonts and painting need an application; it goes with the file written.
+  const std::unique_ptr<QGuiApplication> application = charts::MakeOffscreenApplication();
   const reports::ReportJob job = request.form.empty() ? request.job : FormJob(c, request);
   platform::LocalFileSystem file_system;
   const Status written = charts::WritePdf(file_system, request.path, job, report_date);

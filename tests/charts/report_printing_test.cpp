@@ -25,6 +25,10 @@ constexpr char kDate[] = "6 December 2026";
 class ChartsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { app_ = MakeOffscreenApplication().release(); }
+  static void TearDownTestSuite() {
+    delete app_;
+    app_ = nullptr;
+  }
 
   static QGuiApplication* app_;
   testing::TempDir dir_;
