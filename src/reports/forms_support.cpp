@@ -97,8 +97,8 @@ std::string ContinuedValue(const LineNode* line) {
     const std::string_view sub_text = sub->text();
     const std::string_view sub_value =
         sub_text.size() > 7 ? sub_text.substr(7) : std::string_view();
-    if (tag == "CONT") value += "\n" + std::string(sub_value);
-    if (tag == "CONC") value += sub_value;
+    if (tag == "CONT") value += '\n';
+    if (tag == "CONT" || tag == "CONC") value += sub_value;
   }
   return value;
 }
