@@ -20,3 +20,7 @@ echo "== import of a file from another program"
 "$build/tools/kinloom-gentree" --individuals "$people" --seed 1 --format foreign \
   --charset utf8 --out "$out/foreign.ged"
 "$build/bench/kinloom-bench-gedcom" "$out/foreign.ged" "$out/imported.ged" --import
+echo "== reports: relationships 20 generations apart, a descendant list of 100,000 as text and PDF"
+if [ -x "$build/bench/kinloom-bench-reports" ]; then
+  "$build/bench/kinloom-bench-reports" "$out/descendants.pdf"
+fi

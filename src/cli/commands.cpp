@@ -6,6 +6,7 @@
 #include "cli/context.h"
 #include "cli/home_commands.h"
 #include "cli/merge_people_command.h"
+#include "cli/report_commands.h"
 #include "cli/views.h"
 #include "cli/web_command.h"
 #include "platform/file_io.h"
@@ -39,6 +40,13 @@ constexpr const char* kUsage =
     "                                         write a reduced copy and print its name\n"
     "  web TREE [--html|--php] [--hide-living] [--mode N|S|H|B] [--out DIR]\n"
     "                                         make the tree's web site; print its folder\n"
+    "  report ancestors|descendants FILE.ged ID [--generations N] [--text OUT.txt] [--pdf "
+    "OUT.pdf]\n"
+    "                                         an ancestor or descendant list (N 2-30, default 6)\n"
+    "  report family FILE.ged FAMILY-ID --pdf OUT.pdf, report pedigree|person FILE.ged ID --pdf\n"
+    "         OUT.pdf, report sources FILE.ged --pdf OUT.pdf, report blank-family --pdf OUT.pdf\n"
+    "                                         a printed form as a PDF file\n"
+    "  relationship FILE.ged ID1 ID2          the relationship of two people\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "A tree name of the data home may stand wherever a command takes FILE.ged.\n"
@@ -194,6 +202,8 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "settings") return Settings(c, args);
   if (args[0] == "save-copy") return SaveCopy(c, args);
   if (args[0] == "web") return Web(c, args);
+  if (args[0] == "report") return Report(c, args);
+  if (args[0] == "relationship") return RelationshipCommand(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

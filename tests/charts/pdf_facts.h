@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdlib>
+#include <set>
+#include <string>
+
+// What a test can read from a PDF file the program wrote, without a PDF library: the page
+// count of the page tree, the first page's size and the fonts.
+namespace kinloom::testing {
+
+inline int PdfPageCount(const std::string& pdf) {
+  const size_t pages = pdf.find("/Type /Pages");
+  if (pages == std::string::npos) return 0;
+  const size_t count = pdf.find("/Count ", pages);
+  return count == std::string::npos ? 0 : std::atoi(pdf.c_str() + count + 7);
+}
+
+// Whether the first page is wider than high.
+inline bool PdfLandscape(const std::string& pdf) {
+  const size_t box = pdf.find("/MediaBox [");
+  if (box == std::string::npos) return false;
+  char* end = nullptr;
+  const char* p = pdf.c_str() + box + 11;
+  std::strtod(p, &end);
+  std::strtod(end, &end);
+  const double width = std::strtod(end, &end);
+  const double height = std::strtod(end, &end);
+  return width > height;
+}
+
+inline std::set<std::string> PdfFonts(const std::string& pdf) {
+  std::set<std::string> fonts;
+  for (size_t at = pdf.find("/BaseFont /"); at != std::string::npos;
+       at = pdf.find("/BaseFont /", at + 1)) {
+    const size_t start = at + 11;
+    fonts.insert(pdf.substr(start, pdf.find_first_of(" \n\r/>", start) - start));
+  }
+  return fonts;
+}
+
+}  // namespace kinloom::testing
