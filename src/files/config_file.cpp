@@ -8,8 +8,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "files/side_file_lines.h"
 #include "store/charsets.h"
-#include "store/line_reader.h"
 
 namespace kinloom::files {
 namespace {
@@ -245,7 +245,7 @@ bool IsUtf8Marker(std::string_view line) {
 
 class ConfigReader {
  public:
-  ConfigReader(store::LineReader& lines, WebSiteSettings& settings)
+  ConfigReader(SideFileLines& lines, WebSiteSettings& settings)
       : lines_(lines), settings_(settings), utf8_(lines.transcoded_utf16()) {}
 
   void Run() {
@@ -302,25 +302,27 @@ class ConfigReader {
     settings_.message = message.Finish();
   }
 
-  store::LineReader& lines_;
+  SideFileLines& lines_;
   WebSiteSettings& settings_;
   bool utf8_;
 };
 
-ConfigReadResult ReadInto(const std::string& path, const ConfigFileStart* start,
-                          WebSiteSettings* settings) {
-  store::LineReader lines;
-  if (!lines.Open(path)) return ConfigReadResult::kMissing;
-  // Read into a copy, so a file that fails part way changes nothing.
-  WebSiteSettings read = *settings;
+Status ReadInto(platform::FileSystem& file_system, const std::string& path,
+                const ConfigFileStart* start, WebSiteSettings* settings) {
+  std::string bytes;
+  if (Status read = file_system.ReadFile(path, &bytes); !read.ok()) return read;
   if (start != nullptr) {
-    read.copyright_owner = FieldValue(start->tree_name, kCopyrightOwnerLength);
-    read.copyright_year = std::to_string(start->current_year);
+    settings->copyright_owner = FieldValue(start->tree_name, kCopyrightOwnerLength);
+    settings->copyright_year = std::to_string(start->current_year);
   }
-  ConfigReader(lines, read).Run();
-  if (lines.read_error()) return ConfigReadResult::kUnreadable;
-  *settings = std::move(read);
-  return ConfigReadResult::kRead;
+  ApplyConfigText(bytes, settings);
+  return Status::Ok();
+}
+
+ConfigReadResult ResultOf(const Status& read) {
+  if (read.ok()) return ConfigReadResult::kRead;
+  if (read.code() == Status::Code::kNotFound) return ConfigReadResult::kMissing;
+  return ConfigReadResult::kUnreadable;
 }
 
 Status NamingFile(const std::string& path, const Status& status) {
@@ -330,13 +332,30 @@ Status NamingFile(const std::string& path, const Status& status) {
 
 }  // namespace
 
+void ApplyConfigText(std::string_view bytes, WebSiteSettings* settings) {
+  SideFileLines lines(bytes);
+  ConfigReader(lines, *settings).Run();
+}
+
+Status ReadConfigFile(platform::FileSystem& file_system, const std::string& path,
+                      WebSiteSettings* settings) {
+  return ReadInto(file_system, path, nullptr, settings);
+}
+
+Status ReadConfigFile(platform::FileSystem& file_system, const std::string& path,
+                      const ConfigFileStart& start, WebSiteSettings* settings) {
+  return ReadInto(file_system, path, &start, settings);
+}
+
 ConfigReadResult ReadConfigFile(const std::string& path, WebSiteSettings* settings) {
-  return ReadInto(path, nullptr, settings);
+  platform::LocalFileSystem file_system;
+  return ResultOf(ReadInto(file_system, path, nullptr, settings));
 }
 
 ConfigReadResult ReadConfigFile(const std::string& path, const ConfigFileStart& start,
                                 WebSiteSettings* settings) {
-  return ReadInto(path, &start, settings);
+  platform::LocalFileSystem file_system;
+  return ResultOf(ReadInto(file_system, path, &start, settings));
 }
 
 std::string ConfigFileText(const WebSiteSettings& settings) {

@@ -30,6 +30,7 @@ class TreeWorkspace {
   ProgramSettings& program_settings() { return program_settings_; }
   MediaAlbums& albums() { return albums_; }
   TreeSettings& tree_settings() { return tree_settings_; }
+  platform::FileSystem& file_system() { return file_system_; }
   const reports::LinkCheckResult& last_link_check() const { return last_link_check_; }
 
   OpenSteps OpenStepsWired();
