@@ -309,24 +309,6 @@ void AppendSettings(std::string& out, const store::RecordStore& store,
   }
 }
 
-std::string AlbumFileText(const store::RecordStore& store, const MediaAlbums& albums,
-                          const TreeSettings& settings, store::WriteMode mode) {
-  std::string out;
-  for (int a = 0; a < albums.album_count(); ++a)
-    AppendTag(out, "HEAD", OneLine(albums.album(a).name));
-  out.append(kEol);
-  for (int a = 0; a < albums.album_count(); ++a) {
-    for (const MediaItem& item : albums.album(a).items) {
-      if (auto individuals = IndividualsForCopy(item, store, mode)) {
-        AppendItem(out, a, item, *individuals);
-      }
-    }
-  }
-  out.append("END");
-  AppendSettings(out, store, settings);
-  return out;
-}
-
 Status NamingFile(const Status& status, const std::string& path) {
   if (status.message().find(path) != std::string::npos) return status;
   return Status::IoError(path + ": " + status.message());
@@ -355,6 +337,24 @@ Status ReadAlbumFile(platform::FileSystem& file_system, const std::string& path,
   std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now(), ignored);
   ReadAlbumText(bytes, store, albums, settings);
   return Status::Ok();
+}
+
+std::string AlbumFileText(const store::RecordStore& store, const MediaAlbums& albums,
+                          const TreeSettings& settings, store::WriteMode mode) {
+  std::string out;
+  for (int a = 0; a < albums.album_count(); ++a)
+    AppendTag(out, "HEAD", OneLine(albums.album(a).name));
+  out.append(kEol);
+  for (int a = 0; a < albums.album_count(); ++a) {
+    for (const MediaItem& item : albums.album(a).items) {
+      if (auto individuals = IndividualsForCopy(item, store, mode)) {
+        AppendItem(out, a, item, *individuals);
+      }
+    }
+  }
+  out.append("END");
+  AppendSettings(out, store, settings);
+  return out;
 }
 
 Status WriteAlbumFile(platform::FileSystem& file_system, const std::string& path,

@@ -32,6 +32,10 @@ void ReadAlbumText(std::string_view bytes, store::RecordStore& store, MediaAlbum
                                    store::RecordStore& store, MediaAlbums* albums,
                                    TreeSettings* settings);
 
+// The whole file as it is written in `mode`, without a line end after the last line.
+std::string AlbumFileText(const store::RecordStore& store, const MediaAlbums& albums,
+                          const TreeSettings& settings, store::WriteMode mode);
+
 // Writes the album file at `path` through a temporary file: a failed write leaves the old file
 // untouched and returns an error naming the file. In a reduced copy (split, hide, both) the
 // items' individual lists keep only the individuals the copy includes, and items left without
