@@ -83,6 +83,20 @@ std::string SideFileFolder(const DataFolders& folders, TreeOrigin origin) {
   return "";
 }
 
+// A backup set is never written over: when the counter was lost with sources.web (missing, or
+// unreadable and so not in use), the numbers the tree's backups already have are passed over.
+constexpr long long kBackupPrefixes = 36LL * 36 * 36 * 36;
+bool BackupSetUsed(const DataFolders& folders, const TreeSession& session,
+                   const std::string& name) {
+  for (const char* extension : {".ged", ".med", ".cfg"}) {
+    std::error_code ec;
+    if (fs::exists(BackupName(folders.backup, session.backup_counter, name, extension), ec)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 Status ReaderGaveUp(store::ReadOutcome outcome, const std::string& path) {
   if (outcome != store::ReadOutcome::kTooManyRecords) return Status::Ok();
   return Status::InvalidFormat("The family tree is too large to open:\n" + path);
@@ -226,6 +240,10 @@ Status BackupTreeFiles(TreeSession& session, const DataFolders& folders, const s
     return Status::Ok();
   }
   ++session.backup_counter;
+  for (long long tried = 1; tried < kBackupPrefixes && BackupSetUsed(folders, session, name);
+       ++tried) {
+    ++session.backup_counter;
+  }
   session.backup_needed = false;
   const std::pair<const std::string*, const char*> files[] = {
       {&folders.gedcom, ".ged"}, {&folders.config, ".med"}, {&folders.config, ".cfg"}};

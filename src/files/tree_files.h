@@ -111,7 +111,8 @@ AutoSaveDecision AutoSaveTick(TreeSession& session, const DataFolders& folders, 
 
 // Writes a reduced copy (albums and GEDCOM only) under the next counter's copy name and
 // reports it; the open tree keeps its name. Returns the copy's name, or empty on failure.
-std::string SaveReducedCopy(TreeSession& session, const DataFolders& folders, ReducedCopy kind,
-                            const SaveSteps& steps, platform::Interaction& ui);
+[[nodiscard]] std::string SaveReducedCopy(TreeSession& session, const DataFolders& folders,
+                                          ReducedCopy kind, const SaveSteps& steps,
+                                          platform::Interaction& ui);
 
 }  // namespace kinloom::files

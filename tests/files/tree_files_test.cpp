@@ -176,6 +176,19 @@ TEST_F(TreeFilesTest, SavingOverAnotherTreeMakesANumberedBackupSetOnce) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folders_.backup), fs::directory_iterator()), 3);
 }
 
+// Without a readable sources.web the counter starts again at 0: older backups stay.
+TEST_F(TreeFilesTest, BackupNumbersInUseArePassedOver) {
+  PutTree("Jones", "old");
+  WriteFileBytes(folders_.backup + "/0001_Jones.ged", "older ged");
+  WriteFileBytes(folders_.backup + "/0002_Jones.cfg", "older cfg");
+  session_ = Session("Jones", 0, 0);
+  ASSERT_TRUE(SaveUnderName(session_, folders_, "Jones", writers_.Steps(), tree_.ui).ok());
+  EXPECT_EQ(session_.backup_counter, 3);
+  EXPECT_EQ(ReadFileBytes(folders_.backup + "/0001_Jones.ged"), "older ged");
+  EXPECT_EQ(ReadFileBytes(folders_.backup + "/0002_Jones.cfg"), "older cfg");
+  EXPECT_EQ(ReadFileBytes(folders_.backup + "/0003_Jones.ged"), "old ged");
+}
+
 TEST_F(TreeFilesTest, FirstAutomaticSaveTurnsOpenedFilesIntoABackupSet) {
   PutTree("Smith", "old");
   ASSERT_TRUE(Open("Smith.ged").ok());
