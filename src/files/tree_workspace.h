@@ -33,6 +33,8 @@ class TreeWorkspace {
   platform::FileSystem& file_system() { return file_system_; }
   const reports::LinkCheckResult& last_link_check() const { return last_link_check_; }
 
+  // The readers report a side file that exists but cannot be read (NoteSideFileRead); the
+  // writers leave such a file as it is while the session holds it as unreadable.
   OpenSteps OpenStepsWired();
   SaveSteps SaveStepsWired();
 
