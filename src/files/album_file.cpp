@@ -8,8 +8,8 @@
 #include <system_error>
 #include <utility>
 
+#include "files/side_file_lines.h"
 #include "store/charsets.h"
-#include "store/line_reader.h"
 
 namespace kinloom::files {
 namespace {
@@ -61,7 +61,7 @@ bool StartsWithUtf8Marker(std::string_view line) {
 }
 
 // Consumes the first line when it is the UTF-8 marker.
-bool ReadUtf8Marker(store::LineReader& reader) {
+bool ReadUtf8Marker(SideFileLines& reader) {
   std::string_view first;
   if (!reader.Next(&first)) return false;
   if (StartsWithUtf8Marker(first)) return true;
@@ -72,7 +72,7 @@ bool ReadUtf8Marker(store::LineReader& reader) {
 // The album names and item blocks, up to "END".
 class AlbumSectionReader {
  public:
-  AlbumSectionReader(store::LineReader& reader, bool utf8) : reader_(reader), utf8_(utf8) {}
+  AlbumSectionReader(SideFileLines& reader, bool utf8) : reader_(reader), utf8_(utf8) {}
 
   std::vector<Album> Read() {
     std::string_view raw;
@@ -173,7 +173,7 @@ class AlbumSectionReader {
     if (MediaItem* current = Item()) current->note = std::move(note);
   }
 
-  store::LineReader& reader_;
+  SideFileLines& reader_;
   bool utf8_;
   std::vector<Album> albums_;
   int named_ = 0;
@@ -203,7 +203,7 @@ void StoreSetting(int key, std::string value, SettingsRead& read) {
   }
 }
 
-void ReadSettings(store::LineReader& reader, bool utf8, SettingsRead& read) {
+void ReadSettings(SideFileLines& reader, bool utf8, SettingsRead& read) {
   read.settings.paste.fill(std::string());
   bool seen_300 = false;
   std::string_view raw;
@@ -309,6 +309,36 @@ void AppendSettings(std::string& out, const store::RecordStore& store,
   }
 }
 
+Status NamingFile(const Status& status, const std::string& path) {
+  if (status.message().find(path) != std::string::npos) return status;
+  return Status::IoError(path + ": " + status.message());
+}
+
+}  // namespace
+
+void ReadAlbumText(std::string_view bytes, store::RecordStore& store, MediaAlbums* albums,
+                   TreeSettings* settings) {
+  SideFileLines reader(bytes);
+  const bool utf8 = reader.transcoded_utf16() || ReadUtf8Marker(reader);
+  std::vector<Album> read_albums = AlbumSectionReader(reader, utf8).Read();
+  SettingsRead read{*settings, std::nullopt, std::nullopt};
+  ReadSettings(reader, utf8, read);
+  albums->Load(std::move(read_albums), store);
+  *settings = std::move(read.settings);
+  SettlePeople(store, read);
+}
+
+Status ReadAlbumFile(platform::FileSystem& file_system, const std::string& path,
+                     store::RecordStore& store, MediaAlbums* albums, TreeSettings* settings) {
+  albums->Reset();
+  std::string bytes;
+  if (Status read = file_system.ReadFile(path, &bytes); !read.ok()) return read;
+  std::error_code ignored;
+  std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now(), ignored);
+  ReadAlbumText(bytes, store, albums, settings);
+  return Status::Ok();
+}
+
 std::string AlbumFileText(const store::RecordStore& store, const MediaAlbums& albums,
                           const TreeSettings& settings, store::WriteMode mode) {
   std::string out;
@@ -325,35 +355,6 @@ std::string AlbumFileText(const store::RecordStore& store, const MediaAlbums& al
   out.append("END");
   AppendSettings(out, store, settings);
   return out;
-}
-
-Status NamingFile(const Status& status, const std::string& path) {
-  if (status.message().find(path) != std::string::npos) return status;
-  return Status::IoError(path + ": " + status.message());
-}
-
-}  // namespace
-
-Status ReadAlbumFile(const std::string& path, store::RecordStore& store, MediaAlbums* albums,
-                     TreeSettings* settings) {
-  albums->Reset();
-  store::LineReader reader;
-  std::error_code error;
-  if (!reader.Open(path)) {
-    if (!std::filesystem::exists(path, error)) return Status::NotFound(path + ": no album file");
-    return Status::IoError(path + ": the album file cannot be read");
-  }
-  // The file's time tells when the tree was last opened.
-  std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now(), error);
-  const bool utf8 = reader.transcoded_utf16() || ReadUtf8Marker(reader);
-  std::vector<Album> read_albums = AlbumSectionReader(reader, utf8).Read();
-  SettingsRead read{*settings, std::nullopt, std::nullopt};
-  ReadSettings(reader, utf8, read);
-  if (reader.read_error()) return Status::IoError(path + ": the album file cannot be read");
-  albums->Load(std::move(read_albums), store);
-  *settings = std::move(read.settings);
-  SettlePeople(store, read);
-  return Status::Ok();
 }
 
 Status WriteAlbumFile(platform::FileSystem& file_system, const std::string& path,

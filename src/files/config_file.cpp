@@ -8,8 +8,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "files/side_file_lines.h"
 #include "store/charsets.h"
-#include "store/line_reader.h"
 
 namespace kinloom::files {
 namespace {
@@ -57,11 +57,25 @@ struct Colour {
 template <typename C>
 Colour(C&) -> Colour<C>;
 
+// A setting's display name ("page-title-1", "colour-12", "link-3-address"), put together only
+// when it is shown, so reading and writing make no names.
+struct SettingName {
+  SettingName(const char* name) : head(name) {}  // implicit: most names are literals
+  SettingName(std::string_view h, int i, std::string_view t = "") : head(h), index(i), tail(t) {}
+  std::string Text() const {
+    if (index < 0) return std::string(head);
+    return std::string(head) + std::to_string(index) + std::string(tail);
+  }
+  std::string_view head;
+  int index = -1;
+  std::string_view tail;
+};
+
 // Every setting but the home-page message, in ascending key order, with its display name.
 template <typename S, typename Visit>
 void ForEachSetting(S& s, Visit&& visit) {
   for (int i = 0; i < kWebColourCount; ++i) {
-    visit(kFirstColourKey + i, "colour-" + std::to_string(i), Colour{s.colours[i]});
+    visit(kFirstColourKey + i, SettingName("colour-", i), Colour{s.colours[i]});
   }
   visit(149, "page-title-1", Text{s.title1, kTitle1Length});
   visit(150, "title-1-font", Text{s.title1_font.name, kFontNameLength});
@@ -89,9 +103,9 @@ void ForEachSetting(S& s, Visit&& visit) {
   visit(173, "browser-icon-file", Text{s.fav_icon_file, kPictureFileLength});
   visit(300, "contact-page", Flag{s.contact_page});
   for (int i = 0; i < kWebLinkCount; ++i) {
-    const std::string link = "link-" + std::to_string(i);
-    visit(301 + 2 * i, link + "-address", Text{s.links[i].address, kLinkAddressLength});
-    visit(302 + 2 * i, link + "-name", Text{s.links[i].name, kLinkNameLength});
+    visit(301 + 2 * i, SettingName("link-", i, "-address"),
+          Text{s.links[i].address, kLinkAddressLength});
+    visit(302 + 2 * i, SettingName("link-", i, "-name"), Text{s.links[i].name, kLinkNameLength});
   }
   visit(317, "contact-email", Text{s.email, kEmailLength});
   visit(319, "copyright-owner", Text{s.copyright_owner, kCopyrightOwnerLength});
@@ -245,7 +259,7 @@ bool IsUtf8Marker(std::string_view line) {
 
 class ConfigReader {
  public:
-  ConfigReader(store::LineReader& lines, WebSiteSettings& settings)
+  ConfigReader(SideFileLines& lines, WebSiteSettings& settings)
       : lines_(lines), settings_(settings), utf8_(lines.transcoded_utf16()) {}
 
   void Run() {
@@ -282,7 +296,7 @@ class ConfigReader {
       ReadMessage(value);
       return;
     }
-    ForEachSetting(settings_, [&](int setting_key, std::string_view, auto field) {
+    ForEachSetting(settings_, [&](int setting_key, const SettingName&, auto field) {
       if (setting_key == key) Apply(field, value);
     });
   }
@@ -302,25 +316,27 @@ class ConfigReader {
     settings_.message = message.Finish();
   }
 
-  store::LineReader& lines_;
+  SideFileLines& lines_;
   WebSiteSettings& settings_;
   bool utf8_;
 };
 
-ConfigReadResult ReadInto(const std::string& path, const ConfigFileStart* start,
-                          WebSiteSettings* settings) {
-  store::LineReader lines;
-  if (!lines.Open(path)) return ConfigReadResult::kMissing;
-  // Read into a copy, so a file that fails part way changes nothing.
-  WebSiteSettings read = *settings;
+Status ReadInto(platform::FileSystem& file_system, const std::string& path,
+                const ConfigFileStart* start, WebSiteSettings* settings) {
+  std::string bytes;
+  if (Status read = file_system.ReadFile(path, &bytes); !read.ok()) return read;
   if (start != nullptr) {
-    read.copyright_owner = FieldValue(start->tree_name, kCopyrightOwnerLength);
-    read.copyright_year = std::to_string(start->current_year);
+    settings->copyright_owner = FieldValue(start->tree_name, kCopyrightOwnerLength);
+    settings->copyright_year = std::to_string(start->current_year);
   }
-  ConfigReader(lines, read).Run();
-  if (lines.read_error()) return ConfigReadResult::kUnreadable;
-  *settings = std::move(read);
-  return ConfigReadResult::kRead;
+  ApplyConfigText(bytes, settings);
+  return Status::Ok();
+}
+
+ConfigReadResult ResultOf(const Status& read) {
+  if (read.ok()) return ConfigReadResult::kRead;
+  if (read.code() == Status::Code::kNotFound) return ConfigReadResult::kMissing;
+  return ConfigReadResult::kUnreadable;
 }
 
 Status NamingFile(const std::string& path, const Status& status) {
@@ -330,18 +346,35 @@ Status NamingFile(const std::string& path, const Status& status) {
 
 }  // namespace
 
+void ApplyConfigText(std::string_view bytes, WebSiteSettings* settings) {
+  SideFileLines lines(bytes);
+  ConfigReader(lines, *settings).Run();
+}
+
+Status ReadConfigFile(platform::FileSystem& file_system, const std::string& path,
+                      WebSiteSettings* settings) {
+  return ReadInto(file_system, path, nullptr, settings);
+}
+
+Status ReadConfigFile(platform::FileSystem& file_system, const std::string& path,
+                      const ConfigFileStart& start, WebSiteSettings* settings) {
+  return ReadInto(file_system, path, &start, settings);
+}
+
 ConfigReadResult ReadConfigFile(const std::string& path, WebSiteSettings* settings) {
-  return ReadInto(path, nullptr, settings);
+  platform::LocalFileSystem file_system;
+  return ResultOf(ReadInto(file_system, path, nullptr, settings));
 }
 
 ConfigReadResult ReadConfigFile(const std::string& path, const ConfigFileStart& start,
                                 WebSiteSettings* settings) {
-  return ReadInto(path, &start, settings);
+  platform::LocalFileSystem file_system;
+  return ResultOf(ReadInto(file_system, path, &start, settings));
 }
 
 std::string ConfigFileText(const WebSiteSettings& settings) {
   std::string text;
-  ForEachSetting(settings, [&](int key, std::string_view, auto field) {
+  ForEachSetting(settings, [&](int key, const SettingName&, auto field) {
     text += kLineBreak;
     text += std::to_string(key);
     text += ' ';
@@ -374,8 +407,8 @@ std::vector<std::string> WebSettingLines(const WebSiteSettings& settings) {
   auto add = [&lines](std::string_view name, const std::string& value) {
     lines.push_back(std::string(name) + ":" + (value.empty() ? "" : " " + value));
   };
-  ForEachSetting(settings, [&](int, std::string_view name, auto field) {
-    if (std::optional<std::string> shown = Shown(field)) add(name, *shown);
+  ForEachSetting(settings, [&](int, const SettingName& name, auto field) {
+    if (std::optional<std::string> shown = Shown(field)) add(name.Text(), *shown);
   });
   if (settings.message.empty()) add("home-page-message", "");
   for (const std::string& line : settings.message) add("home-page-message", line);

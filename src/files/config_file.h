@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/web_settings.h"
@@ -14,12 +15,6 @@ namespace kinloom::files {
 // A first line "CHAR UTF-8" marks the values of keys above 139 as UTF-8. The home-page message
 // (key 341) runs over the following lines up to a line holding only the bytes A9 AE.
 
-enum class ConfigReadResult {
-  kRead,        // the file was read; its keys replaced the settings they name
-  kMissing,     // no file, or it cannot be opened: the settings are unchanged
-  kUnreadable,  // reading failed part way: the settings are unchanged
-};
-
 // What a tree's file starts from before its keys are applied: the copyright owner becomes the
 // tree's name and the copyright year the current year, unless the file names them.
 struct ConfigFileStart {
@@ -27,11 +22,26 @@ struct ConfigFileStart {
   int current_year = 0;
 };
 
-// Applies the keys of the file to *settings. Settings the file does not name keep their
+// Applies the keys of a file's bytes to *settings. Settings the file does not name keep their
 // values; unknown keys and lines without a key are skipped; over-long values are cut to their
 // fields. The changed flag is left to the caller.
-ConfigReadResult ReadConfigFile(const std::string& path, WebSiteSettings* settings);
-// The same for a tree's own file: when the file exists, `start` is applied first.
+void ApplyConfigText(std::string_view bytes, WebSiteSettings* settings);
+
+// Reads the file through the file system and applies it as above; for a tree's own file,
+// `start` is applied first. NotFound when there is no file; IoError, naming the file and saying
+// why, when it exists but cannot be read. Unless the file was read, the settings are unchanged.
+[[nodiscard]] Status ReadConfigFile(platform::FileSystem& file_system, const std::string& path,
+                                    WebSiteSettings* settings);
+[[nodiscard]] Status ReadConfigFile(platform::FileSystem& file_system, const std::string& path,
+                                    const ConfigFileStart& start, WebSiteSettings* settings);
+
+// The same through the real file system, for the places that only show the settings.
+enum class ConfigReadResult {
+  kRead,        // the file was read; its keys replaced the settings they name
+  kMissing,     // there is no file: the settings are unchanged
+  kUnreadable,  // the file exists but cannot be read: the settings are unchanged
+};
+[[nodiscard]] ConfigReadResult ReadConfigFile(const std::string& path, WebSiteSettings* settings);
 ConfigReadResult ReadConfigFile(const std::string& path, const ConfigFileStart& start,
                                 WebSiteSettings* settings);
 

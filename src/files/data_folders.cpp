@@ -263,13 +263,26 @@ std::string FileTimeText(const std::string& path) {
          " at " + clock;
 }
 
-void DeleteFolderFiles(const std::string& folder, bool remove_folder) {
+std::vector<std::string> DeleteFolderFiles(platform::FileSystem& file_system,
+                                           const std::string& folder, bool remove_folder) {
+  std::vector<std::string> failures;
   std::error_code ec;
-  if (!fs::is_directory(fs::symlink_status(folder, ec))) return;
-  for (const std::string& name : FolderFileNames(folder, nullptr)) {
-    fs::remove(JoinPath(folder, name), ec);
+  if (!fs::is_directory(fs::symlink_status(folder, ec))) return failures;
+  bool listed = true;
+  for (const std::string& name : FolderFileNames(folder, &listed)) {
+    Status removed = file_system.RemoveFile(JoinPath(folder, name));
+    if (!removed.ok() && removed.code() != Status::Code::kNotFound) {
+      failures.push_back(removed.message());
+    }
   }
-  if (remove_folder) fs::remove(folder, ec);
+  if (!listed) failures.push_back(folder + ": the folder cannot be read");
+  if (remove_folder) {
+    Status removed = file_system.RemoveFile(folder);
+    if (!removed.ok() && removed.code() != Status::Code::kNotFound) {
+      failures.push_back(removed.message());
+    }
+  }
+  return failures;
 }
 
 void DeleteOldBackups(const DataFolders& folders, int days_to_keep, const platform::DateTime& now) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/file_io.h"
 #include "platform/status.h"
 
 namespace kinloom::files {
@@ -100,7 +101,10 @@ bool IsNewerFile(const std::string& source, const std::string& target);
 std::string FileTimeText(const std::string& path);
 
 // Deletes every file of a folder (not its sub-folders) and, when asked, the folder itself.
-void DeleteFolderFiles(const std::string& folder, bool remove_folder);
+// Returns what could not be deleted, each as "path: why"; a folder that is not there is none.
+[[nodiscard]] std::vector<std::string> DeleteFolderFiles(platform::FileSystem& file_system,
+                                                         const std::string& folder,
+                                                         bool remove_folder);
 // Deletes the backups whose date, rounded to the nearest day, lies more than days_to_keep days
 // before today (0 keeps only today's).
 void DeleteOldBackups(const DataFolders& folders, int days_to_keep, const platform::DateTime& now);

@@ -117,8 +117,8 @@ class MediaAlbums {
   // Asks, renames the file in `media_folder` and the item with it; a name that is not a plain
   // file name, or names a file that exists, is refused with a message. The caller writes the
   // album file at once, so the saved albums never name a file that is gone.
-  bool RenameItemFile(ItemRef ref, const std::string& media_folder, std::string_view new_name,
-                      platform::Interaction& ui);
+  [[nodiscard]] bool RenameItemFile(ItemRef ref, const std::string& media_folder,
+                                    std::string_view new_name, platform::Interaction& ui);
   // Adds an individual to, or takes one from, an item's list; false when nothing changed.
   bool LinkIndividual(ItemRef ref, int individual);
   bool UnlinkIndividual(ItemRef ref, int individual);

@@ -6,8 +6,8 @@
 #include <memory>
 #include <utility>
 
+#include "files/side_file_lines.h"
 #include "store/charsets.h"
-#include "store/line_reader.h"
 
 namespace kinloom::files {
 namespace {
@@ -240,10 +240,9 @@ void AddVerifierLines(const VerifierSettings& v, std::vector<std::string>& out) 
 
 }  // namespace
 
-SourcesReadResult ReadSourcesWeb(const std::string& path, ProgramSettings* settings) {
-  store::LineReader reader;
-  if (!reader.Open(path)) return SourcesReadResult::kMissing;
-  ProgramSettings next = *settings;
+void ApplySourcesText(std::string_view bytes, ProgramSettings* settings) {
+  SideFileLines reader(bytes);
+  ProgramSettings& next = *settings;
   next.search_sites.clear();
   bool utf8 = reader.transcoded_utf16();
   bool first = true;
@@ -262,11 +261,24 @@ SourcesReadResult ReadSourcesWeb(const std::string& path, ProgramSettings* setti
     PrepareLine(line, utf8);
     ApplyLine(line, next);
   }
-  if (reader.read_error()) return SourcesReadResult::kUnreadable;
   next.verifier = next.kept_verifier;
   next.sources_changed = false;
-  *settings = std::move(next);
-  return SourcesReadResult::kRead;
+}
+
+Status ReadSourcesWeb(platform::FileSystem& file_system, const std::string& path,
+                      ProgramSettings* settings) {
+  std::string bytes;
+  if (Status read = file_system.ReadFile(path, &bytes); !read.ok()) return read;
+  ApplySourcesText(bytes, settings);
+  return Status::Ok();
+}
+
+SourcesReadResult ReadSourcesWeb(const std::string& path, ProgramSettings* settings) {
+  platform::LocalFileSystem file_system;
+  const Status read = ReadSourcesWeb(file_system, path, settings);
+  if (read.ok()) return SourcesReadResult::kRead;
+  if (read.code() == Status::Code::kNotFound) return SourcesReadResult::kMissing;
+  return SourcesReadResult::kUnreadable;
 }
 
 std::string SourcesWebText(const ProgramSettings& s) {

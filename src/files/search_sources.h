@@ -29,16 +29,24 @@ inline constexpr size_t kSearchGridMinimumRows = 32;
 // No site is added or modified beyond this row.
 inline constexpr size_t kSearchGridRowLimit = 100000;
 
+// Applies a file's bytes to *settings. The search sites become the rows of the file; settings
+// the file does not name keep their values, except that the verifier's kept values always go
+// in force. Over-long values are cut, out-of-range numbers are brought into range. The changed
+// flag is cleared.
+void ApplySourcesText(std::string_view bytes, ProgramSettings* settings);
+
+// Reads the file through the file system and applies it as above. NotFound when there is no
+// file; IoError, naming the file and saying why, when it exists but cannot be read. Unless the
+// file was read, everything is unchanged.
+[[nodiscard]] Status ReadSourcesWeb(platform::FileSystem& file_system, const std::string& path,
+                                    ProgramSettings* settings);
+
+// The same through the real file system, for the places that only show the settings.
 enum class SourcesReadResult {
   kRead,        // the file was read; its keys replaced the settings they name
-  kMissing,     // no file, or it cannot be opened: everything is unchanged
-  kUnreadable,  // reading failed part way: everything is unchanged
+  kMissing,     // there is no file: everything is unchanged
+  kUnreadable,  // the file exists but cannot be read: everything is unchanged
 };
-
-// Applies the file to *settings. The search sites become the rows of the file; settings the
-// file does not name keep their values, except that the verifier's kept values always go in
-// force. Over-long values are cut, out-of-range numbers are brought into range. A file that
-// was read clears the changed flag.
 SourcesReadResult ReadSourcesWeb(const std::string& path, ProgramSettings* settings);
 
 // The whole file as it is written, without a line end after the last line. The verifier's

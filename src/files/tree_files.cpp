@@ -1,10 +1,7 @@
 #include "files/tree_files.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <memory>
+#include <string_view>
 #include <utility>
 
 #include "reports/tree_opening.h"
@@ -13,94 +10,10 @@ namespace kinloom::files {
 namespace {
 
 namespace fs = std::filesystem;
-using platform::Answer;
-using platform::Buttons;
 using platform::Icon;
 
 constexpr std::string_view kSaveFailedCaption = " *** Save Failed ***";
-
-constexpr std::string_view kWarningCaption = " *** Warning ***";
-constexpr const char* kRemoveQuestion =
-    "Remove:  \"%s\"  family tree?\n\n"
-    "[  Yes   ]  Delete this Family Tree\n"
-    "[   No   ]  Keep this Family Tree";
-constexpr const char* kRemoveItemsQuestion =
-    "Removing:  \"%s\"  family tree?\n\n"
-    "Remove profile pictures of individuals, pictures, documents\n"
-    "and headstones images in albums and web page creation images?\n\n"
-    "Some family trees share pictures. If any of these pictures or\n"
-    "items are used by another family tree select [No] or [Cancel].\n\n"
-    "[   Yes    ]  Delete profile pictures and items in albums\n"
-    "[    No    ]  Delete the family tree but not any album or web items\n"
-    "[ Cancel ]  Cancel delete. Keep this family tree and all items.";
-
-std::string FormatName(const char* format, const std::string& name) {
-  int size = std::snprintf(nullptr, 0, format, name.c_str());
-  std::string text(static_cast<size_t>(std::max(size, 0)), '\0');
-  std::snprintf(text.data(), text.size() + 1, format, name.c_str());
-  return text;
-}
-
-// Only the picture folders hold a tree's items: a name that leads anywhere else, another
-// tree's files among them, is left alone.
-bool IsTreeItem(const DataFolders& folders, const std::string& path) {
-  return IsInsideFolder(folders.media, path) || IsInsideFolder(folders.thumb, path) ||
-         IsInsideFolder(folders.image, path);
-}
-
-void RemoveTreeItems(const DataFolders& folders, const std::string& tree,
-                     const TreeMediaLister& media) {
-  std::error_code ec;
-  if (media) {
-    for (const std::string& item : media(tree)) {
-      if (item.empty()) continue;
-      const std::string path = item.front() == '/' ? item : JoinPath(folders.media, item);
-      if (IsTreeItem(folders, path) && FileExists(path)) fs::remove(path, ec);
-    }
-  }
-  std::vector<std::string> web = TreeWebFolders(folders, tree);
-  // Deepest first, so each folder is empty when it is removed.
-  for (auto it = web.rbegin(); it != web.rend(); ++it) DeleteFolderFiles(*it, true);
-}
-
-std::string SizeAndTime(std::uintmax_t size, const std::string& time) {
-  return "Size........:  " + std::to_string(size) + " bytes\nModified.:  " + time;
-}
-
-// Copies through the file system layer, so the target is replaced only by a complete copy, and
-// keeps the source's time, so later copies of only newer files can compare them.
-Status CopyBytes(const std::string& from, const std::string& to, platform::FileSystem& files) {
-  std::ifstream in(from, std::ios::binary);
-  if (!in) return Status::IoError(from + ": cannot be read");
-  std::unique_ptr<platform::WritableFile> out;
-  if (Status s = files.NewWritableFile(to, &out); !s.ok()) return s;
-  std::vector<char> buffer(1 << 16);
-  while (in) {
-    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    const std::streamsize got = in.gcount();
-    if (got <= 0) break;
-    Status s = out->Append(std::string_view(buffer.data(), static_cast<size_t>(got)));
-    if (!s.ok()) return s;
-  }
-  if (in.bad()) return Status::IoError(from + ": cannot be read");
-  if (Status s = out->Commit(); !s.ok()) return s;
-  std::error_code ec;
-  const fs::file_time_type written = fs::last_write_time(from, ec);
-  if (!ec) fs::last_write_time(to, written, ec);
-  return Status::Ok();
-}
-
-CopyFlags CopyError(std::string_view what, const std::string& path, CopyFlags flags,
-                    platform::Interaction& ui) {
-  flags |= kCopyErrors;
-  if ((flags & kShowErrors) == 0) return flags;
-  const std::string text = std::string(what) + path + "\n\nDo you want to more error messages?";
-  if (ui.Ask(" *** Error Copying File ***", text, Icon::kExclamation, Buttons::kYesNo) ==
-      Answer::kNo) {
-    flags &= static_cast<CopyFlags>(~kShowErrors);
-  }
-  return flags;
-}
+constexpr std::string_view kUnreadableCaption = " *** File Cannot Be Read ***";
 
 bool RefuseName(std::string_view name, platform::Interaction& ui, Status* status) {
   *status = CheckTreeName(name);
@@ -116,14 +29,44 @@ bool RunStep(const Status& status, const std::string& path, std::vector<std::str
   return false;
 }
 
-Status ReportSaveFailures(const std::vector<std::string>& failures, platform::Interaction& ui) {
+Status ReportSaveFailures(std::string_view headline, const std::vector<std::string>& failures,
+                          std::string_view advice, platform::Interaction& ui) {
   std::string text =
-      "The family tree could not be saved completely.\n"
-      "These files were not written and keep their previous contents:\n";
+      std::string(headline) + "\nThese files were not written and keep their previous contents:\n";
   for (const std::string& failure : failures) text += "\n" + failure;
-  text += "\n\nThe changes are still in the program: save again when the problem is solved.";
+  if (!advice.empty()) text += "\n\n" + std::string(advice);
   ui.Message(kSaveFailedCaption, text, Icon::kStop);
   return Status::IoError(text);
+}
+
+Status ReportSaveFailures(const std::vector<std::string>& failures, platform::Interaction& ui) {
+  return ReportSaveFailures(
+      "The family tree could not be saved completely.", failures,
+      "The changes are still in the program: save again when the problem is solved.", ui);
+}
+
+std::string_view SideFileContents(SideFile file) {
+  switch (file) {
+    case SideFile::kConfig:
+      return "The web-site settings of the family tree";
+    case SideFile::kAlbums:
+      return "The albums and settings of the family tree";
+    case SideFile::kSources:
+      return "The program's options and internet search sources";
+  }
+  return "";
+}
+
+std::string& UnreadablePath(TreeSession& session, SideFile file) {
+  switch (file) {
+    case SideFile::kConfig:
+      return session.unreadable.config;
+    case SideFile::kAlbums:
+      return session.unreadable.albums;
+    case SideFile::kSources:
+      break;
+  }
+  return session.unreadable.sources;
 }
 
 TreeOrigin OriginOf(const DataFolders& folders, const std::string& folder, bool sole_argument) {
@@ -138,6 +81,20 @@ std::string SideFileFolder(const DataFolders& folders, TreeOrigin origin) {
   if (origin == TreeOrigin::kGedcomFolder) return folders.config;
   if (origin == TreeOrigin::kBackupFolder) return folders.backup;
   return "";
+}
+
+// A backup set is never written over: when the counter was lost with sources.web (missing, or
+// unreadable and so not in use), the numbers the tree's backups already have are passed over.
+constexpr long long kBackupPrefixes = 36LL * 36 * 36 * 36;
+bool BackupSetUsed(const DataFolders& folders, const TreeSession& session,
+                   const std::string& name) {
+  for (const char* extension : {".ged", ".med", ".cfg"}) {
+    std::error_code ec;
+    if (fs::exists(BackupName(folders.backup, session.backup_counter, name, extension), ec)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 Status ReaderGaveUp(store::ReadOutcome outcome, const std::string& path) {
@@ -160,6 +117,9 @@ void StartSession(TreeSession& session, const std::string& name, TreeOrigin orig
   session.opened_folder = folder;
   session.backup_needed = false;
   session.changed = {};
+  // sources.web is the program's, not the tree's: it stays kept until it can be read again.
+  session.unreadable.config.clear();
+  session.unreadable.albums.clear();
   if (copy_number > 0) {
     session.copy_number = copy_number;
     session.read_only = true;
@@ -216,6 +176,23 @@ Status OpenTree(TreeSession& session, const DataFolders& folders, const OpenRequ
   return Status::Ok();
 }
 
+void NoteSideFileRead(TreeSession& session, SideFile file, const std::string& path,
+                      const Status& read, platform::Interaction& ui) {
+  std::string& unreadable = UnreadablePath(session, file);
+  if (read.ok() || read.code() == Status::Code::kNotFound) {
+    unreadable.clear();
+    return;
+  }
+  if (unreadable == path) return;  // reported when it was found so
+  unreadable = path;
+  ui.Message(kUnreadableCaption,
+             std::string(SideFileContents(file)) + " cannot be read:\n" + read.message() +
+                 "\n\nThe program goes on without them, and does not write over this file while "
+                 "the family tree is open, so nothing in it is lost.\n"
+                 "Solve the problem, then open the family tree again.",
+             Icon::kExclamation);
+}
+
 Status SaveAll(TreeSession& session, const DataFolders& folders, const SaveSteps& steps,
                platform::Interaction& ui) {
   session.tree_name = WithoutGedExtension(session.tree_name);
@@ -263,6 +240,10 @@ Status BackupTreeFiles(TreeSession& session, const DataFolders& folders, const s
     return Status::Ok();
   }
   ++session.backup_counter;
+  for (long long tried = 1; tried < kBackupPrefixes && BackupSetUsed(folders, session, name);
+       ++tried) {
+    ++session.backup_counter;
+  }
   session.backup_needed = false;
   const std::pair<const std::string*, const char*> files[] = {
       {&folders.gedcom, ".ged"}, {&folders.config, ".med"}, {&folders.config, ".cfg"}};
@@ -317,6 +298,25 @@ Status SaveWithoutDialog(TreeSession& session, const DataFolders& folders, const
   return SaveAll(session, folders, steps, ui);
 }
 
+Status WriteSettingsOnClose(TreeSession& session, const DataFolders& folders,
+                            const SaveSteps& steps, platform::Interaction& ui) {
+  const std::string& name = session.tree_name;
+  if (session.read_only || name.empty()) return Status::Ok();
+  if (Status usable = CheckTreeName(name); !usable.ok()) return usable;
+  const std::string cfg = TreeFile(folders.config, name, ".cfg");
+  const std::string web = SourcesFile(folders);
+  std::vector<std::string> failures;
+  if (!steps.write_config || RunStep(steps.write_config(cfg), cfg, &failures)) {
+    session.changed.web_settings_changed = false;
+  }
+  if (!steps.write_sources || RunStep(steps.write_sources(web), web, &failures)) {
+    session.changed.sources_changed = false;
+  }
+  if (failures.empty()) return Status::Ok();
+  return ReportSaveFailures("The web-site settings and the options could not be saved.", failures,
+                            "", ui);
+}
+
 AutoSaveDecision AutoSaveTick(TreeSession& session, const DataFolders& folders, bool busy,
                               const SaveSteps& steps, platform::Interaction& ui) {
   const platform::DateTime now = ui.clock().Now();
@@ -351,104 +351,6 @@ std::string SaveReducedCopy(TreeSession& session, const DataFolders& folders, Re
   }
   ui.Message("Ged File Saved", "New File Created:\n" + name, Icon::kInformation);
   return name;
-}
-
-bool RemoveTree(const DataFolders& folders, const std::string& ged_path,
-                const TreeMediaLister& media, platform::Interaction& ui) {
-  const std::string file = fs::path(ged_path).filename().string();
-  if (file.size() <= 4 || file.substr(file.size() - 4) != ".ged") {
-    ui.Message(kWarningCaption, "The file: " + file + " \nis not a family tree file.",
-               Icon::kExclamation);
-    return false;
-  }
-  const std::string tree = file.substr(0, file.size() - 4);
-  if (!CheckTreeName(tree).ok() || !IsInsideFolder(folders.home, ged_path)) {
-    ui.Message(kWarningCaption,
-               "Only family trees kept in the data folders can be removed:\n" + ged_path,
-               Icon::kExclamation);
-    return false;
-  }
-  if (ui.Ask("Confirm", FormatName(kRemoveQuestion, tree), Icon::kQuestion, Buttons::kYesNo) !=
-      Answer::kYes) {
-    return false;
-  }
-  Answer items = ui.Ask("Confirm", FormatName(kRemoveItemsQuestion, tree), Icon::kQuestion,
-                        Buttons::kYesNoCancel);
-  if (items != Answer::kYes && items != Answer::kNo) return false;
-  if (items == Answer::kYes) RemoveTreeItems(folders, tree, media);
-  std::error_code ec;
-  fs::remove(ged_path, ec);
-  fs::remove(TreeFile(folders.config, tree, ".med"), ec);
-  fs::remove(TreeFile(folders.config, tree, ".cfg"), ec);
-  return true;
-}
-
-CopyFlags CopyFolderFiles(const std::string& source, const std::string& target, CopyFlags flags,
-                          platform::FileSystem& file_system, platform::Interaction& ui) {
-  std::error_code ec;
-  if ((flags & kCopyCancelled) != 0 || !fs::is_directory(source, ec)) return flags;
-  fs::create_directories(target, ec);
-  bool listed = true;
-  const std::vector<std::string> names = FolderFileNames(source, &listed);
-  if (!listed) return flags | kCopyErrors;
-  for (const std::string& name : names) {
-    flags = CopyOneFile(name, source, target, flags, file_system, ui);
-    if ((flags & kCopyCancelled) != 0) break;
-  }
-  return flags;
-}
-
-CopyFlags CopyOneFile(const std::string& name, const std::string& source, const std::string& target,
-                      CopyFlags flags, platform::FileSystem& file_system,
-                      platform::Interaction& ui) {
-  flags &= static_cast<CopyFlags>(~kCopyThis);
-  const std::string from = JoinPath(source, name);
-  const std::string to = JoinPath(target, name);
-  if (!FileExists(from)) return CopyError("File not found: ", from, flags, ui);
-  if ((flags & kNewerOnly) != 0 && !IsNewerFile(from, to)) return flags;
-  if ((flags & kAskOverwrite) != 0) {
-    flags = ConfirmOverwrite(to, from, flags, ui);
-    if ((flags & kCopyThis) == 0) return flags;
-  }
-  ui.ProgressText("Copying: " + name);
-  if (!CopyBytes(from, to, file_system).ok()) {
-    return CopyError("File failed to copy: ", from, flags, ui);
-  }
-  return flags;
-}
-
-CopyFlags ConfirmOverwrite(const std::string& existing, const std::string& replacement,
-                           CopyFlags flags, platform::Interaction& ui) {
-  std::error_code ec;
-  const std::uintmax_t old_size = fs::file_size(existing, ec);
-  if (ec || old_size == 0) return flags | kCopyThis;
-  const std::uintmax_t new_size = fs::file_size(replacement, ec);
-  const std::string old_time = FileTimeText(existing);
-  const std::string new_time = FileTimeText(replacement);
-  if (old_size == new_size && old_time == new_time) {
-    return flags & static_cast<CopyFlags>(~kCopyThis);
-  }
-  const std::string text =
-      "This folder already contains a file named:\n\nFile Name:  " +
-      fs::path(existing).filename().string() + "\n\n" + SizeAndTime(old_size, old_time) +
-      "\n\nDo you want to replace this file\nwith this file?\n\n" +
-      SizeAndTime(new_size, new_time) +
-      "\n\n\t[   Yes  ] Copy over the existing file\n\t[   No   ] Do not copy this file"
-      "\n\t[Cancel] Cancel copying for these files";
-  bool ask_no_more = false;
-  const Answer answer =
-      ui.AskWithCheck(" Confirm File Replacement", text, Icon::kQuestion, Buttons::kYesNoCancel,
-                      "Do Not Show More Write Over Messages for This Group", &ask_no_more);
-  // The rest of the group is then copied without asking.
-  if (ask_no_more) flags &= static_cast<CopyFlags>(~kAskOverwrite);
-  switch (answer) {
-    case Answer::kYes:
-      return flags | kCopyThis;
-    case Answer::kNo:
-      return flags & static_cast<CopyFlags>(~kCopyThis);
-    default:
-      return (flags | kCopyCancelled) & static_cast<CopyFlags>(~kCopyThis);
-  }
 }
 
 }  // namespace kinloom::files

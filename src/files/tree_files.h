@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "files/data_folders.h"
+#include "files/folder_copy.h"
+#include "files/tree_removal.h"
 #include "files/tree_session.h"
 #include "platform/file_io.h"
 #include "platform/interaction.h"
@@ -61,6 +63,16 @@ struct OpenRequest {
 Status OpenTree(TreeSession& session, const DataFolders& folders, const OpenRequest& request,
                 const OpenSteps& steps, platform::Interaction& ui);
 
+// The side files read when a tree opens.
+enum class SideFile { kConfig, kAlbums, kSources };
+
+// Takes the outcome of reading a side file into the session. A file that exists but cannot be
+// read is reported (what it holds, the file and why) unless it was already known so, and is
+// then not written over while the tree stays open; a file that was read, or is missing, is
+// written again at the next save.
+void NoteSideFileRead(TreeSession& session, SideFile file, const std::string& path,
+                      const Status& read, platform::Interaction& ui);
+
 // Writes every file of the tree under its name: the web folders, the .med, .ged, .cfg and
 // sources.web. A file that fails keeps its previous contents; the failure is reported naming
 // the file, the tree stays marked changed and SaveState is left as it was. Refused with a
@@ -86,6 +98,12 @@ Status SaveUnderName(TreeSession& session, const DataFolders& folders, const std
 Status SaveWithoutDialog(TreeSession& session, const DataFolders& folders, const SaveSteps& steps,
                          platform::Interaction& ui);
 
+// Closing the window writes the tree's .cfg and sources.web once more, whatever the answer to
+// the save-changes question; a read-only window writes neither. A file that fails keeps its
+// previous contents and is reported, naming it.
+Status WriteSettingsOnClose(TreeSession& session, const DataFolders& folders,
+                            const SaveSteps& steps, platform::Interaction& ui);
+
 // One tick of the automatic-save timer: decides, saves when it is time, and returns the
 // decision so the caller can set the timer.
 AutoSaveDecision AutoSaveTick(TreeSession& session, const DataFolders& folders, bool busy,
@@ -93,37 +111,8 @@ AutoSaveDecision AutoSaveTick(TreeSession& session, const DataFolders& folders, 
 
 // Writes a reduced copy (albums and GEDCOM only) under the next counter's copy name and
 // reports it; the open tree keeps its name. Returns the copy's name, or empty on failure.
-std::string SaveReducedCopy(TreeSession& session, const DataFolders& folders, ReducedCopy kind,
-                            const SaveSteps& steps, platform::Interaction& ui);
-
-// The media files a tree names (pictures and documents of its records and albums, web images),
-// as paths or as names in the media folder. Only files in the media, thumb and image folders
-// are ever deleted.
-using TreeMediaLister = std::function<std::vector<std::string>(const std::string& tree)>;
-
-// The open dialog's Delete: asks, then removes the tree's .ged, .med and .cfg and, when the
-// user agrees, its media files and web folders. Nothing outside the data home is deleted.
-// Returns whether the tree was removed.
-bool RemoveTree(const DataFolders& folders, const std::string& ged_path,
-                const TreeMediaLister& media, platform::Interaction& ui);
-
-// The copy flags, passed along and returned by every copy step.
-using CopyFlags = std::uint8_t;
-inline constexpr CopyFlags kAskOverwrite = 1;   // ask before replacing a file
-inline constexpr CopyFlags kNewerOnly = 2;      // copy only over an older (or no) target
-inline constexpr CopyFlags kCopyThis = 4;       // the current file is to be copied
-inline constexpr CopyFlags kCopyCancelled = 8;  // the group was cancelled
-inline constexpr CopyFlags kShowErrors = 16;    // report errors
-inline constexpr CopyFlags kCopyErrors = 32;    // at least one error happened
-
-CopyFlags CopyFolderFiles(const std::string& source, const std::string& target, CopyFlags flags,
-                          platform::FileSystem& file_system, platform::Interaction& ui);
-CopyFlags CopyOneFile(const std::string& name, const std::string& source, const std::string& target,
-                      CopyFlags flags, platform::FileSystem& file_system,
-                      platform::Interaction& ui);
-// Whether to replace an existing file with a new one: sets kCopyThis to copy, clears it not to,
-// sets kCopyCancelled to stop the group.
-CopyFlags ConfirmOverwrite(const std::string& existing, const std::string& replacement,
-                           CopyFlags flags, platform::Interaction& ui);
+[[nodiscard]] std::string SaveReducedCopy(TreeSession& session, const DataFolders& folders,
+                                          ReducedCopy kind, const SaveSteps& steps,
+                                          platform::Interaction& ui);
 
 }  // namespace kinloom::files

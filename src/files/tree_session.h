@@ -45,6 +45,18 @@ struct AutoSaveSettings {
   platform::DateTime period_start;        // when the running period began
 };
 
+// The side files that exist but could not be read when they were last read, by path (empty for
+// none). Each was reported once, when it was found so, and is not written over while it stays
+// so: defaults never replace what the user's file holds.
+struct UnreadableSideFiles {
+  std::string config;   // the tree's .cfg
+  std::string albums;   // the tree's .med
+  std::string sources;  // sources.web
+  bool Holds(const std::string& path) const {
+    return !path.empty() && (path == config || path == albums || path == sources);
+  }
+};
+
 // The state of the window's open tree.
 struct TreeSession {
   std::string tree_name;  // the .ged file name without its extension
@@ -57,6 +69,7 @@ struct TreeSession {
   bool read_only = false;      // the "Read Only File" option; never stored
   AutoSaveSettings auto_save;
   ChangedFlags changed;
+  UnreadableSideFiles unreadable;
 };
 
 // Takes the store's TreeModified into the session. The flag is only ever added here: the

@@ -21,7 +21,8 @@ OpenSteps TreeWorkspace::OpenStepsWired() {
     return GedcomRead{opened.read.outcome, store_.tree_modified()};
   };
   steps.read_sources = [this](const std::string& path) {
-    ReadSourcesWeb(path, &program_settings_);
+    const Status read = ReadSourcesWeb(file_system_, path, &program_settings_);
+    NoteSideFileRead(session_, SideFile::kSources, path, read, store_.ui());
     // The options own what is stored; the session works with copies.
     session_.backup_counter = program_settings_.backup_counter;
     session_.auto_save.enabled = program_settings_.auto_save;
@@ -31,21 +32,28 @@ OpenSteps TreeWorkspace::OpenStepsWired() {
   };
   steps.read_config = [this](const std::string& path) {
     ConfigFileStart start{session_.tree_name, store_.ui().clock().CurrentYear()};
-    if (ReadConfigFile(path, start, &web_settings_) == ConfigReadResult::kRead) {
-      web_settings_.web_settings_changed = false;
-    }
+    const Status read = ReadConfigFile(file_system_, path, start, &web_settings_);
+    if (read.ok()) web_settings_.web_settings_changed = false;
+    NoteSideFileRead(session_, SideFile::kConfig, path, read, store_.ui());
   };
   steps.read_albums = [this](const std::string& path) {
-    (void)ReadAlbumFile(path, store_, &albums_, &tree_settings_);  // missing: the defaults
+    const Status read = ReadAlbumFile(file_system_, path, store_, &albums_, &tree_settings_);
+    NoteSideFileRead(session_, SideFile::kAlbums, path, read, store_.ui());
   };
   return steps;
 }
 
 SaveSteps TreeWorkspace::SaveStepsWired() {
   SaveSteps steps;
-  // The albums go first: they tell the GEDCOM writer which sources their items cite.
+  // The albums go first: they tell the GEDCOM writer which sources their items cite. A side file
+  // that could not be read is left as it is (it was reported then): the settings in memory are
+  // defaults, not what the file holds.
   steps.write_albums = [this](const std::string& path, store::WriteMode mode) {
     sources_cited_by_items_ = SourcesCitedByItems(albums_, store_, mode);
+    if (session_.unreadable.Holds(path)) {
+      albums_.set_changed(false);
+      return Status::Ok();
+    }
     return WriteAlbumFile(file_system_, path, store_, albums_, tree_settings_, mode);
   };
   steps.write_gedcom = [this](const std::string& path, store::WriteMode mode) {
@@ -59,6 +67,10 @@ SaveSteps TreeWorkspace::SaveStepsWired() {
     return store::WriteTree(store_, path, mode, file_system_, cited);
   };
   steps.write_config = [this](const std::string& path) {
+    if (session_.unreadable.Holds(path)) {
+      web_settings_.web_settings_changed = false;
+      return Status::Ok();
+    }
     Status written = WriteConfigFile(file_system_, path, web_settings_);
     if (written.ok()) web_settings_.web_settings_changed = false;
     return written;
@@ -67,6 +79,10 @@ SaveSteps TreeWorkspace::SaveStepsWired() {
     program_settings_.backup_counter = session_.backup_counter;
     program_settings_.auto_save = session_.auto_save.enabled;
     program_settings_.auto_save_minutes = session_.auto_save.minutes;
+    if (session_.unreadable.Holds(path)) {
+      program_settings_.sources_changed = false;
+      return Status::Ok();
+    }
     return SaveSourcesWeb(file_system_, path, &program_settings_);
   };
   return steps;

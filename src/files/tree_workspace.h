@@ -30,8 +30,11 @@ class TreeWorkspace {
   ProgramSettings& program_settings() { return program_settings_; }
   MediaAlbums& albums() { return albums_; }
   TreeSettings& tree_settings() { return tree_settings_; }
+  platform::FileSystem& file_system() { return file_system_; }
   const reports::LinkCheckResult& last_link_check() const { return last_link_check_; }
 
+  // The readers report a side file that exists but cannot be read (NoteSideFileRead); the
+  // writers leave such a file as it is while the session holds it as unreadable.
   OpenSteps OpenStepsWired();
   SaveSteps SaveStepsWired();
 

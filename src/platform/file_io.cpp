@@ -16,6 +16,30 @@ std::string ErrorText(const std::string& path, int error) {
   return path + ": " + std::strerror(error);
 }
 
+// No entry, or a part of the path that is no folder: either way there is no such file.
+Status OpenFailure(const std::string& path, int error) {
+  if (error == ENOENT || error == ENOTDIR) return Status::NotFound(ErrorText(path, error));
+  return Status::IoError(ErrorText(path, error));
+}
+
+Status ReadAll(int fd, const std::string& path, std::string* contents) {
+  struct stat info;
+  if (::fstat(fd, &info) != 0) return Status::IoError(ErrorText(path, errno));
+  if (S_ISDIR(info.st_mode)) return Status::IoError(ErrorText(path, EISDIR));
+  if (!S_ISREG(info.st_mode)) return Status::IoError(path + ": not an ordinary file");
+  contents->reserve(static_cast<size_t>(info.st_size));
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) return Status::Ok();
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Status::IoError(ErrorText(path, errno));
+    }
+    contents->append(buffer, static_cast<size_t>(n));
+  }
+}
+
 class LocalWritableFile final : public WritableFile {
  public:
   LocalWritableFile(std::string target, std::string temp, int fd)
@@ -102,6 +126,22 @@ Status LocalFileSystem::NewWritableFile(const std::string& path,
   ::fchmod(fd, 0666 & ~mask);
   *file = std::make_unique<LocalWritableFile>(path, std::string(name.data()), fd);
   return Status::Ok();
+}
+
+Status LocalFileSystem::ReadFile(const std::string& path, std::string* contents) {
+  contents->clear();
+  // Not blocking, so a pipe in the file's place is refused rather than waited on.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return OpenFailure(path, errno);
+  Status status = ReadAll(fd, path, contents);
+  ::close(fd);
+  if (!status.ok()) contents->clear();
+  return status;
+}
+
+Status LocalFileSystem::RemoveFile(const std::string& path) {
+  if (std::remove(path.c_str()) == 0) return Status::Ok();
+  return OpenFailure(path, errno);
 }
 
 }  // namespace kinloom::platform

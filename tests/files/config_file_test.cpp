@@ -54,7 +54,7 @@ class ConfigFileTest : public ::testing::Test {
   WebSiteSettings ReadLines(const std::vector<std::string>& lines) {
     WriteFileBytes(Path(), CrLfJoin(lines));
     WebSiteSettings s;
-    EXPECT_EQ(ReadConfigFile(Path(), &s), ConfigReadResult::kRead);
+    EXPECT_TRUE(ReadConfigFile(fs_, Path(), &s).ok());
     return s;
   }
 
@@ -79,9 +79,17 @@ TEST(ConfigDefaults, FreshSettingsHoldTheDefaultsOfEveryKey) {
 
 TEST_F(ConfigFileTest, MissingOrUnreadableFileLeavesTheSettingsInForce) {
   WebSiteSettings s = Customised();
-  EXPECT_EQ(ReadConfigFile(dir_.File("absent.cfg"), {"absent", 2026}, &s),
-            ConfigReadResult::kMissing);
-  EXPECT_EQ(ReadConfigFile(dir_.path(), &s), ConfigReadResult::kUnreadable);  // a folder
+  WriteFileBytes(Path(), "149 Lost");
+  FaultyFileSystem faulty;
+  faulty.FailReading(Path());
+  EXPECT_EQ(ReadConfigFile(fs_, dir_.File("absent.cfg"), {"absent", 2026}, &s).code(),
+            Status::Code::kNotFound);
+  EXPECT_EQ(ReadConfigFile(fs_, dir_.path(), &s).code(), Status::Code::kIoError);  // a folder
+  const Status failed = ReadConfigFile(faulty, Path(), {"tree", 2026}, &s);
+  EXPECT_EQ(failed.code(), Status::Code::kIoError);
+  EXPECT_TRUE(failed.message().starts_with(Path() + ": ")) << failed.message();
+  EXPECT_EQ(ReadConfigFile(dir_.File("absent.cfg"), &s), ConfigReadResult::kMissing);
+  EXPECT_EQ(ReadConfigFile(dir_.path(), &s), ConfigReadResult::kUnreadable);
   EXPECT_EQ(s, Customised());
 }
 
@@ -106,7 +114,7 @@ TEST_F(ConfigFileTest, RoundTripKeepsEverySettingAndTheSameBytes) {
   Write(Customised());
   const std::string first = ReadFileBytes(Path());
   WebSiteSettings read;
-  ASSERT_EQ(ReadConfigFile(Path(), &read), ConfigReadResult::kRead);
+  ASSERT_TRUE(ReadConfigFile(fs_, Path(), &read).ok());
   EXPECT_EQ(read, Customised());
   Write(read);
   EXPECT_EQ(ReadFileBytes(Path()), first);
@@ -120,7 +128,7 @@ TEST_F(ConfigFileTest, TypedTerminatorsLineBreaksAndTrailingBlankLinesAreWritten
   Write(s);
   EXPECT_TRUE(ReadFileBytes(Path()).ends_with("\r\n341 \xA9\xAE \r\nafter\r\nmore\r\n\xA9\xAE"));
   WebSiteSettings read;
-  ASSERT_EQ(ReadConfigFile(Path(), &read), ConfigReadResult::kRead);
+  ASSERT_TRUE(ReadConfigFile(fs_, Path(), &read).ok());
   EXPECT_EQ(read.title1, "Smith");
   EXPECT_EQ(read.message, (std::vector<std::string>{"\xA9\xAE ", "after", "more"}));
   s.message = {"Hello", "", "world", "  "};  // blank lines inside are kept
@@ -131,11 +139,11 @@ TEST_F(ConfigFileTest, TypedTerminatorsLineBreaksAndTrailingBlankLinesAreWritten
 TEST_F(ConfigFileTest, TreeStartGivesCopyrightUnlessTheFileNamesIt) {
   WriteFileBytes(Path(), "\r\n149 Title");
   WebSiteSettings s;
-  ASSERT_EQ(ReadConfigFile(Path(), {"tree", 2026}, &s), ConfigReadResult::kRead);
+  ASSERT_TRUE(ReadConfigFile(fs_, Path(), {"tree", 2026}, &s).ok());
   EXPECT_EQ(s.copyright_owner, "tree");
   EXPECT_EQ(s.copyright_year, "2026");
   WriteFileBytes(Path(), "\r\n319 Anne\r\n320 1999");
-  ASSERT_EQ(ReadConfigFile(Path(), {"tree", 2026}, &s), ConfigReadResult::kRead);
+  ASSERT_TRUE(ReadConfigFile(fs_, Path(), {"tree", 2026}, &s).ok());
   EXPECT_EQ(s.copyright_owner, "Anne");
   EXPECT_EQ(s.copyright_year, "1999");
 }
@@ -173,7 +181,7 @@ TEST_F(ConfigFileTest, OddLinesAreSkippedKeysComeInAnyOrderAndTheLastGivenWins) 
             WebSiteSettings{});
   WebSiteSettings s = Customised();
   WriteFileBytes(Path(), CrLfJoin({"168 1", "153 First", "159 1", "153 Second", "167 1"}));
-  ASSERT_EQ(ReadConfigFile(Path(), &s), ConfigReadResult::kRead);
+  ASSERT_TRUE(ReadConfigFile(fs_, Path(), &s).ok());
   EXPECT_EQ(s.title2, "Second");
   EXPECT_EQ(s.site_type, WebSiteType::kHtml);
   EXPECT_EQ(s.title_background, TitleBackground::kColour);

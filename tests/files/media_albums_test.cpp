@@ -44,7 +44,7 @@ class AlbumFileTest : public ::testing::Test {
   // Reads a file of these lines into albums_ and settings_.
   Status ReadLines(const Lines& lines) {
     WriteFileBytes(path_, CrLfJoin(lines));
-    return ReadAlbumFile(path_, tree_.store, &albums_, &settings_);
+    return ReadAlbumFile(fs_, path_, tree_.store, &albums_, &settings_);
   }
 
   // Three albums; items with several-line notes whose lines look like tags, terminators and
@@ -86,7 +86,7 @@ TEST_F(AlbumFileTest, WrittenFileReadsBackAndWritesTheSameBytes) {
   ASSERT_TRUE(Write(albums, settings).ok());
   const std::string written = ReadFileBytes(path_);
 
-  ASSERT_TRUE(ReadAlbumFile(path_, tree_.store, &albums_, &settings_).ok());
+  ASSERT_TRUE(ReadAlbumFile(fs_, path_, tree_.store, &albums_, &settings_).ok());
   ASSERT_EQ(albums_.album_count(), 3);
   for (int a = 0; a < 3; ++a) {
     EXPECT_EQ(albums_.album(a).name, albums.album(a).name);
@@ -204,15 +204,29 @@ TEST_F(AlbumFileTest, StoredPeopleMoveToExistingIndividuals) {
   }
 }
 
-TEST_F(AlbumFileTest, MissingFileGivesDefaultAlbumsAndKeepsSettingsSilently) {
-  albums_.AddAlbum(0, tree_.ui);
-  settings_.paste[3] = "kept";
-  Status status = ReadAlbumFile(dir_.File("none.med"), tree_.store, &albums_, &settings_);
-  EXPECT_EQ(status.code(), Status::Code::kNotFound);
-  EXPECT_NE(status.message().find("none.med"), std::string::npos);
-  ASSERT_EQ(albums_.album_count(), 2);
-  EXPECT_EQ(albums_.album(1).name, "Album 2 Name");
-  EXPECT_EQ(settings_.paste[3], "kept");
+// A missing file and one that cannot be read both leave the two default albums and the
+// settings in force; only the kind of failure tells them apart.
+TEST_F(AlbumFileTest, MissingOrUnreadableFileGivesDefaultAlbumsAndKeepsSettings) {
+  WriteFileBytes(path_, CrLfJoin({"HEAD Family", "", "END", "500 Springfield"}));
+  FaultyFileSystem faulty;
+  faulty.FailReading(path_);
+  const struct {
+    platform::FileSystem& files;
+    std::string path;
+    Status::Code code;
+  } cases[] = {{fs_, dir_.File("none.med"), Status::Code::kNotFound},
+               {fs_, dir_.path(), Status::Code::kIoError},  // a folder in its place
+               {faulty, path_, Status::Code::kIoError}};
+  for (const auto& c : cases) {
+    albums_.AddAlbum(0, tree_.ui);
+    settings_.paste[3] = "kept";
+    Status status = ReadAlbumFile(c.files, c.path, tree_.store, &albums_, &settings_);
+    EXPECT_EQ(status.code(), c.code) << c.path;
+    EXPECT_TRUE(status.message().starts_with(c.path + ": ")) << status.message();
+    ASSERT_EQ(albums_.album_count(), 2);
+    EXPECT_EQ(albums_.album(0).name, "Album 1 Name");
+    EXPECT_EQ(settings_.paste[3], "kept");
+  }
   EXPECT_TRUE(tree_.ui.records().empty());
 }
 
@@ -222,8 +236,7 @@ TEST_F(AlbumFileTest, AnyBytesReadWithoutFault) {
   for (int round = 0; round < 40; ++round) {
     std::string bytes(static_cast<size_t>(random() % 6000), '\0');
     for (char& c : bytes) c = kAlphabet[random() % kAlphabet.size()];
-    WriteFileBytes(path_, bytes);
-    (void)ReadAlbumFile(path_, tree_.store, &albums_, &settings_);
+    ReadAlbumText(bytes, tree_.store, &albums_, &settings_);
     EXPECT_GE(albums_.album_count(), 2);
     EXPECT_LE(albums_.album_count(), kMaxAlbums);
   }

@@ -61,7 +61,7 @@ class SourcesWebFile : public ::testing::Test {
   ProgramSettings ReadLines(const std::vector<std::string>& lines) {
     WriteFileBytes(path_, CrLfJoin(lines));
     ProgramSettings s;
-    EXPECT_EQ(ReadSourcesWeb(path_, &s), SourcesReadResult::kRead);
+    EXPECT_TRUE(ReadSourcesWeb(fs_, path_, &s).ok());
     return s;
   }
 };
@@ -69,8 +69,15 @@ class SourcesWebFile : public ::testing::Test {
 TEST_F(SourcesWebFile, WithoutAReadableFileEverythingKeepsItsStartingValue) {
   settings_.sources_changed = true;
   settings_.search_sites = Sites({"Keep"});
-  EXPECT_NE(ReadSourcesWeb(dir_.path(), &settings_), SourcesReadResult::kRead);  // a folder
+  WriteFileBytes(dir_.File("broken.web"), "7 5");
+  testing::FaultyFileSystem faulty;
+  faulty.FailReading(dir_.File("broken.web"));
+  EXPECT_EQ(ReadSourcesWeb(fs_, path_, &settings_).code(), Status::Code::kNotFound);
+  EXPECT_EQ(ReadSourcesWeb(fs_, dir_.path(), &settings_).code(), Status::Code::kIoError);
+  EXPECT_EQ(ReadSourcesWeb(faulty, dir_.File("broken.web"), &settings_).code(),
+            Status::Code::kIoError);
   EXPECT_EQ(ReadSourcesWeb(path_, &settings_), SourcesReadResult::kMissing);
+  EXPECT_EQ(ReadSourcesWeb(dir_.path(), &settings_), SourcesReadResult::kUnreadable);
   EXPECT_EQ(settings_.backup_days, 90);
   EXPECT_EQ(settings_.auto_save_minutes, 10);
   EXPECT_EQ(settings_.auto_save_period_ms(), 600000);
@@ -90,7 +97,7 @@ TEST_F(SourcesWebFile, AFileWithoutVerifierKeysPutsTheKeptValuesInForce) {
   settings_.sources_changed = true;
   settings_.theme = "Dusk";
   WriteFileBytes(path_, CrLfJoin({"7 30", ") 0"}));
-  ASSERT_EQ(ReadSourcesWeb(path_, &settings_), SourcesReadResult::kRead);
+  ASSERT_TRUE(ReadSourcesWeb(fs_, path_, &settings_).ok());
   EXPECT_EQ(settings_.backup_days, 30);
   EXPECT_EQ(settings_.date_display(), core::DateDisplay::kAmerican);
   EXPECT_EQ(settings_.theme, "Dusk");  // absent keys leave their settings alone
@@ -132,7 +139,7 @@ TEST_F(SourcesWebFile, RoundTripKeepsEverySettingAndTheSameBytes) {
   ASSERT_TRUE(WriteSourcesWeb(fs_, path_, original).ok());
   const std::string first = ReadFileBytes(path_);
   ProgramSettings s;
-  ASSERT_EQ(ReadSourcesWeb(path_, &s), SourcesReadResult::kRead);
+  ASSERT_TRUE(ReadSourcesWeb(fs_, path_, &s).ok());
   EXPECT_EQ(s.search_sites, original.search_sites);  // empty rows between and after kept
   EXPECT_EQ(s.verifier, original.verifier);
   EXPECT_EQ(s.kept_verifier, original.verifier);

@@ -176,6 +176,19 @@ TEST_F(TreeFilesTest, SavingOverAnotherTreeMakesANumberedBackupSetOnce) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folders_.backup), fs::directory_iterator()), 3);
 }
 
+// Without a readable sources.web the counter starts again at 0: older backups stay.
+TEST_F(TreeFilesTest, BackupNumbersInUseArePassedOver) {
+  PutTree("Jones", "old");
+  WriteFileBytes(folders_.backup + "/0001_Jones.ged", "older ged");
+  WriteFileBytes(folders_.backup + "/0002_Jones.cfg", "older cfg");
+  session_ = Session("Jones", 0, 0);
+  ASSERT_TRUE(SaveUnderName(session_, folders_, "Jones", writers_.Steps(), tree_.ui).ok());
+  EXPECT_EQ(session_.backup_counter, 3);
+  EXPECT_EQ(ReadFileBytes(folders_.backup + "/0001_Jones.ged"), "older ged");
+  EXPECT_EQ(ReadFileBytes(folders_.backup + "/0002_Jones.cfg"), "older cfg");
+  EXPECT_EQ(ReadFileBytes(folders_.backup + "/0003_Jones.ged"), "old ged");
+}
+
 TEST_F(TreeFilesTest, FirstAutomaticSaveTurnsOpenedFilesIntoABackupSet) {
   PutTree("Smith", "old");
   ASSERT_TRUE(Open("Smith.ged").ok());
@@ -296,6 +309,60 @@ TEST_F(TreeFilesTest, RemoveTreeKeepsItemsOnNoAndEverythingWhenRefused) {
   EXPECT_TRUE(fs::exists(folders_.media + "/face.jpg"));
   EXPECT_FALSE(RemoveTree(folders_, folders_.gedcom + "/notes.txt", media, tree_.ui));
   EXPECT_EQ(tree_.ui.records().back().text, "The file: notes.txt \nis not a family tree file.");
+}
+
+TEST_F(TreeFilesTest, RemoveTreeReportsWhatItCouldNotRemove) {
+  PutTree("Smith", "old");
+  MakeTreeWebFolders(folders_, "Smith");
+  const std::string page = folders_.web + "/Smith/htm/ind/p1.htm";
+  WriteFileBytes(page, "page");
+  testing::FaultyFileSystem faulty;
+  faulty.FailRemoving(Ged("Smith"));
+  faulty.FailRemoving(page);
+  tree_.ui.QueueAnswer(Answer::kYes);
+  tree_.ui.QueueAnswer(Answer::kYes);
+  EXPECT_TRUE(RemoveTree(folders_, Ged("Smith"), {}, faulty, tree_.ui));
+  EXPECT_TRUE(fs::exists(Ged("Smith")));
+  EXPECT_FALSE(fs::exists(Config("Smith", ".med")));  // the rest is removed
+  EXPECT_FALSE(fs::exists(folders_.web + "/Smith/php"));
+  const auto& report = tree_.ui.records().back();
+  EXPECT_EQ(report.caption, " *** Remove Failed ***");
+  for (const std::string& left :
+       {Ged("Smith") + ": Permission denied", page + ": Permission denied",
+        folders_.web + "/Smith/htm/ind: Directory not empty"}) {
+    EXPECT_NE(report.text.find(left), std::string::npos) << report.text;
+  }
+}
+
+class ClosingWriteTest : public TreeFilesTest, public ::testing::WithParamInterface<int> {};
+
+// Steps 2 and 3 are the .cfg and sources.web; -1 fails nothing.
+TEST_P(ClosingWriteTest, ClosingWritesTheSettingsAndReportsAFailure) {
+  session_ = Session("Smith", 2);
+  session_.changed.web_settings_changed = session_.changed.sources_changed = true;
+  writers_.failing_step = GetParam();
+  const Status status = WriteSettingsOnClose(session_, folders_, writers_.Steps(), tree_.ui);
+  EXPECT_EQ(writers_.written, (std::vector<std::string>{"Smith.cfg", "sources.web"}));
+  EXPECT_EQ(status.ok(), GetParam() < 0);
+  EXPECT_EQ(session_.changed.web_settings_changed, GetParam() == 2);
+  EXPECT_EQ(session_.changed.sources_changed, GetParam() == 3);
+  if (GetParam() < 0) {
+    EXPECT_TRUE(tree_.ui.records().empty());
+    return;
+  }
+  const std::string failed = GetParam() == 2 ? Config("Smith", ".cfg") : SourcesFile(folders_);
+  ASSERT_EQ(tree_.ui.records().size(), 1u);
+  EXPECT_EQ(tree_.ui.records()[0].caption, " *** Save Failed ***");
+  EXPECT_NE(tree_.ui.records()[0].text.find(failed), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSettingsFile, ClosingWriteTest, ::testing::Values(-1, 2, 3));
+
+TEST_F(TreeFilesTest, ReadOnlyWindowWritesNothingAtClosing) {
+  session_ = Session("Smith", 0);
+  session_.read_only = true;
+  EXPECT_TRUE(WriteSettingsOnClose(session_, folders_, writers_.Steps(), tree_.ui).ok());
+  EXPECT_TRUE(writers_.written.empty());
 }
 
 TEST_F(TreeFilesTest, OldBackupsAreDeletedAfterTheDaysToKeep) {

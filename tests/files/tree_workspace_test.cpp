@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "files/tree_files.h"
 #include "support/test_support.h"
 
@@ -30,6 +32,8 @@ struct SavedTree {
     fields.source = 2;
     fields.title = "Bible page";
     work.albums().EditItem(item, fields);
+    work.web_settings().title2 = "Lee Family";
+    work.program_settings().theme = "Dusk";
     work.session().changed.tree_modified = true;
   }
 };
@@ -55,6 +59,67 @@ TEST(TreeWorkspace, SaveWritesEveryFileWithTheCitedSourcesAndOpenReadsThemBack) 
   EXPECT_EQ(reopened.albums().item(ItemRef{0, 0})->file, "bible.jpg");  // the albums came back
   EXPECT_EQ(reopened.albums().total_items(), 1);
   EXPECT_EQ(reopened.ResolveTree("Lee"), t.home.File("gedcom/Lee.ged"));
+}
+
+// Each side file in turn exists but cannot be read when the saved tree is opened again.
+class UnreadableSideFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(UnreadableSideFile, IsReportedOnceAndNotWrittenOverWhileTheOthersAreSaved) {
+  SavedTree t;
+  ASSERT_TRUE(
+      SaveUnderName(t.work.session(), t.folders, "Lee", t.work.SaveStepsWired(), t.tree.ui).ok());
+  const std::string broken = t.home.File(GetParam());
+  const std::string before = ReadFileBytes(broken);
+  testing::FaultyFileSystem faulty;
+  faulty.FailReading(broken);
+  TestTree other;
+  TreeWorkspace reopened(other.store, t.folders, faulty);
+  const OpenSteps steps = reopened.OpenStepsWired();
+  steps.read_sources(SourcesFile(t.folders));  // the start window reads it before the open
+  OpenRequest request{t.home.File("gedcom/Lee.ged"), false, false, 0};
+  ASSERT_TRUE(OpenTree(reopened.session(), t.folders, request, steps, other.ui).ok());
+  ASSERT_EQ(other.ui.records().size(), 1u);
+  EXPECT_EQ(other.ui.records()[0].caption, " *** File Cannot Be Read ***");
+  EXPECT_NE(other.ui.records()[0].text.find(broken + ": Input/output error"), std::string::npos);
+
+  // The other files are written anew; the unreadable one neither by a save nor at closing.
+  std::vector<std::string> others;
+  for (const char* file : {"config/Lee.cfg", "config/Lee.med", "config/sources.web"}) {
+    if (t.home.File(file) != broken) others.push_back(t.home.File(file));
+  }
+  for (const std::string& file : others) std::filesystem::remove(file);
+  reopened.session().changed = {true, true, true, true};
+  ASSERT_TRUE(SaveAll(reopened.session(), t.folders, reopened.SaveStepsWired(), other.ui).ok());
+  ASSERT_TRUE(
+      WriteSettingsOnClose(reopened.session(), t.folders, reopened.SaveStepsWired(), other.ui)
+          .ok());
+  EXPECT_EQ(ReadFileBytes(broken), before);
+  for (const std::string& file : others) EXPECT_TRUE(FileExists(file)) << file;
+  EXPECT_FALSE(reopened.session().changed.Any());  // closing does not ask again and again
+  EXPECT_EQ(other.ui.records().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSideFile, UnreadableSideFile,
+                         ::testing::Values("config/Lee.cfg", "config/Lee.med",
+                                           "config/sources.web"));
+
+TEST(TreeWorkspace, MissingSideFilesAreNotReportedAndAreWrittenAtTheNextSave) {
+  SavedTree t;
+  ASSERT_TRUE(
+      SaveUnderName(t.work.session(), t.folders, "Lee", t.work.SaveStepsWired(), t.tree.ui).ok());
+  for (const char* file : {"config/Lee.cfg", "config/Lee.med", "config/sources.web"}) {
+    std::filesystem::remove(t.home.File(file));
+  }
+  TestTree other;
+  TreeWorkspace reopened(other.store, t.folders, t.file_system);
+  OpenRequest request{t.home.File("gedcom/Lee.ged"), false, false, 0};
+  ASSERT_TRUE(
+      OpenTree(reopened.session(), t.folders, request, reopened.OpenStepsWired(), other.ui).ok());
+  EXPECT_TRUE(other.ui.records().empty());
+  ASSERT_TRUE(SaveAll(reopened.session(), t.folders, reopened.SaveStepsWired(), other.ui).ok());
+  for (const char* file : {"config/Lee.cfg", "config/Lee.med", "config/sources.web"}) {
+    EXPECT_TRUE(FileExists(t.home.File(file))) << file;
+  }
 }
 
 }  // namespace

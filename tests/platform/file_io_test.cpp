@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "support/test_support.h"
@@ -55,6 +57,46 @@ TEST(SafeWrite, MissingFolderIsAnError) {
   EXPECT_FALSE(s.ok());
   EXPECT_EQ(s.code(), Status::Code::kIoError);
   EXPECT_NE(s.message().find("tree.ged"), std::string::npos);
+}
+
+// A file that is not there is told apart from one that cannot be read, and both name the path.
+TEST(FileAccess, ReadsTellMissingFromUnreadable) {
+  TempDir dir;
+  WriteFileBytes(dir.File("tree.cfg"), std::string(100000, 'c'));
+  ASSERT_EQ(::mkfifo(dir.File("pipe.cfg").c_str(), 0600), 0);
+  LocalFileSystem fs;
+  const struct {
+    std::string path;
+    Status::Code code;
+    std::string message;
+  } cases[] = {
+      {dir.File("tree.cfg"), Status::Code::kOk, ""},
+      {dir.File("none.cfg"), Status::Code::kNotFound, dir.File("none.cfg") + ": No such file"},
+      {dir.File("tree.cfg/x"), Status::Code::kNotFound, dir.File("tree.cfg/x") + ": Not a dir"},
+      {dir.path(), Status::Code::kIoError, dir.path() + ": Is a directory"},
+      {dir.File("pipe.cfg"), Status::Code::kIoError, dir.File("pipe.cfg") + ": not an ordinary"},
+  };
+  for (const auto& c : cases) {
+    std::string contents = "stale";
+    const Status s = fs.ReadFile(c.path, &contents);
+    EXPECT_EQ(s.code(), c.code) << c.path;
+    EXPECT_TRUE(s.message().starts_with(c.message)) << s.message();
+    EXPECT_EQ(contents, s.ok() ? std::string(100000, 'c') : "") << c.path;
+  }
+}
+
+TEST(FileAccess, RemovesFilesAndEmptyFoldersOnly) {
+  TempDir dir;
+  WriteFileBytes(dir.File("tree.cfg"), "cfg");
+  std::filesystem::create_directories(dir.File("full/empty"));
+  LocalFileSystem fs;
+  EXPECT_TRUE(fs.RemoveFile(dir.File("tree.cfg")).ok());
+  EXPECT_EQ(fs.RemoveFile(dir.File("tree.cfg")).code(), Status::Code::kNotFound);
+  const Status full = fs.RemoveFile(dir.File("full"));
+  EXPECT_EQ(full.code(), Status::Code::kIoError);
+  EXPECT_EQ(full.message(), dir.File("full") + ": Directory not empty");
+  EXPECT_TRUE(fs.RemoveFile(dir.File("full/empty")).ok());
+  EXPECT_TRUE(fs.RemoveFile(dir.File("full")).ok());
 }
 
 }  // namespace

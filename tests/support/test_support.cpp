@@ -104,4 +104,16 @@ Status FaultyFileSystem::NewWritableFile(const std::string& path,
   return Status::Ok();
 }
 
+Status FaultyFileSystem::ReadFile(const std::string& path, std::string* contents) {
+  Status s = real_.ReadFile(path, contents);
+  if (!s.ok() || !unreadable_.contains(path)) return s;
+  contents->clear();
+  return Status::IoError(path + ": Input/output error");
+}
+
+Status FaultyFileSystem::RemoveFile(const std::string& path) {
+  if (unremovable_.contains(path)) return Status::IoError(path + ": Permission denied");
+  return real_.RemoveFile(path);
+}
+
 }  // namespace kinloom::testing

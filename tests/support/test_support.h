@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,18 +52,26 @@ std::vector<std::string> OwnHeader(const std::string& file_name);
 // families that link too few people, search lists).
 void LoadOwnTree(TestTree& tree, const std::vector<std::string>& record_lines);
 
-// A file system whose files fail after a number of bytes, or at commit.
+// A file system whose written files fail after a number of bytes, or at commit, and on which
+// reading or removing chosen files fails with an I/O error. Everything else is the real thing.
 class FaultyFileSystem final : public platform::FileSystem {
  public:
-  explicit FaultyFileSystem(size_t fail_after_bytes, bool fail_commit = false)
+  explicit FaultyFileSystem(size_t fail_after_bytes = SIZE_MAX, bool fail_commit = false)
       : fail_after_(fail_after_bytes), fail_commit_(fail_commit) {}
+  void FailReading(const std::string& path) { unreadable_.insert(path); }
+  void FailRemoving(const std::string& path) { unremovable_.insert(path); }
+
   Status NewWritableFile(const std::string& path,
                          std::unique_ptr<platform::WritableFile>* file) override;
+  Status ReadFile(const std::string& path, std::string* contents) override;
+  Status RemoveFile(const std::string& path) override;
 
  private:
   platform::LocalFileSystem real_;
   size_t fail_after_;
   bool fail_commit_;
+  std::set<std::string> unreadable_;
+  std::set<std::string> unremovable_;
 };
 
 }  // namespace kinloom::testing
