@@ -101,9 +101,17 @@ int Settings(Context& c, const std::vector<std::string>& args) {
   const std::string tree = files::WithoutGedExtension(FileStem(args[1]));
   files::WebSiteSettings web;
   files::ConfigFileStart start{tree, c.ui.clock().CurrentYear()};
-  files::ReadConfigFile(files::TreeFile(folders.config, tree, ".cfg"), start, &web);
+  platform::LocalFileSystem file_system;
+  Status read =
+      files::ReadConfigFile(file_system, files::TreeFile(folders.config, tree, ".cfg"), start, &web);
   files::ProgramSettings program;
-  files::ReadSourcesWeb(files::SourcesFile(folders), &program);
+  if (read.ok() || read.code() == Status::Code::kNotFound) {
+    read = files::ReadSourcesWeb(file_system, files::SourcesFile(folders), &program);
+  }
+  if (!read.ok() && read.code() != Status::Code::kNotFound) {
+    c.err << "kinloom-cli: " << read.message() << "\n";
+    return kExitBadInput;
+  }
   for (const std::string& line : files::WebSettingLines(web)) c.out << line << "\n";
   for (const std::string& line : files::ProgramSettingLines(program)) c.out << line << "\n";
   return kExitOk;

@@ -1,99 +1,98 @@
 #include "files/tree_media.h"
 
-#include <cctype>
-#include <fstream>
 #include <string_view>
 
+#include "files/album_file.h"
 #include "files/config_file.h"
+#include "files/media_albums.h"
 #include "files/web_settings.h"
+#include "platform/file_io.h"
+#include "platform/headless_interaction.h"
 #include "store/charsets.h"
+#include "store/gedcom_header.h"
+#include "store/line_reader.h"
+#include "store/line_search.h"
 
 namespace kinloom::files {
 namespace {
 
-std::vector<std::string> FileLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+std::string ToInternal(store::Charset charset, std::string_view line) {
+  switch (charset) {
+    case store::Charset::kAnsel:
+      return store::AnselLineToInternal(line);
+    case store::Charset::kUtf8:
+      return store::Utf8LineToInternal(line);
+    case store::Charset::kAnsi:
+      return store::AnsiLineToInternal(line);
+    case store::Charset::kIbmPc:
+      return store::IbmPcLineToInternal(line);
+    case store::Charset::kAscii:
+      return store::AsciiLineToInternal(line);
+    case store::Charset::kNone:
+      break;
   }
-  return lines;
+  return std::string(line);
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
-std::string_view ValueAfter(std::string_view line, std::string_view tag) {
-  if (!StartsWith(line, tag) || line.size() <= tag.size() || line[tag.size()] != ' ') return {};
-  return line.substr(tag.size() + 1);
-}
-
-// The head of a GEDCOM file names its character set before the first record.
-bool GedcomHeadSaysUtf8(const std::vector<std::string>& lines) {
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0 && StartsWith(lines[i], "0 ")) break;
-    for (std::string_view marker : {"1 CHAR UTF-8", "1 CHAR UTF 8", "1 CHAR UTF8"}) {
-      if (StartsWith(lines[i], marker)) return true;
-    }
-  }
-  return false;
-}
-
+// The pictures a GEDCOM file names: "1 OBJE" values, and the "2 FILE" lines of "1 OBJE" links
+// without a value or with a cross-reference.
 void AddGedcomPictures(const std::string& path, std::vector<std::string>* files) {
-  std::vector<std::string> lines = FileLines(path);
-  const bool utf8 = GedcomHeadSaysUtf8(lines);
+  store::LineReader lines;
+  if (!lines.Open(path)) return;
+  const store::HeaderInfo header = store::ReadHeader(lines);
+  if (!header.is_gedcom || !header.has_record_line) return;
   bool in_object = false;
-  for (std::string& line : lines) {
-    if (utf8) line = store::Utf8LineToInternal(line);
+  std::string_view raw = header.first_record_line;
+  do {
+    const std::string line = ToInternal(header.charset, raw);
     if (!line.empty() && line[0] <= '1') in_object = false;
-    if (StartsWith(line, "1 OBJE")) {
-      const std::string_view value = ValueAfter(line, "1 OBJE");
+    if (store::HasTag(line, "1 OBJE")) {
+      const std::string_view value = store::LineValue(line, "1 OBJE");
       in_object = value.empty() || value.front() == '@';
       if (!in_object) files->emplace_back(value);
-    } else if (in_object && StartsWith(line, "2 FILE")) {
-      const std::string_view value = ValueAfter(line, "2 FILE");
+    } else if (in_object && store::HasTag(line, "2 FILE")) {
+      const std::string_view value = store::LineValue(line, "2 FILE");
       if (!value.empty()) files->emplace_back(value);
+    }
+  } while (lines.Next(&raw));
+}
+
+// The files of the tree's albums, read as the album reader reads them.
+void AddAlbumFiles(platform::FileSystem& file_system, const std::string& path,
+                   std::vector<std::string>* files) {
+  std::string bytes;
+  if (!file_system.ReadFile(path, &bytes).ok()) return;
+  platform::HeadlessInteraction quiet;
+  store::RecordStore scratch(quiet);
+  MediaAlbums albums;
+  TreeSettings settings;
+  ReadAlbumText(bytes, scratch, &albums, &settings);
+  for (int a = 0; a < albums.album_count(); ++a) {
+    for (const MediaItem& item : albums.album(a).items) {
+      if (!item.file.empty()) files->push_back(item.file);
     }
   }
 }
 
-void AddAlbumFiles(const std::string& path, std::vector<std::string>* files) {
-  std::vector<std::string> lines = FileLines(path);
-  bool utf8 = false;
-  if (!lines.empty()) {
-    std::string first = lines.front().substr(0, 10);
-    for (char& c : first) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    utf8 = first == "CHAR UTF-8";
-  }
-  for (std::string& line : lines) {
-    if (!StartsWith(line, "FILE ")) continue;
-    if (utf8) store::DecodeUtf8(line, 5);
-    if (line.size() > 5) files->push_back(line.substr(5));
-  }
-}
-
-void AddWebImages(const files::DataFolders& folders, const std::string& path,
-                  std::vector<std::string>* files) {
-  files::WebSiteSettings settings;
-  if (files::ReadConfigFile(path, &settings) != files::ConfigReadResult::kRead) return;
+void AddWebImages(platform::FileSystem& file_system, const DataFolders& folders,
+                  const std::string& path, std::vector<std::string>* files) {
+  WebSiteSettings settings;
+  if (!ReadConfigFile(file_system, path, ConfigFileStart{}, &settings).ok()) return;
   for (const std::string* name :
        {&settings.title_pattern_file, &settings.title_image_file, &settings.page_pattern_file}) {
     if (name->empty()) continue;
-    files->push_back(name->front() == '/' ? *name : files::JoinPath(folders.image, *name));
+    files->push_back(name->front() == '/' ? *name : JoinPath(folders.image, *name));
   }
 }
 
 }  // namespace
 
-std::vector<std::string> TreeMediaFiles(const files::DataFolders& folders,
-                                        const std::string& tree) {
+std::vector<std::string> TreeMediaFiles(const DataFolders& folders, const std::string& tree) {
+  platform::LocalFileSystem file_system;
   std::vector<std::string> files;
-  AddGedcomPictures(files::TreeFile(folders.gedcom, tree, ".ged"), &files);
-  AddAlbumFiles(files::TreeFile(folders.config, tree, ".med"), &files);
-  AddWebImages(folders, files::TreeFile(folders.config, tree, ".cfg"), &files);
+  AddGedcomPictures(TreeFile(folders.gedcom, tree, ".ged"), &files);
+  AddAlbumFiles(file_system, TreeFile(folders.config, tree, ".med"), &files);
+  AddWebImages(file_system, folders, TreeFile(folders.config, tree, ".cfg"), &files);
   return files;
 }
 

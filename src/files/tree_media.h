@@ -11,6 +11,6 @@ namespace kinloom::files {
 // its ".ged" ("1 OBJE" values and their "2 FILE" lines), the "FILE " lines of its ".med" and
 // the web-site images of its ".cfg" (as paths in the image folder). Names without a folder are
 // names in the media folder.
-std::vector<std::string> TreeMediaFiles(const files::DataFolders& folders, const std::string& tree);
+std::vector<std::string> TreeMediaFiles(const DataFolders& folders, const std::string& tree);
 
 }  // namespace kinloom::files

@@ -364,16 +364,9 @@ void TFamTree::closeEvent(QCloseEvent* event) {
   }
   auto_save_timer_->stop();
   statusBar()->showMessage(QStringLiteral("Closing Family Tree File"));
-  // The web-site settings and the options are kept whatever the answer. A read-only window
-  // writes neither: the tree's settings belong to the window that may write the tree, and its
-  // options hold automatic save switched off for this window only.
-  const files::SaveSteps steps = work_.SaveStepsWired();
-  if (!session.read_only && !session.tree_name.empty()) {
-    if (steps.write_config) {
-      (void)steps.write_config(files::TreeFile(work_.folders().config, session.tree_name, ".cfg"));
-    }
-    if (steps.write_sources) (void)steps.write_sources(files::SourcesFile(work_.folders()));
-  }
+  // The web-site settings and the options are kept whatever the answer; a failed write is
+  // reported there.
+  (void)files::WriteSettingsOnClose(session, work_.folders(), work_.SaveStepsWired(), ui_);
   event->accept();
 }
 
