@@ -133,7 +133,9 @@ TEST(Corpus, EveryPersonComesThrough) {
   for (const auto& [file, count] : counts) {
     TestTree t;
     LinkCheckSession session;
-    ReadTreeChecked(t.store, Corpus(file), false, session);
+    ASSERT_EQ(ReadTreeChecked(t.store, Corpus(file), false, session).read.outcome,
+              store::ReadOutcome::kRead)
+        << file;
     EXPECT_EQ(Individuals(t.store), count) << file;
   }
 }
@@ -169,7 +171,8 @@ TEST(Corpus, AccentedNamesArriveInTheInternalSet) {
   for (const auto& c : cases) {
     TestTree t;
     LinkCheckSession session;
-    ReadTreeChecked(t.store, Corpus(c.file), false, session);
+    ASSERT_EQ(ReadTreeChecked(t.store, Corpus(c.file), false, session).read.outcome,
+              store::ReadOutcome::kRead);
     int n = FindByLine(t.store, c.name_line);
     ASSERT_NE(n, 0) << c.file << ": " << c.name_line;
     EXPECT_EQ(store::Surname(t.store, n), c.surname);
@@ -180,11 +183,14 @@ TEST(Corpus, PlacesKeepTheirAccentsAndWideFilesRead) {
   KINLOOM_REQUIRE_CORPUS();
   TestTree t;
   LinkCheckSession session;
-  ReadTreeChecked(t.store, Corpus("utf8-legacy-basic.ged"), false, session);
+  ASSERT_EQ(ReadTreeChecked(t.store, Corpus("utf8-legacy-basic.ged"), false, session).read.outcome,
+            store::ReadOutcome::kRead);
   EXPECT_NE(FindByLine(t.store, "2 PLAC Alcorc\xF3n Madrid, Spain"), 0);
 
   TestTree wide;
-  ReadTreeChecked(wide.store, Corpus("edge/char_utf16le-2.ged"), false, session);
+  ASSERT_EQ(
+      ReadTreeChecked(wide.store, Corpus("edge/char_utf16le-2.ged"), false, session).read.outcome,
+      store::ReadOutcome::kRead);
   ASSERT_GE(wide.store.highest_individual(), 1);
 }
 

@@ -47,7 +47,7 @@ TEST(DamagedFiles, TruncatedOrRandomlyDamagedFilesReadWithoutCrashing) {
   const std::string whole = SmallOwnFile();
   for (size_t length = 0; length <= whole.size(); length += 3) {
     TestTree t;
-    ReadBytes(t, whole.substr(0, length));
+    (void)ReadBytes(t, whole.substr(0, length));
     ExpectConsistent(t.store);
   }
   std::mt19937 random(20261206);
@@ -57,7 +57,7 @@ TEST(DamagedFiles, TruncatedOrRandomlyDamagedFilesReadWithoutCrashing) {
       damaged[random() % damaged.size()] = static_cast<char>(random() % 256);
     }
     TestTree t;
-    ReadBytes(t, damaged);
+    (void)ReadBytes(t, damaged);
     ExpectConsistent(t.store);
   }
   std::string garbage;
@@ -85,7 +85,7 @@ TEST(DamagedFiles, LinesWithNulBytesAndNoLineEnds) {
   TestTree t;
   std::string bytes = "0 HEAD\n1 SOUR Kinloom\n0 @I000001@ INDI\n1 NAME A\0B /C/\n1 SEX M";
   bytes.append(std::string("\0\0\0", 3));
-  ReadBytes(t, bytes);
+  EXPECT_EQ(ReadBytes(t, bytes).outcome, ReadOutcome::kRead);
   ASSERT_NE(t.store.individual(1), nullptr);
   EXPECT_EQ(t.store.individual(1)->lines->next->text(), "1 NAME A");
   ExpectConsistent(t.store);

@@ -54,6 +54,8 @@ struct ReadTreeFile {
     WriteFileBytes(path, bytes);
     return ReadTree(t.store, path, merge);
   }
+  // Reads a file that must read.
+  void Load(const std::string& bytes) { EXPECT_EQ(Read(bytes).outcome, ReadOutcome::kRead); }
   Lines Individual(int n) const {
     const IndividualRecord* record = t.store.individual(n);
     return record == nullptr ? Lines{} : RecordLines(record->lines);
@@ -141,7 +143,7 @@ void ExpectBrandNewTree(const RecordStore& store) {
 
 TEST(GedcomReaderHeader, FileNotGedcomMissingOrWithoutPeopleGivesABrandNewTree) {
   ReadTreeFile f;
-  f.Read(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
+  f.Load(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
   ASSERT_EQ(f.t.store.highest_individual(), 4);
   EXPECT_EQ(f.Read("Shopping list\r\n0 HEAD\r\n0 @I000004@ INDI\r\n0 TRLR").outcome,
             ReadOutcome::kNotGedcom);
@@ -156,20 +158,20 @@ TEST(GedcomReaderHeader, FileNotGedcomMissingOrWithoutPeopleGivesABrandNewTree) 
   EXPECT_EQ(f.t.store.individual(4), nullptr);
 
   ReadTreeFile missing;
-  missing.Read(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
+  missing.Load(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
   EXPECT_EQ(ReadTree(missing.t.store, missing.dir.File("absent.ged"), false).outcome,
             ReadOutcome::kMissing);
   EXPECT_TRUE(missing.t.ui.records().empty());
   ExpectBrandNewTree(missing.t.store);
 
   ReadTreeFile no_people;
-  no_people.Read(OwnFile({"0 @F000003@ FAM", "1 MARR"}));
+  no_people.Load(OwnFile({"0 @F000003@ FAM", "1 MARR"}));
   ExpectBrandNewTree(no_people.t.store);
 }
 
 TEST(GedcomReaderMerge, OwnFileIsMergedBehindThePresentRecordsAsAForeignOne) {
   ReadTreeFile f;
-  f.Read(OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/", "0 @I000002@ INDI", "1 NAME Bob /Lee/"}));
+  f.Load(OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/", "0 @I000002@ INDI", "1 NAME Bob /Lee/"}));
   const Lines ann = f.Individual(1);
   // A missing or rejected file leaves the records alone.
   EXPECT_EQ(ReadTree(f.t.store, f.dir.File("absent.ged"), true).outcome, ReadOutcome::kMissing);
@@ -231,7 +233,7 @@ TEST(GedcomReaderPrivateLines, LinesBelowTheFirstLineAreReadIntoTheFlags) {
 
 TEST(GedcomReaderPrivateLines, IndividualWithoutPositionStillGivesASortedList) {
   ReadTreeFile f;
-  f.Read(OwnFile({"0 @I000001@ INDI", "1 _VER   0 0", "1 _SEQ    0    0    0    0    0      0",
+  f.Load(OwnFile({"0 @I000001@ INDI", "1 _VER   0 0", "1 _SEQ    0    0    0    0    0      0",
                   "1 NAME Cy /Lee/", "0 @I000002@ INDI", "1 NAME Bob /Adams/", "0 @I000003@ INDI",
                   "1 _VER   0 0", "1 _SEQ    0    0    0    0    0      1", "1 NAME Ann /Lee/"}));
   EXPECT_EQ(f.t.store.individual(2)->listPos, -1);
@@ -270,7 +272,7 @@ TEST(GedcomReaderRecords, ShortLinesAreDroppedLineEndsAndTrailingBlanksStrippedL
   ReadTreeFile f;
   const std::string note = "1 NOTE " + std::string(300, 'a') + "end";
   const std::string huge = "2 CONT " + std::string(3 << 20, 'b') + "end";
-  f.Read(OwnHeader("tree.ged")[0] + "\r\n1 SOUR Kinloom\r\n0 @I000001@ INDI\r\n" +
+  f.Load(OwnHeader("tree.ged")[0] + "\r\n1 SOUR Kinloom\r\n0 @I000001@ INDI\r\n" +
          "\r\n1 X\r\n1 AB\r\n1 SEX M   \r\n     \r\n2 ABC\n1 NAME Ann /Lee/\r\r\n" + note + "\r\n" +
          huge + "\r\n0 TRLR");
   EXPECT_EQ(f.Individual(1),
@@ -285,7 +287,7 @@ TEST(GedcomReaderRecords, UnknownRecordsAndTheTrailerCloseTheOpenRecord) {
         OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/", "0 @Z000001@ ZED", "1 NOTE stray",
                  "0 @I000002@ INDI", "1 SEX F"})}) {
     ReadTreeFile f;
-    f.Read(file + after_trailer);
+    f.Load(file + after_trailer);
     EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"})) << file;
     EXPECT_EQ(f.Individual(2), (Lines{"0 @I000002@ INDI", "1 SEX F"})) << file;
   }
@@ -308,7 +310,7 @@ TEST(GedcomReaderRecords, SubmittersRepositoriesAndNotesAreKeptApart) {
 TEST(GedcomReaderRecords, LowestIndividualBecomesCurrentAndHomeAndAMissingFamilyIsMadeUp) {
   ReadTreeFile f;
   f.t.store.set_tree_modified(true);
-  f.Read(OwnFile({"0 @I000009@ INDI", "1 NAME Bob /Lee/", "0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
+  f.Load(OwnFile({"0 @I000009@ INDI", "1 NAME Bob /Lee/", "0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
   EXPECT_EQ(f.t.store.highest_individual(), 9);
   EXPECT_EQ(f.t.store.current_individual(), 4);
   EXPECT_EQ(f.t.store.home_person(), 4);
