@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "cli/context.h"
 #include "cli/home_commands.h"
@@ -56,8 +57,7 @@ int ReadInput(Context& c, const std::string& path, store::ReadResult* read, bool
   reports::OpenResult opened =
       reports::ReadTreeChecked(c.tree, ResolveInputPath(c, path), merge, c.links_session);
   c.links_repaired += opened.links.repaired + opened.links.removed;
-  const store::ReadResult& result = opened.read;
-  if (read != nullptr) *read = result;
+  store::ReadResult& result = opened.read;
   switch (result.outcome) {
     case store::ReadOutcome::kMissing:
       c.err << "kinloom-cli: cannot read " << path << "\n";
@@ -78,6 +78,7 @@ int ReadInput(Context& c, const std::string& path, store::ReadResult* read, bool
       c.err << summary << "\n";
     }
   }
+  if (read != nullptr) *read = std::move(result);
   return kExitOk;
 }
 

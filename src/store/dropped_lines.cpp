@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <numeric>
+#include <cstring>
 #include <optional>
 #include <unordered_map>
 
@@ -18,6 +18,36 @@ std::string_view CrossReference(std::string_view first_line) {
   const size_t close = first_line.find('@', 3);
   if (close == std::string_view::npos) return {};
   return first_line.substr(2, close - 1);
+}
+
+constexpr size_t kBlockSize = 1 << 18;
+constexpr unsigned char kRecordMark = 0x01;
+
+size_t VarintSize(uint64_t value) {
+  size_t size = 1;
+  while (value >= 0x80) {
+    value >>= 7;
+    ++size;
+  }
+  return size;
+}
+
+char* PutVarint(char* out, uint64_t value) {
+  while (value >= 0x80) {
+    *out++ = static_cast<char>(0x80 | (value & 0x7F));
+    value >>= 7;
+  }
+  *out++ = static_cast<char>(value);
+  return out;
+}
+
+const char* GetVarint(const char* in, uint64_t* value) {
+  *value = 0;
+  for (int shift = 0;; shift += 7) {
+    const auto byte = static_cast<unsigned char>(*in++);
+    *value |= static_cast<uint64_t>(byte & 0x7F) << shift;
+    if ((byte & 0x80) == 0) return in;
+  }
 }
 
 struct Naming {
@@ -146,8 +176,11 @@ std::string LineNote(const DroppedLine& line) {
 bool IsUtf8(std::string_view text) {
   for (size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                          : (lead >> 3) == 0x1E ? 4 : 0;
+    const size_t length = lead < 0x80           ? 1
+                          : (lead >> 5) == 0x6  ? 2
+                          : (lead >> 4) == 0xE  ? 3
+                          : (lead >> 3) == 0x1E ? 4
+                                                : 0;
     if (length == 0 || i + length > text.size()) return false;
     for (size_t k = 1; k < length; ++k) {
       if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
@@ -220,20 +253,42 @@ void DroppedLines::SetRecord(char kind, int number, std::string_view first_line)
   kind_ = kind;
   number_ = number;
   pending_record_ = CrossReference(first_line);
-  record_copied_ = false;
+  record_written_ = false;
+}
+
+// The stream: a record is its mark, its kind, its number and its cross-reference; a line is a
+// byte with the high bit, the reason and the sub-line flag, then its text. Sizes and numbers
+// are written in seven-bit groups.
+char* DroppedLines::Reserve(size_t size) {
+  if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < size) {
+    blocks_.emplace_back();
+    blocks_.back().reserve(std::max(size, kBlockSize));
+  }
+  std::string& block = blocks_.back();
+  const size_t at = block.size();
+  block.resize(at + size);  // within the capacity: the block never moves
+  return block.data() + at;
+}
+
+void DroppedLines::PutRecord() {
+  const auto number = static_cast<uint32_t>(number_);
+  char* out =
+      Reserve(2 + VarintSize(number) + VarintSize(pending_record_.size()) + pending_record_.size());
+  *out++ = static_cast<char>(kRecordMark);
+  *out++ = kind_;
+  out = PutVarint(out, number);
+  out = PutVarint(out, pending_record_.size());
+  std::memcpy(out, pending_record_.data(), pending_record_.size());
+  record_written_ = true;
 }
 
 void DroppedLines::Add(DropReason reason, std::string_view text, bool sub_line) {
-  if (!record_copied_) {
-    record_at_ = texts_.size();
-    record_size_ = static_cast<uint32_t>(pending_record_.size());
-    texts_.append(pending_record_);
-    record_copied_ = true;
-  }
-  const size_t at = texts_.size();
-  texts_.append(text);
-  entries_.push_back(Entry{at, record_at_, static_cast<uint32_t>(text.size()), record_size_,
-                           number_, kind_, reason, sub_line});
+  if (!record_written_) PutRecord();
+  char* out = Reserve(1 + VarintSize(text.size()) + text.size());
+  *out++ = static_cast<char>(0x80 | static_cast<unsigned>(reason) << 1 | (sub_line ? 1 : 0));
+  out = PutVarint(out, text.size());
+  std::memcpy(out, text.data(), text.size());
+  ++count_;
   if (reason == DropReason::kChanged) ++changed_;
 }
 
@@ -243,14 +298,38 @@ void DroppedLines::AddLines(DropReason reason, const LineNode* first, const Line
   }
 }
 
-DroppedLine DroppedLines::operator[](size_t index) const {
-  const Entry& e = entries_[index];
-  return DroppedLine{e.reason,
-                     e.sub_line,
-                     e.kind,
-                     e.number,
-                     Slice(e.record_at, e.record_size),
-                     Slice(e.text_at, e.text_size)};
+void DroppedLines::ForEach(const std::function<void(const DroppedLine&)>& visit) const {
+  DroppedLine line;
+  for (const std::string& block : blocks_) {
+    const char* in = block.data();
+    const char* end = in + block.size();
+    while (in < end) {
+      const auto mark = static_cast<unsigned char>(*in++);
+      uint64_t size = 0;
+      if (mark == kRecordMark) {
+        line.kind = *in++;
+        uint64_t number = 0;
+        in = GetVarint(in, &number);
+        line.number = static_cast<int>(number);
+        in = GetVarint(in, &size);
+        line.record = std::string_view(in, size);
+      } else {
+        line.reason = static_cast<DropReason>((mark & 0x7F) >> 1);
+        line.sub_line = (mark & 1) != 0;
+        in = GetVarint(in, &size);
+        line.text = std::string_view(in, size);
+        visit(line);
+      }
+      in += size;
+    }
+  }
+}
+
+std::vector<DroppedLine> DroppedLines::All() const {
+  std::vector<DroppedLine> lines;
+  lines.reserve(count_);
+  ForEach([&lines](const DroppedLine& line) { lines.push_back(line); });
+  return lines;
 }
 
 std::string DroppedSummary(const DroppedLines& dropped) {
@@ -261,16 +340,15 @@ std::string DroppedSummary(const DroppedLines& dropped) {
   };
   std::vector<Group> groups;
   std::array<std::unordered_map<std::string_view, size_t>, 9> index;
-  for (size_t i = 0; i < dropped.size(); ++i) {
-    const DroppedLine line = dropped[i];
-    if (line.sub_line || line.reason == DropReason::kChanged) continue;
+  dropped.ForEach([&](const DroppedLine& line) {
+    if (line.sub_line || line.reason == DropReason::kChanged) return;
     // Lines that have no place in the order are named like lines that are not kept.
     const DropReason reason =
         line.reason == DropReason::kNoPlace ? DropReason::kNotKept : line.reason;
     auto [at, added] = index[static_cast<size_t>(reason)].try_emplace(line.tag(), groups.size());
     if (added) groups.push_back(Group{reason, line.tag(), 0});
     ++groups[at->second].count;
-  }
+  });
   std::stable_sort(groups.begin(), groups.end(),
                    [](const Group& a, const Group& b) { return a.count > b.count; });
   std::string text;
@@ -290,17 +368,13 @@ std::vector<std::string> DroppedLinesReport(const DroppedLines& dropped) {
   if (dropped.empty()) return {"Everything was carried over."};
   std::vector<std::string> lines = {DroppedSummary(dropped)};
   // By record, in the tree's order; the lines of a record keep the order they were found in.
-  std::vector<size_t> order(dropped.size());
-  std::iota(order.begin(), order.end(), size_t{0});
-  std::stable_sort(order.begin(), order.end(), [&dropped](size_t a, size_t b) {
-    const DroppedLine x = dropped[a];
-    const DroppedLine y = dropped[b];
+  std::vector<DroppedLine> all = dropped.All();
+  std::stable_sort(all.begin(), all.end(), [](const DroppedLine& x, const DroppedLine& y) {
     if (KindRank(x.kind) != KindRank(y.kind)) return KindRank(x.kind) < KindRank(y.kind);
     return x.number < y.number;
   });
   std::optional<DroppedLine> last;
-  for (size_t i : order) {
-    const DroppedLine line = dropped[i];
+  for (const DroppedLine& line : all) {
     if (!last || !SameRecord(line, *last)) {
       lines.emplace_back();
       lines.push_back(ToUtf8(dropped.charset(), RecordHeading(line)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,8 +37,8 @@ struct DroppedLine {
 };
 
 // What the reader and the clean-up passes of one import or merge dropped or changed, collected
-// as they go. Kept compact (one text buffer), since an import of hundreds of thousands of people
-// may drop a line of most of them.
+// as they go. An import of hundreds of thousands of people may drop a line of most of them, so
+// the lines are kept as one packed stream of texts in large blocks and read back in order.
 class DroppedLines {
  public:
   // The record the lines added next come from; `first_line` (its level-0 line) must stay
@@ -48,41 +49,32 @@ class DroppedLines {
   // and the others as its sub-lines.
   void AddLines(DropReason reason, const LineNode* first, const LineNode* rest);
 
-  size_t size() const { return entries_.size(); }
-  bool empty() const { return entries_.empty(); }
-  DroppedLine operator[](size_t index) const;
+  size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
   // The lines that are gone (every line but the changed ones).
-  size_t dropped_count() const { return entries_.size() - changed_; }
+  size_t dropped_count() const { return count_ - changed_; }
   size_t changed_count() const { return changed_; }
+  // Every line, in the order they were added; the texts live as long as this list.
+  void ForEach(const std::function<void(const DroppedLine&)>& visit) const;
+  std::vector<DroppedLine> All() const;
 
   // The set the texts are in; the report converts them from it.
   Charset charset() const { return charset_; }
   void set_charset(Charset charset) { charset_ = charset; }
 
  private:
-  struct Entry {
-    size_t text_at;
-    size_t record_at;
-    uint32_t text_size;
-    uint32_t record_size;
-    int32_t number;
-    char kind;
-    DropReason reason;
-    bool sub_line;
-  };
-  std::string_view Slice(size_t at, size_t size) const { return {texts_.data() + at, size}; }
+  char* Reserve(size_t size);
+  void PutRecord();
 
-  std::vector<Entry> entries_;
-  std::string texts_;
+  std::vector<std::string> blocks_;  // filled up to their capacity, never beyond
+  size_t count_ = 0;
   size_t changed_ = 0;
   Charset charset_ = Charset::kNone;
-  // The record set last: its cross-reference is copied into texts_ when a line of it comes.
+  // The record set last; it goes into the stream before the first line of it that comes.
   char kind_ = 0;
   int number_ = 0;
   std::string_view pending_record_;
-  bool record_copied_ = true;
-  size_t record_at_ = 0;
-  uint32_t record_size_ = 0;
+  bool record_written_ = true;
 };
 
 // One sentence for the user: "Not carried over: 26 causes of death, 12 custom events, 49 picture

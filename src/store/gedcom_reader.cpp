@@ -26,22 +26,22 @@ std::string NotReadText(bool merge) {
   return merge ? "The file was not merged." : "The file was not opened.";
 }
 
-void ReportUnreadable(RecordStore& store, const std::string& path, ReadResult& result,
-                      int error, bool merge) {
+void ReportUnreadable(RecordStore& store, const std::string& path, ReadResult& result, int error,
+                      bool merge) {
   result.outcome = ReadOutcome::kUnreadable;
   result.error = std::generic_category().message(error != 0 ? error : EIO);
-  store.ui().Message("*** File Reading Error ***",
-                     "The file\n" + path + "\ncould not be read: " + result.error + ".\n\n" +
-                         NotReadText(merge),
-                     platform::Icon::kStop);
+  store.ui().Message(
+      "*** File Reading Error ***",
+      "The file\n" + path + "\ncould not be read: " + result.error + ".\n\n" + NotReadText(merge),
+      platform::Icon::kStop);
 }
 
 void ReportTooManyRecords(RecordStore& store, ReadResult& result, bool merge) {
   result.outcome = ReadOutcome::kTooManyRecords;
-  store.ui().Message("*** Too Many Records ***",
-                     "This file exceeds the maximum\nnumber of records available.\n\n" +
-                         NotReadText(merge),
-                     platform::Icon::kStop);
+  store.ui().Message(
+      "*** Too Many Records ***",
+      "This file exceeds the maximum\nnumber of records available.\n\n" + NotReadText(merge),
+      platform::Icon::kStop);
 }
 
 // Opens the file and reads its header; kRead when the records can be read next.
@@ -104,8 +104,7 @@ int LowestIndividual(const RecordStore& store) {
 Charset ConversionCharset(const RecordStore& store, const ReadResult& result) {
   const Charset declared = result.charset;
   if (result.own_file) {
-    return declared == Charset::kAnsel || declared == Charset::kUtf8 ||
-                   declared == Charset::kIbmPc
+    return declared == Charset::kAnsel || declared == Charset::kUtf8 || declared == Charset::kIbmPc
                ? declared
                : Charset::kNone;
   }
@@ -217,8 +216,8 @@ void MergeTree(RecordStore& store, const std::string& path, const ReadSteps& ste
   if (result.outcome != ReadOutcome::kRead) return;
   LineNode** tail = store.other_records_tail();
   *tail = store.LastLine(*tail);
-  const MergePoint point{store.highest_individual(), store.highest_family(),
-                         store.highest_source(), *tail, store.note_records().size()};
+  const MergePoint point{store.highest_individual(), store.highest_family(), store.highest_source(),
+                         *tail, store.note_records().size()};
   if (!ReadRecords(store, path, lines, header, result, true)) return TakeBack(store, point);
   Finish(store, result, point.notes, steps);
 }

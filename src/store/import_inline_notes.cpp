@@ -150,8 +150,8 @@ void InlineNotes(RecordStore& store, const RecordRange& range, size_t first_note
                       std::max(store.highest_source() - range.first_source + 1, 0));
   std::vector<LineNode*>& cells = store.note_records();
   // The notes of an earlier file stay out of reach of the records just read.
-  std::vector<LineNode*> new_cells(cells.begin() + static_cast<long>(std::min(first_note, cells.size())),
-                                   cells.end());
+  std::vector<LineNode*> new_cells(
+      cells.begin() + static_cast<long>(std::min(first_note, cells.size())), cells.end());
   cells.resize(std::min(first_note, cells.size()));
   NoteIndex notes(new_cells);
   auto inline_record = [&](char kind, int n, LineNode* first) {

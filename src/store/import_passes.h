@@ -27,8 +27,7 @@ void RenumberNewRecords(RecordStore& store, int first_individual, int first_fami
 
 // Puts the level-1 line groups of the individuals from `first_individual` on into the
 // program's tag order.
-void ResequenceTags(RecordStore& store, int first_individual = 1,
-                    DroppedLines* dropped = nullptr);
+void ResequenceTags(RecordStore& store, int first_individual = 1, DroppedLines* dropped = nullptr);
 
 // Replaces each NOTE reference by the lines of the NOTE record it names, the record's own
 // first-line text becoming the citing line's value. Only the note records from cell

@@ -397,10 +397,10 @@ void RemoveUnusedTags(RecordStore& store, const RecordRange& range, DroppedLines
   const int first_individual = std::max(range.first_individual, 1);
   const int first_family = std::max(range.first_family, 1);
   const int first_source = std::max(range.first_source, 1);
-  platform::ProgressTicker ticker(
-      store.ui(), std::max(store.highest_individual() - first_individual + 1, 0) +
-                      std::max(store.highest_family() - first_family + 1, 0) +
-                      std::max(store.highest_source() - first_source + 1, 0));
+  platform::ProgressTicker ticker(store.ui(),
+                                  std::max(store.highest_individual() - first_individual + 1, 0) +
+                                      std::max(store.highest_family() - first_family + 1, 0) +
+                                      std::max(store.highest_source() - first_source + 1, 0));
   for (int n = first_individual; n <= store.highest_individual(); ++n) {
     ticker.Step();
     IndividualRecord* record = store.individual(n);

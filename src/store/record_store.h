@@ -62,6 +62,7 @@ class RecordStore {
   LineNode* other_records() const { return other_records_; }
   LineNode** other_records_tail() { return &other_records_tail_; }
   std::vector<LineNode*>& note_records() { return note_records_; }
+  const std::vector<LineNode*>& note_records() const { return note_records_; }
 
   SearchList& individual_search_list() { return individual_search_list_; }
   SearchList& family_search_list() { return family_search_list_; }

@@ -91,32 +91,5 @@ TEST(DamagedFiles, LinesWithNulBytesAndNoLineEnds) {
   ExpectConsistent(t.store);
 }
 
-std::string ForeignSources(int count) {
-  std::string bytes = "0 HEAD\r\n1 SOUR OTHER\r\n0 @I1@ INDI\r\n1 NAME A /B/\r\n";
-  for (int n = 1; n <= count; ++n) {
-    bytes += "0 @S" + std::to_string(n) + "@ SOUR\r\n1 TITL Register\r\n";
-  }
-  return bytes + "0 TRLR\r\n";
-}
-
-TEST(DamagedFiles, MoreRecordsThanTheTablesHoldEndWithTooManyRecords) {
-  TestTree full;
-  EXPECT_EQ(ReadBytes(full, ForeignSources(kMaxSource)).outcome, ReadOutcome::kRead);
-  EXPECT_EQ(full.store.highest_source(), kMaxSource);
-  EXPECT_TRUE(full.ui.records().empty());
-
-  TestTree over;
-  ReadResult result = ReadBytes(over, ForeignSources(kMaxSource + 1));
-  EXPECT_EQ(result.outcome, ReadOutcome::kTooManyRecords);
-  ASSERT_EQ(over.ui.records().size(), 1u);
-  const auto& message = over.ui.records()[0];
-  EXPECT_EQ(message.caption, "*** Too Many Records ***");
-  EXPECT_EQ(message.text,
-            "This file exceeds the maximum\n\rnumber of records available.\n\n\r"
-            "----- Program Terminated -----");
-  EXPECT_EQ(message.icon, platform::Icon::kStop);
-  EXPECT_EQ(over.store.source(kMaxSource + 1), nullptr);
-}
-
 }  // namespace
 }  // namespace kinloom::store

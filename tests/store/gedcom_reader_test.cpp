@@ -293,18 +293,69 @@ TEST(GedcomReaderRecords, UnknownRecordsAndTheTrailerCloseTheOpenRecord) {
   }
 }
 
-TEST(GedcomReaderRecords, SubmittersRepositoriesAndNotesAreKeptApart) {
+TEST(GedcomReaderRecords, TheTagTellsTheKindOfRecordWhateverTheCrossReference) {
   ReadTreeFile f;
-  ReadResult result = f.Read(
-      ForeignFile({"0 @SUBM@ SUBM", "1 NAME Sub Mitter", "1 ADDR Here", "0 @R1@ REPO",
-                   "1 NAME Archive", "0 @I1@ INDI", "1 NAME Ann /Lee/", "0 @N1@ NOTE First",
-                   "1 CONT more", "0 @N2@ NOTE Second", "0 @U1@ SUBM", "1 NAME Read as a source"}));
+  ReadResult result = f.Read(ForeignFile(
+      {"0 @S1@ SUBM",     "1 NAME Sub Mitter",  "1 ADDR Here",      "0 @R1@ REPO",
+       "1 NAME Archive",  "0 @I1@ INDI",        "1 NAME Ann /Lee/", "0 @N1@ NOTE First",
+       "1 CONT more",     "0 @N2@ NOTE Second", "0 @U1@ SUBM",      "1 NAME Not a source",
+       "0 @SUBN1@ SUBN",  "0 @M1@ OBJE",        "1 FILE a.jpg",     "0 @S2@ SOUR",
+       "1 TITL Register", "0 @X1@ INDI",        "1 NAME Bob /Lee/", "0 @F1@ FAM",
+       "1 HUSB @X1@",     "1 WIFE @I1@"}));
   EXPECT_EQ(RecordLines(f.t.store.other_records()),
-            (Lines{"Empty Record", "0 @SUBM@ SUBM", "1 NAME Sub Mitter", "1 ADDR Here",
-                   "0 @R1@ REPO", "1 NAME Archive"}));
+            (Lines{"Empty Record", "0 @S1@ SUBM", "1 NAME Sub Mitter", "1 ADDR Here", "0 @R1@ REPO",
+                   "1 NAME Archive", "0 @U1@ SUBM", "1 NAME Not a source", "0 @SUBN1@ SUBN",
+                   "0 @M1@ OBJE", "1 FILE a.jpg"}));
   EXPECT_EQ(result.notes, 2);
   EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.Individual(2), (Lines{"0 @I000002@ INDI", "1 NAME Bob /Lee/"}));
+  EXPECT_EQ(f.Family(1), (Lines{"0 @F000001@ FAM", "1 HUSB @I000002@", "1 WIFE @I000001@"}));
   EXPECT_EQ(f.t.store.highest_source(), 1);
+  EXPECT_EQ(RecordLines(f.t.store.source(1)), (Lines{"0 @S000001@ SOUR", "1 TITL Register"}));
+}
+
+// An own file is in the internal set unless its header says otherwise; then it is converted.
+TEST(GedcomReaderCharset, OwnFilesDeclaringAnotherSetAreConverted) {
+  const struct {
+    const char* header;  // the CHAR line, if any
+    std::string name;    // "José" in the file
+    std::string todo;    // "Café" in the file
+    std::string read;    // "José" as read
+  } cases[] = {
+      {"1 CHAR UTF-8", "Jos\xC3\xA9", "Caf\xC3\xA9", "Jos\xE9"},
+      {"1 CHAR ANSEL",
+       "Jos\xE2"
+       "e",
+       "Caf\xE2"
+       "e",
+       "Jos\xE9"},
+      {"1 CHAR ANSI", "Jos\xE9", "Caf\xE9", "Jos\xE9"},
+      // Without a set the bytes stay, even when they would read as UTF-8.
+      {nullptr, "Jos\xC3\xA9", "Caf\xC3\xA9", "Jos\xC3\xA9"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.header ? c.header : "no CHAR line");
+    Lines lines = {"0 HEAD", "1 SOUR Kinloom Zoraz"};
+    if (c.header != nullptr) lines.push_back(c.header);
+    lines.insert(lines.end(), {"0 @I000001@ INDI", "1 _TXT Ask the " + c.todo,
+                               "1 NAME " + c.name + " /Lee/", "0 TRLR"});
+    ReadTreeFile f;
+    ReadResult result = f.Read(CrLfJoin(lines));
+    ASSERT_EQ(result.outcome, ReadOutcome::kRead);
+    EXPECT_TRUE(result.own_file);
+    EXPECT_FALSE(f.t.store.tree_modified());
+    EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME " + c.read + " /Lee/"}));
+    EXPECT_EQ(f.t.store.individual(1)->todoText.str(), "Ask the Caf" + c.read.substr(3));
+  }
+  // A file in UTF-16 (with a byte order mark; every character here below U+0100).
+  std::string wide = "\xFF\xFE";
+  for (char c : CrLfJoin({"0 HEAD", "1 SOUR Kinloom", "1 CHAR UNICODE", "0 @I000001@ INDI",
+                          "1 NAME Jos\xE9 /Lee/", "0 TRLR"})) {
+    wide += {c, '\0'};
+  }
+  ReadTreeFile f;
+  EXPECT_EQ(f.Read(wide).outcome, ReadOutcome::kRead);
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Jos\xE9 /Lee/"}));
 }
 
 TEST(GedcomReaderRecords, LowestIndividualBecomesCurrentAndHomeAndAMissingFamilyIsMadeUp) {

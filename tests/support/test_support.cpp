@@ -68,7 +68,8 @@ void LoadOwnTree(TestTree& tree, const std::vector<std::string>& record_lines) {
   lines.push_back("0 TRLR");
   WriteFileBytes(dir.File("tree.ged"), CrLfJoin(lines));
   // The trees of the tests are always readable; a read that fails is a fault of the reader.
-  if (core::ReadTree(tree.store, dir.File("tree.ged"), false).outcome != store::ReadOutcome::kRead) {
+  if (core::ReadTree(tree.store, dir.File("tree.ged"), false).outcome !=
+      store::ReadOutcome::kRead) {
     std::abort();
   }
   tree.ui.ClearRecords();
