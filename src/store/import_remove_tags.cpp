@@ -226,11 +226,23 @@ class IndividualCleaner {
     if (joined.size() != line->size()) ReplaceLineText(store_, line, joined, {});
   }
 
-  // A part of the name below the name line that the name line holds already.
+  // A part of the name below the name line that the name line holds already: each of its
+  // comma-separated pieces is in the name.
   bool RepeatsTheName(const LineNode* line) const {
-    return level1_ != nullptr && HasTag(level1_->text(), "1 NAME") &&
-           Kept(kNamePieces, line->text()) && !HasSubLines(line) &&
-           ContainsNoCase(ValueOf(level1_->text()), ValueOf(line->text()));
+    if (level1_ == nullptr || !HasTag(level1_->text(), "1 NAME") ||
+        !Kept(kNamePieces, line->text()) || HasSubLines(line)) {
+      return false;
+    }
+    std::string_view pieces = ValueOf(line->text());
+    while (!pieces.empty()) {
+      const size_t comma = std::min(pieces.find(','), pieces.size());
+      std::string_view piece = pieces.substr(0, comma);
+      while (piece.starts_with(' ')) piece.remove_prefix(1);
+      while (piece.ends_with(' ')) piece.remove_suffix(1);
+      if (!ContainsNoCase(ValueOf(level1_->text()), piece)) return false;
+      pieces.remove_prefix(std::min(comma + 1, pieces.size()));
+    }
+    return true;
   }
 
   // An empty name becomes "//"; a second name in a row becomes an alias, or, when the person
