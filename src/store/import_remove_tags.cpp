@@ -75,7 +75,7 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 // Whether `part` occurs in `text`, compared without regard to the case of ASCII letters.
 bool ContainsNoCase(std::string_view text, std::string_view part) {
-  if (part.empty()) return true;
+  if (part.empty() || text.find(part) != std::string_view::npos) return true;
   for (size_t at = 0; at + part.size() <= text.size(); ++at) {
     if (StartsWithNoCase(text.substr(at), part)) return true;
   }
