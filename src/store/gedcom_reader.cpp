@@ -158,8 +158,8 @@ void Finish(RecordStore& store, ReadResult& result, size_t first_note, const Rea
   ComputeNextToVisit(store);
 }
 
-// An open reads into a store of its own, which replaces the open tree only when the file was
-// read whole.
+// An open reads the records into a store of their own, which replaces the open tree only when
+// the file was read whole; the tree that was open is freed before the finishing steps.
 void OpenTree(RecordStore& store, const std::string& path, const ReadSteps& steps,
               LineReader& lines, const HeaderInfo& header, ReadResult& result) {
   if (result.outcome == ReadOutcome::kUnreadable) return;
@@ -169,12 +169,12 @@ void OpenTree(RecordStore& store, const std::string& path, const ReadSteps& step
     store.NewEmptyTree(true);
     return;
   }
-  RecordStore fresh(store.ui());
-  fresh.set_show_chart_pictures(store.show_chart_pictures());
-  fresh.NewEmptyTree(false);
-  if (!ReadRecords(fresh, path, lines, header, result, false)) return;
-  Finish(fresh, result, 0, steps);
-  store.SwapTree(fresh);
+  RecordStore read(store.ui());
+  read.NewEmptyTree(false);
+  if (!ReadRecords(read, path, lines, header, result, false)) return;
+  store.SwapTree(read);
+  read.FreeTree();
+  Finish(store, result, 0, steps);
 }
 
 // What a merge adds, so that a merge that fails can be taken back.
