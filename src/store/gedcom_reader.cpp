@@ -80,7 +80,9 @@ bool ReadRecords(RecordStore& store, const std::string& path, LineReader& lines,
   RecordReader reader(store, lines, result);
   reader.ReadRecords(header);
   reader.Tick();
-  if (lines.read_error()) {
+  const bool read_error = lines.read_error();
+  lines.Close();
+  if (read_error) {
     ReportUnreadable(store, path, result, lines.error(), merge);
   } else if (reader.overflow()) {
     ReportTooManyRecords(store, result, merge);

@@ -82,6 +82,16 @@ bool LineReader::Open(std::unique_ptr<ByteSource> source) {
   return true;
 }
 
+void LineReader::Close() {
+  source_.reset();
+  std::vector<char>().swap(block_);
+  std::string().swap(long_line_);
+  begin_ = end_ = 0;
+  eof_ = true;
+  pushed_back_ = false;
+  last_ = {};
+}
+
 size_t LineReader::ReadSome(char* data, size_t size) {
   const size_t n = source_->Read(data, size);
   if (source_->error() != 0) {

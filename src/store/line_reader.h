@@ -46,6 +46,9 @@ class LineReader {
   bool Next(std::string_view* line);
   // Puts the line last returned back, so the next call returns it again.
   void PushBack() { pushed_back_ = true; }
+  // Closes the file and frees the buffers (a file read from UTF-16 is held whole); Next() then
+  // returns false.
+  void Close();
   bool read_error() const { return read_error_; }
   // After a failed Open: true when there is no such file (rather than one that cannot be read).
   bool missing() const { return missing_; }
