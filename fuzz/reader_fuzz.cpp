@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   kinloom::platform::HeadlessInteraction ui(&clock);
   kinloom::store::RecordStore tree(ui);
   kinloom::reports::LinkCheckSession session;
-  kinloom::reports::ReadTreeChecked(tree, path, false, session);
-  kinloom::reports::ReadTreeChecked(tree, path, true, session);
+  // Any outcome will do: the reader must only neither crash nor read out of bounds.
+  (void)kinloom::reports::ReadTreeChecked(tree, path, false, session);
+  (void)kinloom::reports::ReadTreeChecked(tree, path, true, session);
   return 0;
 }

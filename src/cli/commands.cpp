@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <utility>
 
 #include "cli/context.h"
 #include "cli/home_commands.h"
@@ -22,17 +24,20 @@ constexpr const char* kUsage =
     "\n"
     "Commands:\n"
     "  info FILE.ged                          read a tree and print its summary\n"
-    "  convert IN.ged OUT.ged [--mode N|S|H|B]  read a tree and write it in Kinloom's own format\n"
+    "  convert IN.ged OUT.ged [--mode N|S|H|B] [--report FILE]\n"
+    "                                         read a tree and write it in Kinloom's own format\n"
     "                                         (N whole tree, S split, H hidden details, B both)\n"
     "  outline FILE.ged ID --ancestors|--descendants [--generations N]\n"
     "                                         the ancestor or descendant outline of a person\n"
     "  person FILE.ged ID                     a person's summary, direct line and living state\n"
-    "  merge TREE.ged OTHER.ged OUT.ged       merge OTHER into TREE and write the result to OUT\n"
+    "  merge TREE.ged OTHER.ged OUT.ged [--report FILE]\n"
+    "                                         merge OTHER into TREE and write the result to OUT\n"
     "  merge-people TREE.ged ID1 ID2 OUT.ged [--keep 1|2]\n"
     "                                         merge two records of one person (the first kept\n"
     "                                         unless --keep 2) and write the tree to OUT; the\n"
     "                                         tree's albums, if any, go to OUT's .med\n"
-    "  import FILE.ged [--name NAME]          save any GEDCOM file as tree NAME of the data home\n"
+    "  import FILE.ged [--name NAME] [--report FILE]\n"
+    "                                         save any GEDCOM file as tree NAME of the data home\n"
     "  trees                                  the trees of the data home\n"
     "  settings TREE                          a tree's web-site settings and the program options\n"
     "  save-copy TREE --split|--hide|--both [--select ID --ancestors|--descendants|\n"
@@ -49,6 +54,8 @@ constexpr const char* kUsage =
     "  relationship FILE.ged ID1 ID2          the relationship of two people\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
+    "  --report FILE                          write what the import left out or rewrote to FILE\n"
+    "                                         (UTF-8 text); the file read is never changed\n"
     "A tree name of the data home may stand wherever a command takes FILE.ged.\n"
     "  --help                                 show this text\n"
     "\n"
@@ -66,13 +73,13 @@ int ReadInput(Context& c, const std::string& path, store::ReadResult* read, bool
   reports::OpenResult opened =
       reports::ReadTreeChecked(c.tree, ResolveInputPath(c, path), merge, c.links_session);
   c.links_repaired += opened.links.repaired + opened.links.removed;
-  const store::ReadResult& result = opened.read;
-  if (read != nullptr) *read = result;
+  store::ReadResult& result = opened.read;
   switch (result.outcome) {
     case store::ReadOutcome::kMissing:
       c.err << "kinloom-cli: cannot read " << path << "\n";
       return kExitBadInput;
     case store::ReadOutcome::kNotGedcom:
+    case store::ReadOutcome::kUnreadable:
     case store::ReadOutcome::kTooManyRecords:
       return kExitBadInput;
     case store::ReadOutcome::kRead:
@@ -82,7 +89,37 @@ int ReadInput(Context& c, const std::string& path, store::ReadResult* read, bool
     c.ui.Message("*** Warning ***", store::SkippedRecordsText(result.skipped_records),
                  platform::Icon::kExclamation);
   }
+  if (!result.own_file || merge) {
+    if (std::string summary = store::DroppedSummary(result.dropped); !summary.empty()) {
+      c.err << summary << "\n";
+    }
+  }
+  if (read != nullptr) *read = std::move(result);
   return kExitOk;
+}
+
+int WriteDroppedReport(Context& c, const std::string& path, const store::DroppedLines& dropped) {
+  if (path.empty()) return kExitOk;
+  std::string text;
+  for (const std::string& line : store::DroppedLinesReport(dropped)) text += line + "\n";
+  platform::LocalFileSystem file_system;
+  std::unique_ptr<platform::WritableFile> file;
+  Status written = file_system.NewWritableFile(path, &file);
+  if (written.ok()) written = file->Append(text);
+  if (written.ok()) written = file->Commit();
+  if (!written.ok()) {
+    c.ui.Message("*** Critical Error ***",
+                 "The report could not be saved:\n" + path + "\n" + written.message(),
+                 platform::Icon::kStop);
+    return kExitCannotWrite;
+  }
+  return kExitOk;
+}
+
+bool TakeReportOption(const std::vector<std::string>& args, size_t* i, std::string* report) {
+  if (args[*i] != "--report") return false;
+  if (*i + 1 < args.size()) *report = args[++*i];
+  return true;
 }
 
 namespace {
@@ -111,7 +148,8 @@ int Info(Context& c, const std::vector<std::string>& args) {
         << "charset: " << store::CharsetName(result.charset) << "\n"
         << "own-file: " << (result.own_file ? "yes" : "no") << "\n"
         << "notes: " << result.notes << "\n"
-        << "links-repaired: " << c.links_repaired << "\n";
+        << "links-repaired: " << c.links_repaired << "\n"
+        << "dropped-lines: " << result.dropped.dropped_count() << "\n";
   return kExitOk;
 }
 
@@ -143,8 +181,11 @@ bool ParseMode(const std::string& text, store::WriteMode* mode) {
 int Convert(Context& c, const std::vector<std::string>& args) {
   store::WriteMode mode = store::WriteMode::kNormal;
   std::vector<std::string> files;
+  std::string report;
   for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--mode") {
+    if (TakeReportOption(args, &i, &report)) {
+      if (report.empty()) return UsageError(c, "--report takes a file");
+    } else if (args[i] == "--mode") {
       if (i + 1 >= args.size() || !ParseMode(args[i + 1], &mode)) {
         return UsageError(c, "--mode takes N, S, H or B");
       }
@@ -154,15 +195,28 @@ int Convert(Context& c, const std::vector<std::string>& args) {
     }
   }
   if (files.size() != 2) return UsageError(c, "convert takes an input and an output file");
-  if (int status = ReadInput(c, files[0], nullptr, false); status != kExitOk) return status;
+  store::ReadResult read;
+  if (int status = ReadInput(c, files[0], &read, false); status != kExitOk) return status;
+  if (int status = WriteDroppedReport(c, report, read.dropped); status != kExitOk) return status;
   return WriteOutput(c, files[1], mode);
 }
 
 int Merge(Context& c, const std::vector<std::string>& args) {
-  if (args.size() != 4) return UsageError(c, "merge takes a tree, a file to merge and an output");
-  if (int status = ReadInput(c, args[1], nullptr, false); status != kExitOk) return status;
-  if (int status = ReadInput(c, args[2], nullptr, true); status != kExitOk) return status;
-  return WriteOutput(c, args[3], store::WriteMode::kNormal);
+  std::vector<std::string> files;
+  std::string report;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (TakeReportOption(args, &i, &report)) {
+      if (report.empty()) return UsageError(c, "--report takes a file");
+    } else {
+      files.push_back(args[i]);
+    }
+  }
+  if (files.size() != 3) return UsageError(c, "merge takes a tree, a file to merge and an output");
+  if (int status = ReadInput(c, files[0], nullptr, false); status != kExitOk) return status;
+  store::ReadResult merged;
+  if (int status = ReadInput(c, files[1], &merged, true); status != kExitOk) return status;
+  if (int status = WriteDroppedReport(c, report, merged.dropped); status != kExitOk) return status;
+  return WriteOutput(c, files[2], store::WriteMode::kNormal);
 }
 
 }  // namespace

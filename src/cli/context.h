@@ -33,7 +33,14 @@ std::string ResolveInputPath(Context& c, const std::string& name_or_path);
 // Reports a usage error; returns the exit status for it.
 int UsageError(Context& c, const std::string& why);
 // Reads (or with `merge`, merges) an input tree with every finishing step, the link check
-// included; an exit status other than kExitOk when it cannot be used.
+// included; an exit status other than kExitOk when it cannot be used. *read (when given) gets
+// what the reader returned when the tree was read; what it left out is printed on `err`.
 int ReadInput(Context& c, const std::string& path, store::ReadResult* read, bool merge = false);
+// Writes the full list of what a read dropped or rewrote to `path` (UTF-8 text); nothing for
+// an empty path. An exit status other than kExitOk when it cannot be written.
+int WriteDroppedReport(Context& c, const std::string& path, const store::DroppedLines& dropped);
+// Takes "--report FILE" at args[*i] (moving *i past it): false when args[*i] is something
+// else; *report stays empty when the file is missing.
+bool TakeReportOption(const std::vector<std::string>& args, size_t* i, std::string* report);
 
 }  // namespace kinloom::cli

@@ -52,14 +52,17 @@ std::string ResolveInputPath(Context& c, const std::string& name_or_path) {
 }
 
 int Import(Context& c, const std::vector<std::string>& args) {
-  std::string file, name;
+  std::string file, name, report;
   for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--name" && i + 1 < args.size())
+    if (TakeReportOption(args, &i, &report)) {
+      if (report.empty()) return UsageError(c, "--report takes a file");
+    } else if (args[i] == "--name" && i + 1 < args.size()) {
       name = args[++i];
-    else if (file.empty())
+    } else if (file.empty()) {
       file = args[i];
-    else
+    } else {
       return UsageError(c, "import takes one file");
+    }
   }
   if (file.empty()) return UsageError(c, "import takes a file");
   if (name.empty()) name = FileStem(file);
@@ -72,7 +75,9 @@ int Import(Context& c, const std::vector<std::string>& args) {
   platform::LocalFileSystem file_system;
   files::TreeWorkspace work(c.tree, folders, file_system);
   work.OpenStepsWired().read_sources(files::SourcesFile(folders));
-  if (int status = ReadInput(c, file, nullptr, false); status != kExitOk) return status;
+  store::ReadResult read;
+  if (int status = ReadInput(c, file, &read, false); status != kExitOk) return status;
+  if (int status = WriteDroppedReport(c, report, read.dropped); status != kExitOk) return status;
   work.session().changed.tree_modified = true;
   Status saved = files::SaveUnderName(work.session(), folders, name, work.SaveStepsWired(), c.ui);
   if (!saved.ok()) return kExitCannotWrite;

@@ -11,6 +11,7 @@ namespace kinloom::core {
 store::ReadSteps CoreReadSteps();
 
 // Reads a tree with the core's finishing steps.
-store::ReadResult ReadTree(store::RecordStore& store, const std::string& path, bool merge);
+[[nodiscard]] store::ReadResult ReadTree(store::RecordStore& store, const std::string& path,
+                                         bool merge);
 
 }  // namespace kinloom::core

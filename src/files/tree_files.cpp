@@ -97,9 +97,15 @@ bool BackupSetUsed(const DataFolders& folders, const TreeSession& session,
   return false;
 }
 
+// The reader refuses a file that is too large or cannot be read, and keeps the open tree.
 Status ReaderGaveUp(store::ReadOutcome outcome, const std::string& path) {
-  if (outcome != store::ReadOutcome::kTooManyRecords) return Status::Ok();
-  return Status::InvalidFormat("The family tree is too large to open:\n" + path);
+  if (outcome == store::ReadOutcome::kTooManyRecords) {
+    return Status::InvalidFormat("The family tree is too large to open:\n" + path);
+  }
+  if (outcome == store::ReadOutcome::kUnreadable) {
+    return Status::IoError("The family tree could not be read:\n" + path);
+  }
+  return Status::Ok();
 }
 
 Status MergeTree(TreeSession& session, const std::string& path, const OpenSteps& steps) {
@@ -161,13 +167,19 @@ Status OpenTree(TreeSession& session, const DataFolders& folders, const OpenRequ
   Status status;
   if (RefuseName(name, ui, &status)) return status;
   const TreeOrigin origin = OriginOf(folders, folder, request.sole_argument);
+  // A refused file leaves the open tree in the store: the session must go on naming it, or
+  // the next save would write that tree over the refused file.
+  const TreeSession before = session;
   StartSession(session, name, origin, folder, request.copy_number);
   if (steps.read_sources) steps.read_sources(SourcesFile(folders));
   GedcomRead read;
   if (steps.read_gedcom) read = steps.read_gedcom(path, false);
   if (read.outcome != store::ReadOutcome::kRead) session.save_state = kNewTreeSaveState;
   session.changed.tree_modified = read.tree_modified;
-  if (Status gave_up = ReaderGaveUp(read.outcome, path); !gave_up.ok()) return gave_up;
+  if (Status gave_up = ReaderGaveUp(read.outcome, path); !gave_up.ok()) {
+    session = before;
+    return gave_up;
+  }
   if (const std::string side = SideFileFolder(folders, origin); !side.empty()) {
     if (steps.read_config) steps.read_config(TreeFile(side, name, ".cfg"));
     if (steps.read_albums) steps.read_albums(TreeFile(side, name, ".med"));

@@ -7,13 +7,13 @@
 
 namespace kinloom::reports {
 
-struct OpenResult {
+struct [[nodiscard]] OpenResult {
   store::ReadResult read;
   LinkCheckResult links;
 };
 
 // Reads a tree with every finishing step: the core's and the link check.
-OpenResult ReadTreeChecked(store::RecordStore& store, const std::string& path, bool merge,
-                           LinkCheckSession& session);
+[[nodiscard]] OpenResult ReadTreeChecked(store::RecordStore& store, const std::string& path,
+                                         bool merge, LinkCheckSession& session);
 
 }  // namespace kinloom::reports

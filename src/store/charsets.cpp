@@ -315,16 +315,16 @@ std::string Utf16ToUtf8(std::string_view bytes, bool big_endian) {
   return out;
 }
 
-void ConvertTree(RecordStore& store, Charset charset) {
+void ConvertTree(RecordStore& store, Charset charset, const RecordRange& range) {
   const LineConversion convert = ConversionFor(charset);
   if (convert == nullptr) return;
-  for (int n = 1; n <= store.highest_individual(); ++n) {
+  for (int n = range.first_individual; n <= store.highest_individual(); ++n) {
     if (IndividualRecord* record = store.individual(n)) ConvertLines(store, record->lines, convert);
   }
-  for (int n = 1; n <= store.highest_family(); ++n) {
+  for (int n = range.first_family; n <= store.highest_family(); ++n) {
     if (FamilyRecord* record = store.family(n)) ConvertLines(store, record->lines, convert);
   }
-  for (int n = 1; n <= store.highest_source(); ++n) {
+  for (int n = range.first_source; n <= store.highest_source(); ++n) {
     ConvertLines(store, store.source(n), convert);
   }
 }
@@ -366,17 +366,17 @@ bool RecordIsUtf8(const LineNode* line, int* found) {
 
 }  // namespace
 
-Charset GuessUndeclaredCharset(const RecordStore& store) {
+Charset GuessUndeclaredCharset(const RecordStore& store, const RecordRange& range) {
   int found = 0;
-  for (int n = 1; n <= store.highest_individual(); ++n) {
+  for (int n = range.first_individual; n <= store.highest_individual(); ++n) {
     const IndividualRecord* record = store.individual(n);
     if (record != nullptr && !RecordIsUtf8(record->lines, &found)) return Charset::kNone;
   }
-  for (int n = 1; n <= store.highest_family(); ++n) {
+  for (int n = range.first_family; n <= store.highest_family(); ++n) {
     const FamilyRecord* record = store.family(n);
     if (record != nullptr && !RecordIsUtf8(record->lines, &found)) return Charset::kNone;
   }
-  for (int n = 1; n <= store.highest_source(); ++n) {
+  for (int n = range.first_source; n <= store.highest_source(); ++n) {
     if (!RecordIsUtf8(store.source(n), &found)) return Charset::kNone;
   }
   return found > 0 ? Charset::kUtf8 : Charset::kNone;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "store/gedcom_header.h"
+#include "store/record_range.h"
 #include "store/record_store.h"
 
 namespace kinloom::store {
@@ -49,11 +50,12 @@ bool HasUtf16ByteOrderMark(std::string_view head, bool* big_endian);
 std::string Utf16ToUtf8(std::string_view bytes, bool big_endian);
 
 // A file that names no character set but whose bytes from 0x80 up all form UTF-8 sequences
-// was written in UTF-8 (kUtf8); otherwise nothing can be told (kNone).
-Charset GuessUndeclaredCharset(const RecordStore& store);
+// was written in UTF-8 (kUtf8); otherwise nothing can be told (kNone). Looks at the records of
+// the range: those read from the file.
+Charset GuessUndeclaredCharset(const RecordStore& store, const RecordRange& range = {});
 
-// Converts every line of every individual, family and source of the store from `charset`
-// (nothing for kNone).
-void ConvertTree(RecordStore& store, Charset charset);
+// Converts every line of the individuals, families and sources of the range from `charset`
+// (nothing for kNone): after a merge, only the records read from the other file.
+void ConvertTree(RecordStore& store, Charset charset, const RecordRange& range = {});
 
 }  // namespace kinloom::store

@@ -19,8 +19,8 @@ bool HasContactDetails(LineNode* first) {
 
 }  // namespace
 
-void RefreshContactMarks(RecordStore& store) {
-  for (int n = 1; n <= store.highest_individual(); ++n) {
+void RefreshContactMarks(RecordStore& store, int first_individual) {
+  for (int n = first_individual < 1 ? 1 : first_individual; n <= store.highest_individual(); ++n) {
     IndividualRecord* record = store.individual(n);
     if (record == nullptr || record->lines == nullptr) continue;
     if (HasContactDetails(record->lines)) {

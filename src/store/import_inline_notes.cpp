@@ -115,7 +115,7 @@ void LinkNote(RecordStore& store, LineNode* citing, LineNode* note) {
 
 // Replaces the note citations of one record, in line order; the lines of an inlined note are
 // looked at in turn.
-void InlineRecord(RecordStore& store, LineNode* first, NoteIndex& notes) {
+void InlineRecord(RecordStore& store, LineNode* first, NoteIndex& notes, DroppedLines* dropped) {
   for (LineNode* line = first->next; line != nullptr; line = line->next) {
     std::string_view text = line->text();
     if (!CitesNote(text)) continue;
@@ -124,33 +124,60 @@ void InlineRecord(RecordStore& store, LineNode* first, NoteIndex& notes) {
     if (note != nullptr) {
       LinkNote(store, line, note);
     } else {
+      if (dropped != nullptr) dropped->Add(DropReason::kMissingNote, text);
       CutCitation(store, line, {});
     }
   }
 }
 
+// A pass over the records of one kind from `first` on.
+template <typename Visit>
+void ForEachFrom(int first, int highest, platform::ProgressTicker& ticker, Visit visit) {
+  for (int n = std::max(first, 1); n <= highest; ++n) {
+    ticker.Step();
+    visit(n);
+  }
+}
+
 }  // namespace
 
-void InlineNotes(RecordStore& store) {
+void InlineNotes(RecordStore& store, const RecordRange& range, size_t first_note,
+                 DroppedLines* dropped) {
   store.ui().ProgressShow("Converting Notes to Inline Format", "");
   platform::ProgressTicker ticker(
-      store.ui(), store.highest_individual() + store.highest_family() + store.highest_source());
-  NoteIndex notes(store.note_records());
-  for (int n = 1; n <= store.highest_individual(); ++n) {
-    ticker.Step();
+      store.ui(), std::max(store.highest_individual() - range.first_individual + 1, 0) +
+                      std::max(store.highest_family() - range.first_family + 1, 0) +
+                      std::max(store.highest_source() - range.first_source + 1, 0));
+  std::vector<LineNode*>& cells = store.note_records();
+  // The notes of an earlier file stay out of reach of the records just read.
+  std::vector<LineNode*> new_cells(
+      cells.begin() + static_cast<long>(std::min(first_note, cells.size())), cells.end());
+  cells.resize(std::min(first_note, cells.size()));
+  NoteIndex notes(new_cells);
+  auto inline_record = [&](char kind, int n, LineNode* first) {
+    if (first == nullptr) return;
+    // Renumbered by now: the file's cross-reference is no longer there.
+    if (dropped != nullptr) dropped->SetRecord(kind, n, {});
+    InlineRecord(store, first, notes, dropped);
+  };
+  ForEachFrom(range.first_individual, store.highest_individual(), ticker, [&](int n) {
     IndividualRecord* record = store.individual(n);
-    if (record != nullptr && record->lines != nullptr) InlineRecord(store, record->lines, notes);
-  }
-  for (int n = 1; n <= store.highest_family(); ++n) {
-    ticker.Step();
+    inline_record('I', n, record != nullptr ? record->lines : nullptr);
+  });
+  ForEachFrom(range.first_family, store.highest_family(), ticker, [&](int n) {
     FamilyRecord* record = store.family(n);
-    if (record != nullptr && record->lines != nullptr) InlineRecord(store, record->lines, notes);
-  }
-  for (int n = 1; n <= store.highest_source(); ++n) {
-    ticker.Step();
-    if (store.source(n) != nullptr) InlineRecord(store, store.source(n), notes);
-  }
+    inline_record('F', n, record != nullptr ? record->lines : nullptr);
+  });
+  ForEachFrom(range.first_source, store.highest_source(), ticker,
+              [&](int n) { inline_record('S', n, store.source(n)); });
   notes.Compact();
+  // A note no record refers to is not carried over.
+  for (LineNode* note : new_cells) {
+    if (dropped == nullptr) break;
+    dropped->SetRecord('N', 0, note->text());
+    dropped->AddLines(DropReason::kUnusedNote, note, nullptr);
+  }
+  cells.insert(cells.end(), new_cells.begin(), new_cells.end());
   store.ui().ProgressHide();
 }
 

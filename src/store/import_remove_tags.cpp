@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,13 @@ constexpr std::string_view kFamilyLevel1 =
     "CHIL HUSB WIFE MARR MARC CHAN NOTE SOUR ENGA MARL ANUL DIVF DIV  SLGS ";
 constexpr std::string_view kFamilyDeeper = "DATE PLAC TIME NOTE SOUR CONC CONT PAGE QUAY ";
 constexpr std::string_view kSourceLevel1 = "AUTH TITL MEDI PUBL TEXT CHAN ";
+// The events among the kept tags: "1 DIV N" says that no divorce happened.
+constexpr std::string_view kIndividualEvents =
+    "BIRT BAPM CHR  DEAT BURI CREM ADOP BAPL CHRA FCOM CONF BARM BASM ORDN NATU EMIG IMMI WILL "
+    "GRAD RETI ENDL SLGC CONL ORDL ";
+constexpr std::string_view kFamilyEvents = "MARR MARC ENGA MARL ANUL DIVF DIV  SLGS ";
+// Parts of a name that other programs repeat below the name line.
+constexpr std::string_view kNamePieces = "GIVN SURN SPFX NPFX ";
 
 // Whether the line's tag (its four characters after the level and blank, padded with blanks
 // when the line is shorter) is one of the list's.
@@ -65,6 +73,25 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+// Whether `part` occurs in `text`, compared without regard to the case of ASCII letters.
+bool ContainsNoCase(std::string_view text, std::string_view part) {
+  if (part.empty() || text.find(part) != std::string_view::npos) return true;
+  for (size_t at = 0; at + part.size() <= text.size(); ++at) {
+    if (StartsWithNoCase(text.substr(at), part)) return true;
+  }
+  return false;
+}
+
+bool HasSubLines(const LineNode* line) {
+  return line->next != nullptr && LevelOf(line->next) > LevelOf(line);
+}
+
+// An event line whose whole value is "N" and that has nothing below it: some programs write
+// such a line to say that the event did not happen.
+bool SaysNotHappened(std::string_view events, const LineNode* line) {
+  return ValueOf(line->text()) == "N" && !HasSubLines(line) && Kept(events, line->text());
+}
+
 // Adds a DATE or PLAC value, taken with the blank that follows its tag, to a line's text: a
 // comma goes before it when the text has a value already.
 void JoinValue(std::string& text, bool& has_value, std::string_view value_with_blank) {
@@ -74,17 +101,33 @@ void JoinValue(std::string& text, bool& has_value, std::string_view value_with_b
   has_value = true;
 }
 
-// Removes lines of one record. The record's change stamp is renewed once, by Finish(), when
-// anything went: the record ends as it would after a stamp at every removal, without a walk
-// to its CHAN line per removed line.
+// Removes lines of one record and tells `dropped` (when given) what went. The record's change
+// stamp is renewed once, by Finish(), when anything went: the record ends as it would after a
+// stamp at every removal, without a walk to its CHAN line per removed line.
 class Pruner {
  public:
-  Pruner(RecordStore& store, LineNode* first) : store_(store), first_(first) {}
+  Pruner(RecordStore& store, LineNode* first, DroppedLines* dropped)
+      : store_(store), first_(first), dropped_(dropped) {}
 
   // The line after `prev`, with its sub-lines.
-  void RemoveWithSubs(LineNode* prev) { Remove(prev, AfterSubLines(prev->next)); }
+  void RemoveWithSubs(LineNode* prev, DropReason reason) {
+    Log(reason, prev->next, AfterSubLines(prev->next));
+    Remove(prev, AfterSubLines(prev->next));
+  }
   // The line after `prev` alone.
-  void RemoveAlone(LineNode* prev) { Remove(prev, prev->next->next); }
+  void RemoveAlone(LineNode* prev, DropReason reason) {
+    Log(reason, prev->next, prev->next->next);
+    Remove(prev, prev->next->next);
+  }
+  // Lines whose content the record keeps elsewhere go without a word.
+  void RemoveQuietly(LineNode* prev, LineNode* rest) { Remove(prev, rest); }
+  // A line about to be rewritten, as it was.
+  void Changed(const LineNode* line) {
+    if (dropped_ != nullptr) dropped_->Add(DropReason::kChanged, line->text());
+  }
+  void Dropped(DropReason reason, std::string_view text, bool sub_line) {
+    if (dropped_ != nullptr) dropped_->Add(reason, text, sub_line);
+  }
 
   void Finish() {
     if (!removed_) return;
@@ -93,6 +136,10 @@ class Pruner {
   }
 
  private:
+  void Log(DropReason reason, const LineNode* line, const LineNode* rest) {
+    if (dropped_ != nullptr) dropped_->AddLines(reason, line, rest);
+  }
+
   void Remove(LineNode* prev, LineNode* rest) {
     for (LineNode* line = prev->next; line != rest;) {
       LineNode* next = line->next;
@@ -105,14 +152,15 @@ class Pruner {
 
   RecordStore& store_;
   LineNode* first_;
+  DroppedLines* dropped_;
   bool removed_ = false;
 };
 
 // The removal pass over one individual.
 class IndividualCleaner {
  public:
-  IndividualCleaner(RecordStore& store, LineNode* first)
-      : store_(store), first_(first), pruner_(store, first) {}
+  IndividualCleaner(RecordStore& store, LineNode* first, DroppedLines* dropped)
+      : store_(store), first_(first), pruner_(store, first, dropped) {}
 
   void Run() {
     for (LineNode* prev = first_; prev->next != nullptr;) prev = Visit(prev);
@@ -136,14 +184,17 @@ class IndividualCleaner {
     }
   }
 
-  LineNode* Remove(LineNode* prev) {
-    pruner_.RemoveWithSubs(prev);
+  LineNode* Remove(LineNode* prev, DropReason reason = DropReason::kNotKept) {
+    pruner_.RemoveWithSubs(prev, reason);
     return prev;
   }
 
   LineNode* VisitLevel1(LineNode* prev, LineNode* line) {
     const std::string_view text = line->text();
+    level1_ = nullptr;
     if (!Kept(kIndividualLevel1, text)) return Remove(prev);
+    if (SaysNotHappened(kIndividualEvents, line)) return Remove(prev, DropReason::kNotHappened);
+    level1_ = line;
     switch (TagCode(text)) {
       case TagCode("1 NAME"):
         return VisitName(prev, line);
@@ -175,22 +226,50 @@ class IndividualCleaner {
     if (joined.size() != line->size()) ReplaceLineText(store_, line, joined, {});
   }
 
+  // A part of the name below the name line that the name line holds already: each of its
+  // comma-separated pieces is in the name.
+  bool RepeatsTheName(const LineNode* line) const {
+    if (level1_ == nullptr || !HasTag(level1_->text(), "1 NAME") ||
+        !Kept(kNamePieces, line->text()) || HasSubLines(line)) {
+      return false;
+    }
+    std::string_view pieces = ValueOf(line->text());
+    while (!pieces.empty()) {
+      const size_t comma = std::min(pieces.find(','), pieces.size());
+      std::string_view piece = pieces.substr(0, comma);
+      while (piece.starts_with(' ')) piece.remove_prefix(1);
+      while (piece.ends_with(' ')) piece.remove_suffix(1);
+      if (!ContainsNoCase(ValueOf(level1_->text()), piece)) return false;
+      pieces.remove_prefix(std::min(comma + 1, pieces.size()));
+    }
+    return true;
+  }
+
   // An empty name becomes "//"; a second name in a row becomes an alias, or, when the person
   // has an alias already, gives the first name its text if longer and goes.
   LineNode* VisitName(LineNode* prev, LineNode* line) {
     if (ValueOf(line->text()).empty()) ReplaceLineText(store_, line, "1 NAME", "//");
     if (!HasTag(prev->text(), "1 NAME")) return line;
     if (FindTagLine(first_, "1 ALIA") == nullptr) {
+      pruner_.Changed(line);
       ReplaceLineText(store_, line, "1 ALIA", ValueOf(line->text()));
       return line;
     }
-    if (line->size() > prev->size()) ReplaceLineText(store_, prev, line->text(), {});
-    pruner_.RemoveAlone(prev);
+    // Of two names in a row the longer stays; the other is gone.
+    if (line->size() > prev->size()) {
+      pruner_.Dropped(DropReason::kNotKept, prev->text(), false);
+      ReplaceLineText(store_, prev, line->text(), {});
+      pruner_.RemoveQuietly(prev, line->next);
+    } else {
+      pruner_.RemoveAlone(prev, DropReason::kNotKept);
+    }
+    level1_ = prev;
     return prev;
   }
 
   // "1 RESI value" becomes "1 RESI" and "2 PLAC value, date, place".
   void SplitResidence(LineNode* prev, LineNode* line) {
+    pruner_.Changed(line);
     std::string joined = "2 PLAC ";
     joined += ValueOf(line->text());
     AppendDateAndPlace(line, joined, true);
@@ -210,19 +289,25 @@ class IndividualCleaner {
           continue;
         }
         JoinValue(text, has_value, sub.substr(tag.size()));
-        pruner_.RemoveAlone(before);
+        pruner_.RemoveAlone(before, DropReason::kChanged);
       }
     }
   }
 
   LineNode* VisitLevel2(LineNode* prev, LineNode* line) {
     const std::string_view text = line->text();
-    if (!Kept(kIndividualLevel2, text)) return Remove(prev);
+    if (!Kept(kIndividualLevel2, text)) {
+      if (!RepeatsTheName(line)) return Remove(prev);
+      pruner_.RemoveQuietly(prev, line->next);
+      return prev;
+    }
     const uint32_t tag = TagCode(text);
     if (tag == TagCode("2 NSFX") || tag == TagCode("2 NICK")) return MoveToAlias(prev, line);
     if (tag == TagCode("2 DATE") || tag == TagCode("2 PLAC")) {
       std::string_view value = ValueOf(text);
-      if (value.empty() || StartsWithNoCase(value, "unknown")) return Remove(prev);
+      if (value.empty() || StartsWithNoCase(value, "unknown")) {
+        return Remove(prev, DropReason::kUnknownValue);
+      }
     }
     return line;
   }
@@ -232,6 +317,7 @@ class IndividualCleaner {
   LineNode* MoveToAlias(LineNode* prev, LineNode* line) {
     LineNode* alias = FindTagLine(first_, "1 ALIA");
     if (alias == nullptr) {
+      pruner_.Changed(line);
       ReplaceLineText(store_, line, "1 ALIA", ValueOf(line->text()));
       DropUntilLevel1(line);
       return line;
@@ -243,37 +329,57 @@ class IndividualCleaner {
       joined += value;
       ReplaceLineText(store_, alias, joined, {});
     }
-    pruner_.RemoveAlone(prev);
+    pruner_.RemoveAlone(prev, DropReason::kChanged);
     DropUntilLevel1(prev);
     return prev;
   }
 
+  // The lines after `line` up to the next level-1 line go one by one; those deeper than
+  // level 2 are listed with the line above them.
   void DropUntilLevel1(LineNode* line) {
-    while (line->next != nullptr && LevelOf(line->next) > '1') pruner_.RemoveAlone(line);
+    while (line->next != nullptr && LevelOf(line->next) > '1') {
+      LineNode* next = line->next;
+      if (RepeatsTheName(next)) {
+        pruner_.RemoveQuietly(line, next->next);
+        continue;
+      }
+      pruner_.Dropped(DropReason::kNotKept, next->text(), LevelOf(next) > '2');
+      pruner_.RemoveQuietly(line, next->next);
+    }
   }
 
   RecordStore& store_;
   LineNode* first_;
   Pruner pruner_;
+  const LineNode* level1_ = nullptr;  // the level-1 line the walk is under
 };
 
 // The removal pass over one family: level-1 lines by the list; deeper lines also need a value
 // and must not hold an unknown date or place.
-void CleanFamily(RecordStore& store, LineNode* first) {
-  Pruner pruner(store, first);
+void CleanFamily(RecordStore& store, LineNode* first, DroppedLines* dropped) {
+  Pruner pruner(store, first, dropped);
   for (LineNode* prev = first; prev->next != nullptr;) {
-    const std::string_view text = prev->next->text();
+    LineNode* line = prev->next;
+    const std::string_view text = line->text();
+    DropReason reason = DropReason::kNotKept;
     bool keep;
-    if (LevelOf(prev->next) == '1') {
+    if (LevelOf(line) == '1') {
       keep = Kept(kFamilyLevel1, text);
+      if (keep && SaysNotHappened(kFamilyEvents, line)) {
+        keep = false;
+        reason = DropReason::kNotHappened;
+      }
     } else {
-      keep = Kept(kFamilyDeeper, text) && !ValueOf(text).empty() &&
-             !StartsWithNoCase(text, "2 DATE Unknown") && !StartsWithNoCase(text, "2 PLAC Unknown");
+      const bool unknown =
+          StartsWithNoCase(text, "2 DATE Unknown") || StartsWithNoCase(text, "2 PLAC Unknown");
+      keep = Kept(kFamilyDeeper, text) && !ValueOf(text).empty() && !unknown;
+      const bool date_or_place = HasTag(text, "2 DATE") || HasTag(text, "2 PLAC");
+      if (unknown || (date_or_place && ValueOf(text).empty())) reason = DropReason::kUnknownValue;
     }
     if (keep) {
-      prev = prev->next;
+      prev = line;
     } else {
-      pruner.RemoveWithSubs(prev);
+      pruner.RemoveWithSubs(prev, reason);
     }
   }
   pruner.Finish();
@@ -281,8 +387,8 @@ void CleanFamily(RecordStore& store, LineNode* first) {
 
 // The removal pass over one source: level-1 lines by the list; deeper lines go only when their
 // tag begins with an underscore.
-void CleanSource(RecordStore& store, LineNode* first) {
-  Pruner pruner(store, first);
+void CleanSource(RecordStore& store, LineNode* first, DroppedLines* dropped) {
+  Pruner pruner(store, first, dropped);
   for (LineNode* prev = first; prev->next != nullptr;) {
     const std::string_view text = prev->next->text();
     bool keep = LevelOf(prev->next) == '1' ? Kept(kSourceLevel1, text)
@@ -290,7 +396,7 @@ void CleanSource(RecordStore& store, LineNode* first) {
     if (keep) {
       prev = prev->next;
     } else {
-      pruner.RemoveWithSubs(prev);
+      pruner.RemoveWithSubs(prev, DropReason::kNotKept);
     }
   }
   pruner.Finish();
@@ -298,27 +404,36 @@ void CleanSource(RecordStore& store, LineNode* first) {
 
 }  // namespace
 
-void RemoveUnusedTags(RecordStore& store) {
+void RemoveUnusedTags(RecordStore& store, const RecordRange& range, DroppedLines* dropped) {
   store.ui().ProgressShow("Removing Unused Tags", "");
-  platform::ProgressTicker ticker(
-      store.ui(), store.highest_individual() + store.highest_family() + store.highest_source());
-  for (int n = 1; n <= store.highest_individual(); ++n) {
+  const int first_individual = std::max(range.first_individual, 1);
+  const int first_family = std::max(range.first_family, 1);
+  const int first_source = std::max(range.first_source, 1);
+  platform::ProgressTicker ticker(store.ui(),
+                                  std::max(store.highest_individual() - first_individual + 1, 0) +
+                                      std::max(store.highest_family() - first_family + 1, 0) +
+                                      std::max(store.highest_source() - first_source + 1, 0));
+  for (int n = first_individual; n <= store.highest_individual(); ++n) {
     ticker.Step();
     IndividualRecord* record = store.individual(n);
-    if (record != nullptr && record->lines != nullptr) {
-      IndividualCleaner(store, record->lines).Run();
-    }
+    if (record == nullptr || record->lines == nullptr) continue;
+    if (dropped != nullptr) dropped->SetRecord('I', n, record->lines->text());
+    IndividualCleaner(store, record->lines, dropped).Run();
   }
-  for (int n = 1; n <= store.highest_family(); ++n) {
+  for (int n = first_family; n <= store.highest_family(); ++n) {
     ticker.Step();
     FamilyRecord* record = store.family(n);
     // The marker family of a tree without families keeps its "1 SEX Z".
     if (record == nullptr || record->lines == nullptr || store.IsMarkerFamily(n)) continue;
-    CleanFamily(store, record->lines);
+    if (dropped != nullptr) dropped->SetRecord('F', n, record->lines->text());
+    CleanFamily(store, record->lines, dropped);
   }
-  for (int n = 1; n <= store.highest_source(); ++n) {
+  for (int n = first_source; n <= store.highest_source(); ++n) {
     ticker.Step();
-    if (store.source(n) != nullptr) CleanSource(store, store.source(n));
+    LineNode* first = store.source(n);
+    if (first == nullptr) continue;
+    if (dropped != nullptr) dropped->SetRecord('S', n, first->text());
+    CleanSource(store, first, dropped);
   }
   store.ui().ProgressHide();
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -60,9 +61,12 @@ LineNode* LastOfGroup(LineNode* line) {
 }
 
 // Deletes the groups whose tags have no place in the order.
-void RemoveUnorderedGroups(RecordStore& store, LineNode* first) {
+void RemoveUnorderedGroups(RecordStore& store, LineNode* first, DroppedLines* dropped) {
   for (LineNode* prev = first; prev->next != nullptr;) {
     if (OrderOf(prev->next->text()) < 0) {
+      if (dropped != nullptr) {
+        dropped->AddLines(DropReason::kNoPlace, prev->next, LastOfGroup(prev->next)->next);
+      }
       RemoveLineAndSubs(store, first, prev);
     } else {
       prev = LastOfGroup(prev->next);
@@ -104,14 +108,17 @@ void Regroup(RecordStore& store, LineNode* first) {
 
 }  // namespace
 
-void ResequenceTags(RecordStore& store) {
+void ResequenceTags(RecordStore& store, int first_individual, DroppedLines* dropped) {
   store.ui().ProgressShow("ReSequencing Tags", "");
-  platform::ProgressTicker ticker(store.ui(), store.highest_individual());
-  for (int n = 1; n <= store.highest_individual(); ++n) {
+  const int first = std::max(first_individual, 1);
+  platform::ProgressTicker ticker(store.ui(), std::max(store.highest_individual() - first + 1, 0));
+  for (int n = first; n <= store.highest_individual(); ++n) {
     ticker.Step();
     IndividualRecord* record = store.individual(n);
     if (record == nullptr || record->lines == nullptr) continue;
-    RemoveUnorderedGroups(store, record->lines);
+    // The records are renumbered by now: the file's cross-reference is no longer there.
+    if (dropped != nullptr) dropped->SetRecord('I', n, {});
+    RemoveUnorderedGroups(store, record->lines, dropped);
     Regroup(store, record->lines);
   }
   store.ui().ProgressHide();

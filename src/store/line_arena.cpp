@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 #include "store/line_node.h"
 
@@ -111,6 +112,16 @@ void LineArena::Clear() {
   left_ = 0;
   free_nodes_ = nullptr;
   std::fill(recycled_.begin(), recycled_.end(), nullptr);
+}
+
+void LineArena::Swap(LineArena& other) noexcept {
+  recycled_.swap(other.recycled_);
+  blocks_.swap(other.blocks_);
+  big_.swap(other.big_);
+  std::swap(big_bytes_, other.big_bytes_);
+  std::swap(cursor_, other.cursor_);
+  std::swap(left_, other.left_);
+  std::swap(free_nodes_, other.free_nodes_);
 }
 
 }  // namespace kinloom::store

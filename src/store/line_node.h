@@ -63,6 +63,8 @@ class LineArena {
   // Frees a whole list starting at `first`.
   void FreeList(LineNode* first);
   void Clear();
+  // Exchanges everything two arenas own.
+  void Swap(LineArena& other) noexcept;
   // A NUL-terminated copy of `text` that lives until Clear().
   char* CopyText(std::string_view text);
 

@@ -1,6 +1,8 @@
 #include "store/line_reader.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "store/charsets.h"
@@ -17,51 +19,108 @@ std::string_view CleanLine(std::string_view line) {
   return line;
 }
 
+class FileSource final : public ByteSource {
+ public:
+  explicit FileSource(std::FILE* file) : file_(file) {}
+  ~FileSource() override { std::fclose(file_); }
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+
+  size_t Read(char* data, size_t size) override {
+    errno = 0;
+    const size_t n = std::fread(data, 1, size, file_);
+    if (n < size && std::ferror(file_)) error_ = errno != 0 ? errno : EIO;
+    return n;
+  }
+  int error() const override { return error_; }
+
+ private:
+  std::FILE* file_;
+  int error_ = 0;
+};
+
 }  // namespace
 
-LineReader::~LineReader() {
-  if (file_ != nullptr) std::fclose(file_);
+std::unique_ptr<ByteSource> OpenFileSource(const std::string& path, int* error) {
+  errno = 0;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) {
+    *error = errno != 0 ? errno : EIO;
+    return nullptr;
+  }
+  *error = 0;
+  return std::make_unique<FileSource>(file);
 }
 
 bool LineReader::Open(const std::string& path) {
-  file_ = std::fopen(path.c_str(), "rb");
-  if (file_ == nullptr) return false;
+  int error = 0;
+  std::unique_ptr<ByteSource> source = OpenFileSource(path, &error);
+  if (source == nullptr) {
+    error_ = error;
+    missing_ = error == ENOENT || error == ENOTDIR;
+    return false;
+  }
+  return Open(std::move(source));
+}
+
+bool LineReader::Open(std::unique_ptr<ByteSource> source) {
+  source_ = std::move(source);
+  if (source_ == nullptr) return false;
   block_.resize(kBlockSize);
-  unsigned char head[2] = {0, 0};
-  size_t got = std::fread(head, 1, 2, file_);
-  std::rewind(file_);
+  begin_ = 0;
+  end_ = ReadSome(block_.data(), block_.size());
+  eof_ = end_ < block_.size();
+  const unsigned char first = end_ > 0 ? static_cast<unsigned char>(block_[0]) : 0;
+  const unsigned char second = end_ > 1 ? static_cast<unsigned char>(block_[1]) : 0;
   bool big_endian = false;
-  std::string_view start(reinterpret_cast<const char*>(head), got);
-  if (HasUtf16ByteOrderMark(start, &big_endian)) {
+  if (HasUtf16ByteOrderMark(std::string_view(block_.data(), std::min<size_t>(end_, 2)),
+                            &big_endian)) {
     TranscodeUtf16(big_endian, 2);
-  } else if (got == 2 && (head[0] == '0') != (head[1] == '0') && (head[0] == 0 || head[1] == 0)) {
-    TranscodeUtf16(head[0] == 0, 0);
+  } else if (end_ >= 2 && (first == '0') != (second == '0') && (first == 0 || second == 0)) {
+    TranscodeUtf16(first == 0, 0);
   }
   return true;
 }
 
+void LineReader::Close() {
+  source_.reset();
+  std::vector<char>().swap(block_);
+  std::string().swap(long_line_);
+  begin_ = end_ = 0;
+  eof_ = true;
+  pushed_back_ = false;
+  last_ = {};
+}
+
+size_t LineReader::ReadSome(char* data, size_t size) {
+  const size_t n = source_->Read(data, size);
+  if (source_->error() != 0) {
+    read_error_ = true;
+    error_ = source_->error();
+  }
+  return n;
+}
+
 void LineReader::TranscodeUtf16(bool big_endian, size_t skip) {
-  std::string bytes;
+  std::string bytes(block_.data(), end_);
   std::vector<char> chunk(kBlockSize);
-  size_t n;
-  while ((n = std::fread(chunk.data(), 1, chunk.size(), file_)) > 0) bytes.append(chunk.data(), n);
-  if (std::ferror(file_)) read_error_ = true;
+  while (!eof_) {
+    const size_t n = ReadSome(chunk.data(), chunk.size());
+    bytes.append(chunk.data(), n);
+    eof_ = n < chunk.size();
+  }
   std::string utf8 =
       Utf16ToUtf8(std::string_view(bytes).substr(std::min(skip, bytes.size())), big_endian);
   block_.assign(utf8.begin(), utf8.end());
   begin_ = 0;
   end_ = block_.size();
-  eof_ = true;
   transcoded_utf16_ = true;
 }
 
 bool LineReader::Fill() {
-  if (eof_ || file_ == nullptr) return false;
-  size_t n = std::fread(block_.data(), 1, block_.size(), file_);
-  if (n < block_.size()) {
-    eof_ = true;
-    if (std::ferror(file_)) read_error_ = true;
-  }
+  if (eof_ || source_ == nullptr) return false;
+  const size_t n = ReadSome(block_.data(), block_.size());
+  eof_ = n < block_.size();
   begin_ = 0;
   end_ = n;
   return n > 0;

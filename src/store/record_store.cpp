@@ -1,6 +1,7 @@
 #include "store/record_store.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "platform/progress.h"
 #include "store/line_search.h"
@@ -134,6 +135,28 @@ void RecordStore::FreeTree() {
   arena_.Clear();
   highest_individual_ = highest_family_ = highest_source_ = 0;
   ui_.ProgressHide();
+}
+
+void RecordStore::SwapTree(RecordStore& other) noexcept {
+  arena_.Swap(other.arena_);
+  individuals_.swap(other.individuals_);
+  families_.swap(other.families_);
+  sources_.swap(other.sources_);
+  std::swap(highest_individual_, other.highest_individual_);
+  std::swap(highest_family_, other.highest_family_);
+  std::swap(highest_source_, other.highest_source_);
+  std::swap(other_records_, other.other_records_);
+  std::swap(other_records_tail_, other.other_records_tail_);
+  note_records_.swap(other.note_records_);
+  individual_search_list_.Swap(other.individual_search_list_);
+  family_search_list_.Swap(other.family_search_list_);
+  std::swap(current_individual_, other.current_individual_);
+  std::swap(home_person_, other.home_person_);
+  std::swap(tree_modified_, other.tree_modified_);
+  history_.swap(other.history_);
+  std::swap(history_index_, other.history_index_);
+  std::swap(walk_number_, other.walk_number_);
+  std::swap(stamp_lines_, other.stamp_lines_);
 }
 
 void RecordStore::NewEmptyTree(bool with_starter) {

@@ -62,6 +62,7 @@ class RecordStore {
   LineNode* other_records() const { return other_records_; }
   LineNode** other_records_tail() { return &other_records_tail_; }
   std::vector<LineNode*>& note_records() { return note_records_; }
+  const std::vector<LineNode*>& note_records() const { return note_records_; }
 
   SearchList& individual_search_list() { return individual_search_list_; }
   SearchList& family_search_list() { return family_search_list_; }
@@ -104,6 +105,11 @@ class RecordStore {
 
   // Frees every record, line, side list and search list; the highest numbers become 0.
   void FreeTree();
+  // Exchanges the trees of two stores: records, lines, side lists, search lists and the tree's
+  // state. What belongs to the program rather than to a tree (the interaction layer, BusyDepth
+  // and the chart-picture option) stays. A tree read into a store of its own replaces the open
+  // tree only once it is read whole.
+  void SwapTree(RecordStore& other) noexcept;
   // Empties the tree and makes the two placeholders and a fresh other-records list. With the
   // starter it also makes individual 1 "First Name /Last Name/", the marker family and the
   // search lists, as a brand-new tree. The caller makes the data folders and the chart caches.

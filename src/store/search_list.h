@@ -37,6 +37,10 @@ class SearchList {
   const std::vector<SearchEntry>& entries() const { return entries_; }
 
   void Clear();
+  void Swap(SearchList& other) noexcept {
+    entries_.swap(other.entries_);
+    keys_.Swap(other.keys_);
+  }
   // Inserts behind every entry whose key compares equal; returns the position.
   int Insert(std::string_view key, int32_t number);
   // Removes the entry of `number`; returns its position or -1.

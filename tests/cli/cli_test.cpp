@@ -92,7 +92,7 @@ TEST(CliInfo, SummarisesAnOwnTreeAndRefusesMissingOrForeignInput) {
   EXPECT_EQ(run.out,
             "individuals: 2\nfamilies: 1\nsources: 1\nhighest-individual: 3\n"
             "highest-family: 1\nhighest-source: 2\ncharset: ANSI\nown-file: yes\nnotes: 0\n"
-            "links-repaired: 0\n");
+            "links-repaired: 0\ndropped-lines: 0\n");
 
   CliRun missing = Cli({"info", t.dir.File("nothing.ged")});
   EXPECT_EQ(missing.status, kExitBadInput);
@@ -198,6 +198,55 @@ TEST(CliMerge, MergesAnotherProgramsFileBehindTheTree) {
   EXPECT_TRUE(Has(ReadFileBytes(out), "1 NAME Patrick /Bront\xEB/"));
   EXPECT_EQ(Cli({"merge", t.tree, t.dir.File("none.ged"), t.dir.File("o.ged")}).status,
             kExitBadInput);
+}
+
+// A file from another program that loses a cause of death, a custom event with its date and
+// a submitter record; "Zoë" in UTF-8.
+const std::string kForeignTree =
+    CrLfJoin({"0 HEAD", "1 SOUR OTHERAPP", "1 CHAR UTF-8", "0 @U1@ SUBM", "1 NAME Sub Mitter",
+              "0 @I1@ INDI", "1 NAME Zo\xC3\xAB /Lee/", "1 DEAT", "2 CAUS Fever", "1 EVEN",
+              "2 TYPE Fair", "2 DATE 1900", "0 TRLR"});
+
+const char kForeignSummary[] =
+    "Not carried over: 1 submitter record, 1 cause of death, 1 custom event.";
+
+TEST(CliReport, ImportConvertAndMergeListWhatTheyLeftOutAndLeaveTheFileAlone) {
+  TreeDir t(kOwnTree);
+  const std::string foreign = t.dir.File("foreign.ged");
+  WriteFileBytes(foreign, kForeignTree);
+  const std::string report = t.dir.File("left-out.txt");
+  const std::vector<std::vector<std::string>> commands = {
+      {"convert", foreign, t.dir.File("out.ged"), "--report", report},
+      {"merge", t.tree, foreign, t.dir.File("merged.ged"), "--report", report},
+      {"--home", t.dir.File("home"), "import", foreign, "--report", report}};
+  for (const auto& command : commands) {
+    SCOPED_TRACE(command[0]);
+    std::filesystem::remove(report);
+    CliRun run = Cli(command);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_TRUE(Has(run.err, kForeignSummary)) << run.err;
+    const std::string text = ReadFileBytes(report);
+    EXPECT_TRUE(text.starts_with(std::string(kForeignSummary) + "\n")) << text;
+    EXPECT_TRUE(Has(text, "  2 CAUS Fever   (not kept: cause of death)\n")) << text;
+    EXPECT_TRUE(Has(text, "    2 DATE 1900\n")) << text;
+    EXPECT_EQ(ReadFileBytes(foreign), kForeignTree);
+  }
+  CliRun info = Cli({"info", foreign});
+  EXPECT_TRUE(Has(info.out, "dropped-lines: 6\n")) << info.out;
+  EXPECT_EQ(Cli({"convert", foreign, t.dir.File("o.ged"), "--report"}).status, kExitUsage);
+  CliRun unwritable = Cli(
+      {"convert", foreign, t.dir.File("o.ged"), "--report", t.dir.File("no-folder/report.txt")});
+  EXPECT_EQ(unwritable.status, kExitCannotWrite);
+  EXPECT_TRUE(Has(unwritable.err, "report.txt"));
+}
+
+TEST(CliInfo, AFileThatCannotBeReadIsReported) {
+  TempDir dir;
+  CliRun run = Cli({"info", dir.path()});
+  EXPECT_EQ(run.status, kExitBadInput);
+  EXPECT_TRUE(Has(run.err, "*** File Reading Error ***: The file\n" + dir.path() +
+                               "\ncould not be read: Is a directory."))
+      << run.err;
 }
 
 // A data home with the sample imported as "Family".

@@ -49,7 +49,7 @@ TEST(ReducedCopy, DescendantsWithLivingPeopleHiddenAndOnlyTheirSources) {
   DataFolders folders = DataFoldersAt(home.path(), "");
   ASSERT_TRUE(MakeDataFolders(folders).ok());
   TreeWorkspace work(t.store, folders, fs);
-  core::ReadTree(t.store, generated, false);
+  ASSERT_EQ(core::ReadTree(t.store, generated, false).outcome, store::ReadOutcome::kRead);
   work.session().tree_name = "Gen";
 
   reports::SplitSelection selection(t.store);
@@ -76,7 +76,8 @@ TEST(ReducedCopy, DescendantsWithLivingPeopleHiddenAndOnlyTheirSources) {
   ASSERT_FALSE(name.empty());
 
   TestTree copy;
-  core::ReadTree(copy.store, TreeFile(folders.gedcom, name, ".ged"), false);
+  ASSERT_EQ(core::ReadTree(copy.store, TreeFile(folders.gedcom, name, ".ged"), false).outcome,
+            store::ReadOutcome::kRead);
   int kept = 0;
   for (int n = 1; n <= t.store.highest_individual(); ++n) {
     auto* r = t.store.individual(n);

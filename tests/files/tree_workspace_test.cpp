@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "core/queries.h"
 #include "files/tree_files.h"
 #include "support/test_support.h"
 
@@ -120,6 +121,22 @@ TEST(TreeWorkspace, MissingSideFilesAreNotReportedAndAreWrittenAtTheNextSave) {
   for (const char* file : {"config/Lee.cfg", "config/Lee.med", "config/sources.web"}) {
     EXPECT_TRUE(FileExists(t.home.File(file))) << file;
   }
+}
+
+// A file the reader refuses leaves the open tree in the store; the session must keep naming
+// that tree, or the next save would write it over the refused file.
+TEST(TreeWorkspace, AFileThatCannotBeReadLeavesTheOpenTreeAndItsName) {
+  SavedTree t;
+  ASSERT_TRUE(
+      SaveUnderName(t.work.session(), t.folders, "Lee", t.work.SaveStepsWired(), t.tree.ui).ok());
+  std::filesystem::create_directory(t.home.File("gedcom/Folder.ged"));
+  OpenRequest request{t.home.File("gedcom/Folder.ged"), false, false, 0};
+  const Status opened =
+      OpenTree(t.work.session(), t.folders, request, t.work.OpenStepsWired(), t.tree.ui);
+  EXPECT_FALSE(opened.ok());
+  EXPECT_EQ(t.work.session().tree_name, "Lee");
+  ASSERT_NE(t.tree.store.individual(1), nullptr);
+  EXPECT_EQ(core::PersonLabel(t.tree.store, 1).rfind("Ann Lee", 0), 0u);
 }
 
 }  // namespace

@@ -105,11 +105,73 @@ TEST(Corpus, EveryFileReadsWithConsistentLinksAndRoundTripsToTheSameBytes) {
     TestTree own;
     OpenResult reread = ReadTreeChecked(own.store, first.File("tree.ged"), false, session);
     ASSERT_TRUE(reread.read.own_file);
+    EXPECT_TRUE(reread.read.dropped.empty());
     EXPECT_EQ(reread.links.problems, 0);
     EXPECT_EQ(Individuals(own.store), Individuals(t.store));
     ASSERT_TRUE(
         store::WriteTree(own.store, second.File("tree.ged"), store::WriteMode::kNormal, fs).ok());
     EXPECT_TRUE(ReadFileBytes(first.File("tree.ged")) == ReadFileBytes(second.File("tree.ged")));
+  }
+}
+
+// The lines of the records up to the given highest numbers.
+std::vector<std::string> RecordLinesUpTo(const store::RecordStore& store, int individuals,
+                                         int families, int sources) {
+  std::vector<std::string> lines;
+  auto add = [&lines](const store::LineNode* first) {
+    for (; first != nullptr; first = first->next) lines.emplace_back(first->text());
+  };
+  for (int n = 1; n <= individuals; ++n) {
+    if (store.individual(n) != nullptr) add(store.individual(n)->lines);
+  }
+  for (int n = 1; n <= families; ++n) {
+    if (store.family(n) != nullptr) add(store.family(n)->lines);
+  }
+  for (int n = 1; n <= sources; ++n) add(store.source(n));
+  return lines;
+}
+
+TEST(Corpus, MergingAnyFileLeavesTheRecordsOfTheOpenTreeAsTheyWere) {
+  KINLOOM_REQUIRE_CORPUS();
+  for (const std::string& file : CorpusFiles()) {
+    SCOPED_TRACE(file);
+    TestTree t;
+    LinkCheckSession session;
+    ASSERT_EQ(ReadTreeChecked(t.store, Corpus("utf8-paf-bach.ged"), false, session).read.outcome,
+              store::ReadOutcome::kRead);
+    t.store.set_home_person(7);
+    const int individuals = t.store.highest_individual();
+    const int families = t.store.highest_family();
+    const int sources = t.store.highest_source();
+    const std::vector<std::string> before =
+        RecordLinesUpTo(t.store, individuals, families, sources);
+    ASSERT_EQ(ReadTreeChecked(t.store, file, true, session).read.outcome,
+              store::ReadOutcome::kRead);
+    EXPECT_TRUE(RecordLinesUpTo(t.store, individuals, families, sources) == before);
+    EXPECT_EQ(t.store.home_person(), 7);
+  }
+}
+
+TEST(Corpus, WhatAnImportLeavesOutIsSummedUp) {
+  KINLOOM_REQUIRE_CORPUS();
+  const struct {
+    const char* file;
+    std::vector<const char*> parts;  // of the summary
+  } cases[] = {
+      {"ansi-paf-tudor.ged", {"Not carried over: ", "26 custom events", "11 causes of death"}},
+      {"ansi-ftm-potter.ged", {"7 custom events", "1 submitter record"}},
+      {"utf8-gramps-simpsons.ged", {"8 picture file names", "8 media formats"}},
+      {"ansi-ftw-greek-gods.ged", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    TestTree t;
+    LinkCheckSession session;
+    OpenResult opened = ReadTreeChecked(t.store, Corpus(c.file), false, session);
+    ASSERT_EQ(opened.read.outcome, store::ReadOutcome::kRead);
+    const std::string summary = store::DroppedSummary(opened.read.dropped);
+    EXPECT_EQ(summary.empty(), c.parts.empty()) << summary;
+    for (const char* part : c.parts) EXPECT_NE(summary.find(part), std::string::npos) << summary;
   }
 }
 
@@ -133,7 +195,9 @@ TEST(Corpus, EveryPersonComesThrough) {
   for (const auto& [file, count] : counts) {
     TestTree t;
     LinkCheckSession session;
-    ReadTreeChecked(t.store, Corpus(file), false, session);
+    ASSERT_EQ(ReadTreeChecked(t.store, Corpus(file), false, session).read.outcome,
+              store::ReadOutcome::kRead)
+        << file;
     EXPECT_EQ(Individuals(t.store), count) << file;
   }
 }
@@ -169,7 +233,8 @@ TEST(Corpus, AccentedNamesArriveInTheInternalSet) {
   for (const auto& c : cases) {
     TestTree t;
     LinkCheckSession session;
-    ReadTreeChecked(t.store, Corpus(c.file), false, session);
+    ASSERT_EQ(ReadTreeChecked(t.store, Corpus(c.file), false, session).read.outcome,
+              store::ReadOutcome::kRead);
     int n = FindByLine(t.store, c.name_line);
     ASSERT_NE(n, 0) << c.file << ": " << c.name_line;
     EXPECT_EQ(store::Surname(t.store, n), c.surname);
@@ -180,11 +245,14 @@ TEST(Corpus, PlacesKeepTheirAccentsAndWideFilesRead) {
   KINLOOM_REQUIRE_CORPUS();
   TestTree t;
   LinkCheckSession session;
-  ReadTreeChecked(t.store, Corpus("utf8-legacy-basic.ged"), false, session);
+  ASSERT_EQ(ReadTreeChecked(t.store, Corpus("utf8-legacy-basic.ged"), false, session).read.outcome,
+            store::ReadOutcome::kRead);
   EXPECT_NE(FindByLine(t.store, "2 PLAC Alcorc\xF3n Madrid, Spain"), 0);
 
   TestTree wide;
-  ReadTreeChecked(wide.store, Corpus("edge/char_utf16le-2.ged"), false, session);
+  ASSERT_EQ(
+      ReadTreeChecked(wide.store, Corpus("edge/char_utf16le-2.ged"), false, session).read.outcome,
+      store::ReadOutcome::kRead);
   ASSERT_GE(wide.store.highest_individual(), 1);
 }
 

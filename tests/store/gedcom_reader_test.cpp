@@ -54,6 +54,8 @@ struct ReadTreeFile {
     WriteFileBytes(path, bytes);
     return ReadTree(t.store, path, merge);
   }
+  // Reads a file that must read.
+  void Load(const std::string& bytes) { EXPECT_EQ(Read(bytes).outcome, ReadOutcome::kRead); }
   Lines Individual(int n) const {
     const IndividualRecord* record = t.store.individual(n);
     return record == nullptr ? Lines{} : RecordLines(record->lines);
@@ -141,7 +143,7 @@ void ExpectBrandNewTree(const RecordStore& store) {
 
 TEST(GedcomReaderHeader, FileNotGedcomMissingOrWithoutPeopleGivesABrandNewTree) {
   ReadTreeFile f;
-  f.Read(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
+  f.Load(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
   ASSERT_EQ(f.t.store.highest_individual(), 4);
   EXPECT_EQ(f.Read("Shopping list\r\n0 HEAD\r\n0 @I000004@ INDI\r\n0 TRLR").outcome,
             ReadOutcome::kNotGedcom);
@@ -156,20 +158,20 @@ TEST(GedcomReaderHeader, FileNotGedcomMissingOrWithoutPeopleGivesABrandNewTree) 
   EXPECT_EQ(f.t.store.individual(4), nullptr);
 
   ReadTreeFile missing;
-  missing.Read(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
+  missing.Load(OwnFile({"0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
   EXPECT_EQ(ReadTree(missing.t.store, missing.dir.File("absent.ged"), false).outcome,
             ReadOutcome::kMissing);
   EXPECT_TRUE(missing.t.ui.records().empty());
   ExpectBrandNewTree(missing.t.store);
 
   ReadTreeFile no_people;
-  no_people.Read(OwnFile({"0 @F000003@ FAM", "1 MARR"}));
+  no_people.Load(OwnFile({"0 @F000003@ FAM", "1 MARR"}));
   ExpectBrandNewTree(no_people.t.store);
 }
 
 TEST(GedcomReaderMerge, OwnFileIsMergedBehindThePresentRecordsAsAForeignOne) {
   ReadTreeFile f;
-  f.Read(OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/", "0 @I000002@ INDI", "1 NAME Bob /Lee/"}));
+  f.Load(OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/", "0 @I000002@ INDI", "1 NAME Bob /Lee/"}));
   const Lines ann = f.Individual(1);
   // A missing or rejected file leaves the records alone.
   EXPECT_EQ(ReadTree(f.t.store, f.dir.File("absent.ged"), true).outcome, ReadOutcome::kMissing);
@@ -231,7 +233,7 @@ TEST(GedcomReaderPrivateLines, LinesBelowTheFirstLineAreReadIntoTheFlags) {
 
 TEST(GedcomReaderPrivateLines, IndividualWithoutPositionStillGivesASortedList) {
   ReadTreeFile f;
-  f.Read(OwnFile({"0 @I000001@ INDI", "1 _VER   0 0", "1 _SEQ    0    0    0    0    0      0",
+  f.Load(OwnFile({"0 @I000001@ INDI", "1 _VER   0 0", "1 _SEQ    0    0    0    0    0      0",
                   "1 NAME Cy /Lee/", "0 @I000002@ INDI", "1 NAME Bob /Adams/", "0 @I000003@ INDI",
                   "1 _VER   0 0", "1 _SEQ    0    0    0    0    0      1", "1 NAME Ann /Lee/"}));
   EXPECT_EQ(f.t.store.individual(2)->listPos, -1);
@@ -270,7 +272,7 @@ TEST(GedcomReaderRecords, ShortLinesAreDroppedLineEndsAndTrailingBlanksStrippedL
   ReadTreeFile f;
   const std::string note = "1 NOTE " + std::string(300, 'a') + "end";
   const std::string huge = "2 CONT " + std::string(3 << 20, 'b') + "end";
-  f.Read(OwnHeader("tree.ged")[0] + "\r\n1 SOUR Kinloom\r\n0 @I000001@ INDI\r\n" +
+  f.Load(OwnHeader("tree.ged")[0] + "\r\n1 SOUR Kinloom\r\n0 @I000001@ INDI\r\n" +
          "\r\n1 X\r\n1 AB\r\n1 SEX M   \r\n     \r\n2 ABC\n1 NAME Ann /Lee/\r\r\n" + note + "\r\n" +
          huge + "\r\n0 TRLR");
   EXPECT_EQ(f.Individual(1),
@@ -285,30 +287,81 @@ TEST(GedcomReaderRecords, UnknownRecordsAndTheTrailerCloseTheOpenRecord) {
         OwnFile({"0 @I000001@ INDI", "1 NAME Ann /Lee/", "0 @Z000001@ ZED", "1 NOTE stray",
                  "0 @I000002@ INDI", "1 SEX F"})}) {
     ReadTreeFile f;
-    f.Read(file + after_trailer);
+    f.Load(file + after_trailer);
     EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"})) << file;
     EXPECT_EQ(f.Individual(2), (Lines{"0 @I000002@ INDI", "1 SEX F"})) << file;
   }
 }
 
-TEST(GedcomReaderRecords, SubmittersRepositoriesAndNotesAreKeptApart) {
+TEST(GedcomReaderRecords, TheTagTellsTheKindOfRecordWhateverTheCrossReference) {
   ReadTreeFile f;
-  ReadResult result = f.Read(
-      ForeignFile({"0 @SUBM@ SUBM", "1 NAME Sub Mitter", "1 ADDR Here", "0 @R1@ REPO",
-                   "1 NAME Archive", "0 @I1@ INDI", "1 NAME Ann /Lee/", "0 @N1@ NOTE First",
-                   "1 CONT more", "0 @N2@ NOTE Second", "0 @U1@ SUBM", "1 NAME Read as a source"}));
+  ReadResult result = f.Read(ForeignFile(
+      {"0 @S1@ SUBM",     "1 NAME Sub Mitter",  "1 ADDR Here",      "0 @R1@ REPO",
+       "1 NAME Archive",  "0 @I1@ INDI",        "1 NAME Ann /Lee/", "0 @N1@ NOTE First",
+       "1 CONT more",     "0 @N2@ NOTE Second", "0 @U1@ SUBM",      "1 NAME Not a source",
+       "0 @SUBN1@ SUBN",  "0 @M1@ OBJE",        "1 FILE a.jpg",     "0 @S2@ SOUR",
+       "1 TITL Register", "0 @X1@ INDI",        "1 NAME Bob /Lee/", "0 @F1@ FAM",
+       "1 HUSB @X1@",     "1 WIFE @I1@"}));
   EXPECT_EQ(RecordLines(f.t.store.other_records()),
-            (Lines{"Empty Record", "0 @SUBM@ SUBM", "1 NAME Sub Mitter", "1 ADDR Here",
-                   "0 @R1@ REPO", "1 NAME Archive"}));
+            (Lines{"Empty Record", "0 @S1@ SUBM", "1 NAME Sub Mitter", "1 ADDR Here", "0 @R1@ REPO",
+                   "1 NAME Archive", "0 @U1@ SUBM", "1 NAME Not a source", "0 @SUBN1@ SUBN",
+                   "0 @M1@ OBJE", "1 FILE a.jpg"}));
   EXPECT_EQ(result.notes, 2);
   EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Ann /Lee/"}));
+  EXPECT_EQ(f.Individual(2), (Lines{"0 @I000002@ INDI", "1 NAME Bob /Lee/"}));
+  EXPECT_EQ(f.Family(1), (Lines{"0 @F000001@ FAM", "1 HUSB @I000002@", "1 WIFE @I000001@"}));
   EXPECT_EQ(f.t.store.highest_source(), 1);
+  EXPECT_EQ(RecordLines(f.t.store.source(1)), (Lines{"0 @S000001@ SOUR", "1 TITL Register"}));
+}
+
+// An own file is in the internal set unless its header says otherwise; then it is converted.
+TEST(GedcomReaderCharset, OwnFilesDeclaringAnotherSetAreConverted) {
+  const struct {
+    const char* header;  // the CHAR line, if any
+    std::string name;    // "José" in the file
+    std::string todo;    // "Café" in the file
+    std::string read;    // "José" as read
+  } cases[] = {
+      {"1 CHAR UTF-8", "Jos\xC3\xA9", "Caf\xC3\xA9", "Jos\xE9"},
+      {"1 CHAR ANSEL",
+       "Jos\xE2"
+       "e",
+       "Caf\xE2"
+       "e",
+       "Jos\xE9"},
+      {"1 CHAR ANSI", "Jos\xE9", "Caf\xE9", "Jos\xE9"},
+      // Without a set the bytes stay, even when they would read as UTF-8.
+      {nullptr, "Jos\xC3\xA9", "Caf\xC3\xA9", "Jos\xC3\xA9"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.header ? c.header : "no CHAR line");
+    Lines lines = {"0 HEAD", "1 SOUR Kinloom Zoraz"};
+    if (c.header != nullptr) lines.push_back(c.header);
+    lines.insert(lines.end(), {"0 @I000001@ INDI", "1 _TXT Ask the " + c.todo,
+                               "1 NAME " + c.name + " /Lee/", "0 TRLR"});
+    ReadTreeFile f;
+    ReadResult result = f.Read(CrLfJoin(lines));
+    ASSERT_EQ(result.outcome, ReadOutcome::kRead);
+    EXPECT_TRUE(result.own_file);
+    EXPECT_FALSE(f.t.store.tree_modified());
+    EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME " + c.read + " /Lee/"}));
+    EXPECT_EQ(f.t.store.individual(1)->todoText.str(), "Ask the Caf" + c.read.substr(3));
+  }
+  // A file in UTF-16 (with a byte order mark; every character here below U+0100).
+  std::string wide = "\xFF\xFE";
+  for (char c : CrLfJoin({"0 HEAD", "1 SOUR Kinloom", "1 CHAR UNICODE", "0 @I000001@ INDI",
+                          "1 NAME Jos\xE9 /Lee/", "0 TRLR"})) {
+    wide += {c, '\0'};
+  }
+  ReadTreeFile f;
+  EXPECT_EQ(f.Read(wide).outcome, ReadOutcome::kRead);
+  EXPECT_EQ(f.Individual(1), (Lines{"0 @I000001@ INDI", "1 NAME Jos\xE9 /Lee/"}));
 }
 
 TEST(GedcomReaderRecords, LowestIndividualBecomesCurrentAndHomeAndAMissingFamilyIsMadeUp) {
   ReadTreeFile f;
   f.t.store.set_tree_modified(true);
-  f.Read(OwnFile({"0 @I000009@ INDI", "1 NAME Bob /Lee/", "0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
+  f.Load(OwnFile({"0 @I000009@ INDI", "1 NAME Bob /Lee/", "0 @I000004@ INDI", "1 NAME Ann /Lee/"}));
   EXPECT_EQ(f.t.store.highest_individual(), 9);
   EXPECT_EQ(f.t.store.current_individual(), 4);
   EXPECT_EQ(f.t.store.home_person(), 4);

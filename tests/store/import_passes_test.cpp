@@ -111,6 +111,9 @@ TEST(RemoveUnusedTagsIndividual, CleansAndNormalisesLinesAndStampsWhatLosesALine
       {"a nickname joins the alias; the name loses the rest",
        "1 ALIA Alan|1 NAME Al /B/|2 NICK Bud|2 SOUR @S1@|3 PAGE 2|1 SEX M",
        "1 ALIA Alan, Bud|1 NAME Al /B/|1 SEX M", true},
+      {"an event that did not happen goes; with a date, or as an attribute, it stays",
+       "1 NAME A /B/|1 DEAT N|1 BURI N|2 DATE 1900|1 OCCU N",
+       "1 NAME A /B/|1 BURI N|2 DATE 1900|1 OCCU N", true},
       {"a suffix joining the alias spares the sub-lines of the next event",
        "1 NAME Al /B/|2 NSFX Jr|1 BIRT|2 DATE 1900|2 PLAC York|1 ALIA Alan",
        "1 NAME Al /B/|1 BIRT|2 DATE 1900|2 PLAC York|1 ALIA Alan, Jr", true},
@@ -124,24 +127,39 @@ TEST(RemoveUnusedTagsIndividual, CleansAndNormalisesLinesAndStampsWhatLosesALine
   }
 }
 
-TEST(RemoveUnusedTags, FamiliesSourcesAndRecordsPresentBeforeAMergeAreCleanedToo) {
+TEST(RemoveUnusedTags, FamiliesAndSourcesAreCleanedButNotTheRecordsBeforeTheRange) {
   ImportTree tree;
-  tree.Person(1, {"0 @I000001@ INDI", "1 NAME Old /One/", "1 _UID 7"});
+  const Lines present = {"0 @I000001@ INDI", "1 NAME Old /One/", "1 _UID 7"};
+  tree.Person(1, present);
   tree.Person(2, {"0 @I5@ INDI", "1 NAME New /One/", "1 RIN 3"});
-  // Families keep only valued, known, listed lines.
+  // Families keep only valued, known, listed lines, and no event that did not happen.
   tree.Family(1, Split("0 @F1@ FAM|1 HUSB @I1@|1 _STAT x|2 DATE 1900|1 MARR|2 DATE 1900|"
                        "3 TIME 10:00|2 PLAC Unknown|2 date unknown 1900|2 TYPE civil|2 NOTE|"
-                       "3 CONT lost|1 DIV|1 CHAN|2 DATE 1 JAN 2000"));
+                       "3 CONT lost|1 DIV|1 DIV N|1 ENGA N|2 DATE 1899|1 CHAN|2 DATE 1 JAN 2000"));
   // Source sub-lines stay unless their tag begins with an underscore.
   tree.Source(1, Split("0 @S1@ SOUR|1 TITL Census|1 REPO @R1@|2 CALN 5|1 TEXT t|2 CONT more|"
                        "2 _LINK x|3 PAGE gone|3 _X|1 _UID 1"));
-  RemoveUnusedTags(tree.t.store);
-  EXPECT_EQ(tree.PersonLines(1), Stamped({"0 @I000001@ INDI", "1 NAME Old /One/"}));
+  DroppedLines dropped;
+  RemoveUnusedTags(tree.t.store, {2, 1, 1}, &dropped);
+  EXPECT_EQ(tree.PersonLines(1), present);
   EXPECT_EQ(tree.PersonLines(2), Stamped({"0 @I5@ INDI", "1 NAME New /One/"}));
   EXPECT_EQ(tree.FamilyLines(1), Stamped({"0 @F1@ FAM", "1 HUSB @I1@", "1 MARR", "2 DATE 1900",
-                                          "3 TIME 10:00", "1 DIV"}));
+                                          "3 TIME 10:00", "1 DIV", "1 ENGA N", "2 DATE 1899"}));
   EXPECT_EQ(tree.SourceLines(1),
             Stamped({"0 @S1@ SOUR", "1 TITL Census", "1 TEXT t", "2 CONT more"}));
+  // Every line that went is listed, with its reason and the record it came from.
+  Lines listed;
+  for (const DroppedLine& line : dropped.All()) {
+    listed.push_back(std::string(1, line.kind) + std::to_string(line.number) + " " +
+                     std::string(line.record) + (line.sub_line ? "   " : " ") +
+                     std::string(line.text) + " " + std::to_string(static_cast<int>(line.reason)));
+  }
+  EXPECT_EQ(listed, (Lines{"I2 @I5@ 1 RIN 3 0", "F1 @F1@ 1 _STAT x 0", "F1 @F1@   2 DATE 1900 0",
+                           "F1 @F1@ 2 PLAC Unknown 1", "F1 @F1@ 2 date unknown 1900 1",
+                           "F1 @F1@ 2 TYPE civil 0", "F1 @F1@ 2 NOTE 0", "F1 @F1@   3 CONT lost 0",
+                           "F1 @F1@ 1 DIV N 2", "S1 @S1@ 1 REPO @R1@ 0", "S1 @S1@   2 CALN 5 0",
+                           "S1 @S1@ 2 _LINK x 0", "S1 @S1@   3 PAGE gone 0", "S1 @S1@   3 _X 0",
+                           "S1 @S1@ 1 _UID 1 0"}));
 
   ImportTree marker;
   marker.t.store.AddPlaceholderFamily();
@@ -304,6 +322,27 @@ TEST(InlineNotes, EachNoteIsUsedOnceInOrderAndMissingNotesLeaveTheBareTag) {
   EXPECT_EQ(tree.PersonLines(3), (Lines{"0 @I000003@ INDI", "1 NOTE first", "1 NOTE second"}));
   ASSERT_EQ(tree.t.store.note_records().size(), 1u);
   EXPECT_EQ(tree.t.store.note_records()[0]->text(), "0 @N2@ NOTE");
+}
+
+TEST(InlineNotes, AMergeUsesOnlyTheNotesOfTheFileMergedAndListsWhatItCannotUse) {
+  ImportTree tree;
+  tree.Note({"0 @N1@ NOTE of the open tree"});
+  tree.Note({"0 @N1@ NOTE merged"});
+  tree.Note({"0 @N2@ NOTE nobody cites me"});
+  tree.Person(1, {"0 @I000001@ INDI", "1 NOTE @N1@"});
+  tree.Person(2, {"0 @I000002@ INDI", "1 NOTE @N1@", "1 NOTE @N9@"});
+  DroppedLines dropped;
+  InlineNotes(tree.t.store, {2, 1, 1}, 1, &dropped);
+  EXPECT_EQ(tree.PersonLines(1), (Lines{"0 @I000001@ INDI", "1 NOTE @N1@"}));
+  EXPECT_EQ(tree.PersonLines(2), (Lines{"0 @I000002@ INDI", "1 NOTE merged", "1 NOTE"}));
+  ASSERT_EQ(tree.t.store.note_records().size(), 2u);
+  EXPECT_EQ(tree.t.store.note_records()[0]->text(), "0 @N1@ NOTE of the open tree");
+  const std::vector<DroppedLine> lines = dropped.All();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].reason, DropReason::kMissingNote);
+  EXPECT_EQ(lines[0].text, "1 NOTE @N9@");
+  EXPECT_EQ(lines[1].reason, DropReason::kUnusedNote);
+  EXPECT_EQ(lines[1].record, "@N2@");
 }
 
 TEST(ImportPassesProgress, EachPassShowsItsCaptions) {

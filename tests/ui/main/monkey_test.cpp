@@ -202,7 +202,8 @@ class MonkeyTest : public QObject {
     f.window->SaveTree(false);
     QVERIFY(!f.work.session().changed.tree_modified);
     kinloom::testing::TestTree reread;
-    kinloom::core::ReadTree(reread.store, f.GedcomPath(), false);
+    QVERIFY(kinloom::core::ReadTree(reread.store, f.GedcomPath(), false).outcome ==
+            kinloom::store::ReadOutcome::kRead);
     QCOMPARE(reread.store.highest_individual(), f.store.highest_individual());
     for (int n = 1; n <= f.store.highest_individual(); ++n) {
       QCOMPARE(f.Person(n).empty(), reread.store.individual(n) == nullptr);

@@ -129,7 +129,7 @@ struct LinkTree {
     lines.insert(lines.end(), kBrokenLinks.begin(), kBrokenLinks.end());
     lines.push_back("0 TRLR");
     kinloom::testing::WriteFileBytes(dir.File("tree.ged"), kinloom::testing::CrLfJoin(lines));
-    kinloom::core::ReadTree(store, dir.File("tree.ged"), false);
+    (void)kinloom::core::ReadTree(store, dir.File("tree.ged"), false);
   }
   std::vector<std::string> Person(int n) const {
     return kinloom::testing::RecordLines(store.individual(n)->lines);
