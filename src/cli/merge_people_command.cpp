@@ -87,9 +87,11 @@ int MergePeople(Context& c, const std::vector<std::string>& args) {
     c.err << "kinloom-cli: " << why << "\n";
     return kExitBadInput;
   }
+  platform::LocalFileSystem file_system;
   Albums albums;
   if (const std::string path = AlbumFileOf(c, request->tree); !path.empty()) {
-    albums.read = files::ReadAlbumFile(path, c.tree, &albums.albums, &albums.settings).ok();
+    albums.read =
+        files::ReadAlbumFile(file_system, path, c.tree, &albums.albums, &albums.settings).ok();
   }
 
   const core::MergeBoxState state =
@@ -99,7 +101,6 @@ int MergePeople(Context& c, const std::vector<std::string>& args) {
   if (!merged.merged) return kExitBadInput;
   const int items = files::CarryOverAlbumItems(albums.albums, merged.discarded, merged.kept);
 
-  platform::LocalFileSystem file_system;
   if (albums.read) {
     Status written =
         files::WriteAlbumFile(file_system, AlbumFileBeside(request->out), c.tree, albums.albums,
