@@ -5,6 +5,7 @@
 
 #include "cli/context.h"
 #include "cli/home_commands.h"
+#include "cli/verify_command.h"
 #include "cli/views.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
@@ -31,6 +32,8 @@ constexpr const char* kUsage =
     "  save-copy TREE --split|--hide|--both [--select ID --ancestors|--descendants|\n"
     "            --ancestor-tree|--descendant-tree [--generations N] [--siblings] [--spouses]]\n"
     "                                         write a reduced copy and print its name\n"
+    "  verify TREE [--complete] [--ignore-before-1600] [--off N,M,...] [--set N=VALUE,...]\n"
+    "              [--save]                   list potential problems (--save: into My Files)\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "A tree name of the data home may stand wherever a command takes FILE.ged.\n"
@@ -184,6 +187,7 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "trees") return Trees(c, args);
   if (args[0] == "settings") return Settings(c, args);
   if (args[0] == "save-copy") return SaveCopy(c, args);
+  if (args[0] == "verify") return Verify(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 
