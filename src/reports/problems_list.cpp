@@ -75,6 +75,8 @@ void ProblemList::Add(const store::RecordStore& store, int error, int record,
   if (!description.empty()) {
     row.text = static_cast<uint32_t>(texts_.size());
     texts_.emplace_back(description);
+    // The summary names an unlinked tree by the last one found.
+    if (error == kErrorUnlinkedTree) descriptions_[error] = description;
   }
   const store::IndividualRecord* individual = store.individual(record);
   row.skip = individual != nullptr && SkipFlag(*individual, error);

@@ -72,86 +72,84 @@ DuplicateSearch::Vitals DuplicateSearch::VitalsOf(int individual) const {
     if (line->level() != '1') continue;
     const std::string_view tag = verifier::LineTag(line->text());
     int32_t* slot = nullptr;
-    bool birth_kind = false;
     if (tag == "BIRT") {
       slot = &v.birth;
-      birth_kind = true;
     } else if (tag == "BAPM" || tag == "CHR") {
       slot = &v.christening;
-      birth_kind = true;
     } else if (tag == "DEAT") {
       slot = &v.death;
     } else if (tag == "BURI" || tag == "CREM") {
       slot = &v.burial;
     } else {
+      if (tag == "FAMC" && v.parent_family == 0) v.parent_family = store::XrefNumber(line->text());
       continue;
     }
-    if (*slot != 0 && (!birth_kind || v.born != 0)) continue;
+    if (*slot != 0) continue;
     const store::LineNode* date = store::FindSubLine(line, "2 DATE");
     const int day = date ? verifier::DayNumber(store::LineValue(date->text(), "2 DATE")) : 0;
     if (day == 0) continue;
-    if (*slot == 0) *slot = day;
-    if (birth_kind && v.born == 0) v.born = day;
+    *slot = day;
+    if (v.born == 0 && (slot == &v.birth || slot == &v.christening)) v.born = day;
   }
   return v;
 }
 
-int DuplicateSearch::MarriageDay(int family) const {
+DuplicateSearch::FamilyFacts DuplicateSearch::FactsOf(int family) const {
+  FamilyFacts f;
   const store::FamilyRecord* record = store_.family(family);
-  if (record == nullptr || record->lines == nullptr) return 0;
+  if (record == nullptr || record->lines == nullptr) return f;
   for (store::LineNode* line = record->lines->next; line != nullptr && line->level() != '0';
        line = line->next) {
-    if (!store::HasTag(line->text(), "1 MARR") && !store::HasTag(line->text(), "1 MARC")) continue;
-    const store::LineNode* date = store::FindSubLine(line, "2 DATE");
-    if (date == nullptr) continue;
-    if (int day = verifier::DayNumber(store::LineValue(date->text(), "2 DATE")); day != 0) {
-      return day;
+    const std::string_view text = line->text();
+    if (f.husband == 0 && store::HasTag(text, "1 HUSB")) f.husband = store::XrefNumber(text);
+    if (f.wife == 0 && store::HasTag(text, "1 WIFE")) f.wife = store::XrefNumber(text);
+    if (f.marriage != 0 || (!store::HasTag(text, "1 MARR") && !store::HasTag(text, "1 MARC"))) {
+      continue;
     }
+    const store::LineNode* date = store::FindSubLine(line, "2 DATE");
+    if (date != nullptr) f.marriage = verifier::DayNumber(store::LineValue(date->text(), "2 DATE"));
   }
-  return 0;
+  return f;
 }
 
-int DuplicateSearch::FirstFamc(int individual) const {
-  const store::IndividualRecord* record = store_.individual(individual);
-  if (record == nullptr) return 0;
-  const store::LineNode* line = store::FindTagLine(record->lines, "1 FAMC");
-  return line == nullptr ? 0 : store::XrefNumber(line->text());
+const DuplicateSearch::Vitals& DuplicateSearch::VitalsAt(int individual) const {
+  static const Vitals kNone;
+  return individual > 0 && static_cast<size_t>(individual) < vitals_.size() ? vitals_[individual]
+                                                                            : kNone;
 }
 
-int DuplicateSearch::Spouse(int family, std::string_view tag) const {
-  return family == 0 ? 0 : store::FamilyMember(store_, family, tag);
+const DuplicateSearch::FamilyFacts& DuplicateSearch::FamilyAt(int family) const {
+  static const FamilyFacts kNone;
+  return family > 0 && static_cast<size_t>(family) < families_.size() ? families_[family] : kNone;
 }
 
 DuplicateSearch::Person DuplicateSearch::Summarize(int number, std::string_view entry) {
   Person p;
   p.number = number;
   p.key = SoundexKey(entry);
-  p.parent_family = FirstFamc(number);
-  const int father = Spouse(p.parent_family, "1 HUSB");
-  const int mother = Spouse(p.parent_family, "1 WIFE");
-  if (father != 0) p.parents[0] = vitals_[father];
-  if (mother != 0) p.parents[1] = vitals_[mother];
-  const int grandfather = Spouse(FirstFamc(father), "1 HUSB");
-  p.forebears = {father, grandfather, Spouse(FirstFamc(grandfather), "1 HUSB"), mother,
-                 Spouse(FirstFamc(mother), "1 WIFE")};
-  const Vitals& own = vitals_[number];
+  p.parent_family = VitalsAt(number).parent_family;
+  const int father = FamilyAt(p.parent_family).husband;
+  const int mother = FamilyAt(p.parent_family).wife;
+  p.parents = {VitalsAt(father), VitalsAt(mother)};
+  const int grandfather = FamilyAt(VitalsAt(father).parent_family).husband;
+  p.forebears = {father, grandfather, FamilyAt(VitalsAt(grandfather).parent_family).husband, mother,
+                 FamilyAt(VitalsAt(mother).parent_family).wife};
+  const Vitals& own = VitalsAt(number);
   p.dates[kBirth] = own.birth;
   p.dates[kChristening] = own.christening;
   p.dates[kDeath] = own.death;
   p.dates[kBurial] = own.burial;
   int married = 0;
   for (store::LineNode* line = store::FindTagLine(store_.individual(number)->lines, "1 FAMS");
-       line != nullptr && married < 2; line = store::FindTagLine(line, "1 FAMS", 2)) {
+       line != nullptr && married < 2; line = store::FindTagLine(line->next, "1 FAMS")) {
     const int family = store::XrefNumber(line->text());
-    const int day = MarriageDay(family);
+    const int day = FamilyAt(family).marriage;
     if (day == 0) continue;
     p.marriage_family[married] = family;
     p.dates[kMarriage1 + married++] = day;
     for (store::LineNode* child = store::FindTagLine(store_.family(family)->lines, "1 CHIL");
-         child != nullptr; child = store::FindTagLine(child, "1 CHIL", 2)) {
-      const int child_number = store::XrefNumber(child->text());
-      if (store_.individual(child_number) == nullptr) continue;
-      const int born = vitals_[child_number].born;
+         child != nullptr; child = store::FindTagLine(child->next, "1 CHIL")) {
+      const int born = VitalsAt(store::XrefNumber(child->text())).born;
       if (born == 0) continue;
       int32_t& earliest = p.dates[kEarliestChild];
       int32_t& latest = p.dates[kLatestChild];
@@ -181,6 +179,8 @@ bool DuplicateSearch::Gather(const std::function<bool(int)>& include, const Tick
     if (!tick(n)) return false;
     vitals_[n] = VitalsOf(n);
   }
+  families_.assign(static_cast<size_t>(store_.highest_family()) + 1, FamilyFacts());
+  for (int f = 1; f <= store_.highest_family(); ++f) families_[f] = FactsOf(f);
   const store::SearchList& index = store_.individual_search_list();
   people_.reserve(static_cast<size_t>(index.size()));
   for (const store::SearchEntry& entry : index.entries()) {
@@ -193,6 +193,7 @@ bool DuplicateSearch::Gather(const std::function<bool(int)>& include, const Tick
   std::stable_sort(people_.begin(), people_.end(),
                    [](const Person& a, const Person& b) { return a.key < b.key; });
   vitals_ = std::vector<Vitals>();
+  families_ = std::vector<FamilyFacts>();
   return true;
 }
 

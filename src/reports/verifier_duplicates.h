@@ -64,6 +64,11 @@ class DuplicateSearch {
   // the first birth, baptism or christening that is dated.
   struct Vitals {
     int32_t birth = 0, christening = 0, death = 0, burial = 0, born = 0;
+    int32_t parent_family = 0;  // the first "1 FAMC"
+  };
+  // A family's spouses and the day of its first dated MARR or MARC.
+  struct FamilyFacts {
+    int32_t husband = 0, wife = 0, marriage = 0;
   };
   struct Person {
     int32_t number = 0;
@@ -84,9 +89,9 @@ class DuplicateSearch {
   };
 
   Vitals VitalsOf(int individual) const;
-  int MarriageDay(int family) const;
-  int FirstFamc(int individual) const;
-  int Spouse(int family, std::string_view tag) const;
+  FamilyFacts FactsOf(int family) const;
+  const Vitals& VitalsAt(int individual) const;
+  const FamilyFacts& FamilyAt(int family) const;
   Person Summarize(int number, std::string_view entry);
   std::string_view Text(uint32_t at, uint32_t size) const { return {texts_.data() + at, size}; }
 
@@ -106,7 +111,9 @@ class DuplicateSearch {
   void Consider(uint32_t a, uint32_t b, int reason, int day);
 
   const store::RecordStore& store_;
-  std::vector<Vitals> vitals_;  // by record number, filled while gathering
+  // By record number, filled while gathering.
+  std::vector<Vitals> vitals_;
+  std::vector<FamilyFacts> families_;
   std::vector<Person> people_;  // in key order, equal keys in index order
   std::string texts_;
   std::vector<std::pair<uint32_t, uint32_t>> found_;
