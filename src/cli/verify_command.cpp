@@ -12,6 +12,7 @@
 #include "platform/file_io.h"
 #include "reports/problems_file.h"
 #include "reports/verifier.h"
+#include "store/charsets.h"
 
 namespace kinloom::cli {
 namespace {
@@ -155,8 +156,11 @@ std::string SaveProblemsFile(Context& c, const files::DataFolders& folders,
                              const reports::ProblemList& list, const std::string& tree) {
   const std::string name = reports::ProblemsFileName(tree, program.report_file_counter);
   const std::string date = core::FormatLongDate(c.ui.clock().Now(), program.date_display());
+  // The tree's name comes from the file system in UTF-8; the list's texts are in the tree's set.
+  std::string tree_text = tree;
+  store::DecodeUtf8(tree_text, 0);
   std::string text;
-  for (const std::string& line : reports::ProblemsFileLines(list, tree, date)) {
+  for (const std::string& line : reports::ProblemsFileLines(list, tree_text, date)) {
     text += Utf8Of(line) + "\r\n";
   }
   platform::LocalFileSystem file_system;

@@ -73,9 +73,13 @@ bool SearchDuplicates(Run& run) {
   DuplicateSearch search(store);
   ui.ProgressShow(kGatheringProgress, "");
   platform::ProgressTicker gathering(ui, store.highest_individual());
+  // The clock is read now and then only: the search ticks twice per person.
+  int ticks = 0;
   auto gather_tick = [&](int record) {
     gathering.Step();
-    if (gathering.TextDue()) gathering.SetText("Reading Record:  " + std::to_string(record));
+    if (ticks++ % 64 == 0 && gathering.TextDue()) {
+      gathering.SetText("Reading Record:  " + std::to_string(record));
+    }
     return !run.CancelRequested();
   };
   auto include = [&](int record) { return run.Allowed(kErrorDuplicate, record); };
@@ -84,7 +88,9 @@ bool SearchDuplicates(Run& run) {
   platform::ProgressTicker checking(ui, static_cast<int>(search.summaries()));
   auto check_tick = [&](int position) {
     checking.SetPosition(position);
-    if (checking.TextDue()) checking.SetText("Checking Record:  " + std::to_string(position));
+    if (ticks++ % 64 == 0 && checking.TextDue()) {
+      checking.SetText("Checking Record:  " + std::to_string(search.NumberAt(position)));
+    }
     return !run.CancelRequested();
   };
   if (!search.FindIndexed(check_tick)) return false;

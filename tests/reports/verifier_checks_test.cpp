@@ -2,11 +2,13 @@
 // couples, unlinked trees, punctuation in names and places, capitals and sound keys.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "core/tree_reading.h"
 #include "reports/verifier.h"
 #include "reports/verifier_soundex.h"
 #include "support/verifier_trees.h"
@@ -16,6 +18,7 @@ namespace {
 
 using testing::Expected;
 using testing::TreeBuilder;
+using Lines = std::vector<std::string>;
 
 struct Found {
   int error;
@@ -354,6 +357,103 @@ TEST(VerifierTextTest, SoundKeys) {
   EXPECT_EQ(SoundexKey("Robert"), 17163);
   EXPECT_EQ(SoundexKey("Aaron"), 650);
   EXPECT_EQ(SoundexKey("'Brien"), 0);
+}
+
+// ---- The run ----------------------------------------------------------------------------------
+
+// The headless interaction with a Cancel button that is pressed once the run has asked a
+// number of times.
+class CancellingInteraction final : public platform::Interaction {
+ public:
+  explicit CancellingInteraction(int answer_no_times) : left_(answer_no_times) {}
+  void Message(std::string_view c, std::string_view t, platform::Icon i) override {
+    inner_.Message(c, t, i);
+  }
+  platform::Answer Ask(std::string_view c, std::string_view t, platform::Icon i,
+                       platform::Buttons b) override {
+    return inner_.Ask(c, t, i, b);
+  }
+  std::optional<int> ChooseParentType(std::string_view f, std::string_view m, std::string_view c,
+                                      int o) override {
+    return inner_.ChooseParentType(f, m, c, o);
+  }
+  std::optional<int> ChooseRemainingParent(std::string_view p, std::string_view s) override {
+    return inner_.ChooseRemainingParent(p, s);
+  }
+  platform::LinkFixAnswer FixLink(const platform::LinkProblem& p) override {
+    return inner_.FixLink(p);
+  }
+  void ProgressShow(std::string_view c, std::string_view l) override { inner_.ProgressShow(c, l); }
+  void ProgressRange(int m) override { inner_.ProgressRange(m); }
+  void ProgressPosition(int p) override { inner_.ProgressPosition(p); }
+  void ProgressText(std::string_view t) override { inner_.ProgressText(t); }
+  void ProgressHide() override { inner_.ProgressHide(); }
+  bool ProgressCancelRequested() override { return --left_ < 0; }
+  int TextWidth(std::string_view t) override { return inner_.TextWidth(t); }
+  const platform::Clock& clock() const override { return inner_.clock(); }
+
+  platform::HeadlessInteraction& inner() { return inner_; }
+
+ private:
+  platform::HeadlessInteraction inner_;
+  int left_;
+};
+
+// The progress captions shown from the given one on.
+Lines CaptionsFrom(const platform::HeadlessInteraction& ui, size_t first) {
+  const Lines& all = ui.progress_captions();
+  return Lines(all.begin() + static_cast<long>(std::min(first, all.size())), all.end());
+}
+
+// A tree of `people` unlinked people with their surname in capitals: one problem each.
+size_t RunOnPeople(CancellingInteraction& ui, int people, VerifyOutcome* outcome, Lines* captions) {
+  store::RecordStore store(ui);
+  TreeBuilder b;
+  for (int n = 1; n <= people; ++n) b.Person(n, "Tom /HALE/", "M");
+  testing::TempDir dir;
+  Lines lines = {"0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI"};
+  for (const std::string& line : b.Lines()) lines.push_back(line);
+  lines.push_back("0 TRLR");
+  testing::WriteFileBytes(dir.File("t.ged"), testing::CrLfJoin(lines));
+  EXPECT_EQ(core::ReadTree(store, dir.File("t.ged"), false).outcome, store::ReadOutcome::kRead);
+  const size_t first = ui.inner().progress_captions().size();
+  VerifyOptions options;
+  options.settings.checks = 0;
+  ProblemList list;
+  *outcome = RunVerifier(store, options, &list);
+  *captions = CaptionsFrom(ui.inner(), first);
+  return list.size();
+}
+
+TEST(VerifierRunTest, ProgressIsShownAndCancelStopsTheRun) {
+  VerifyOutcome outcome;
+  Lines captions;
+  CancellingInteraction patient(1000000);
+  EXPECT_EQ(RunOnPeople(patient, 3000, &outcome, &captions), 3000u);
+  EXPECT_FALSE(outcome.cancelled);
+  EXPECT_EQ(captions, (Lines{"Verifying Records"}));
+  EXPECT_FALSE(patient.inner().progress_visible());
+
+  CancellingInteraction hasty(2);
+  const size_t rows = RunOnPeople(hasty, 3000, &outcome, &captions);
+  EXPECT_TRUE(outcome.cancelled);
+  EXPECT_LT(rows, 3000u);
+  EXPECT_FALSE(hasty.inner().progress_visible());
+}
+
+TEST(VerifierRunTest, TheDuplicateSearchShowsItsSteps) {
+  testing::TestTree tree;
+  TreeBuilder b;
+  b.Person(1, "Tom /Hale/", "M");
+  b.Load(tree);
+  const size_t first = tree.ui.progress_captions().size();
+  const size_t first_text = tree.ui.progress_texts().size();
+  ProblemList list;
+  RunVerifier(tree.store, VerifyOptions(), &list);
+  EXPECT_EQ(CaptionsFrom(tree.ui, first),
+            (Lines{"Gathering Information", "Checking for Duplicate Entries", "Verifying Records",
+                   "Verifying Records"}));
+  EXPECT_EQ(tree.ui.progress_texts().at(first_text), "Reading Record:  1");
 }
 
 }  // namespace
