@@ -3,7 +3,8 @@
 #  - an own-format tree, saved once so its search lists restore from saved positions:
 #    reading and writing it against a floor (reading the file and splitting it into lines);
 #  - the chart caches and both search-list builds on that tree;
-#  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import.
+#  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import;
+#  - a full verifier run on the own-format tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build}
@@ -20,3 +21,5 @@ echo "== import of a file from another program"
 "$build/tools/kinloom-gentree" --individuals "$people" --seed 1 --format foreign \
   --charset utf8 --out "$out/foreign.ged"
 "$build/bench/kinloom-bench-gedcom" "$out/foreign.ged" "$out/imported.ged" --import
+echo "== verifier: a full run with every check on, the duplicate search included"
+"$build/bench/kinloom-bench-verifier" "$out/tree.ged"

@@ -285,6 +285,15 @@ bool DuplicateSearch::Compare(const Person& a, const Person& b) const {
   return reason && Decide(b, a);
 }
 
+size_t DuplicateSearch::LargestKeyGroup() const {
+  size_t largest = 0;
+  for (size_t first = 0, end = 0; first < people_.size(); first = end) {
+    while (end < people_.size() && people_[end].key == people_[first].key) ++end;
+    largest = std::max(largest, end - first);
+  }
+  return largest;
+}
+
 void DuplicateSearch::FindPairwise() {
   found_.clear();
   for (size_t first = 0; first < people_.size();) {

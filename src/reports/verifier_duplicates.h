@@ -46,6 +46,8 @@ class DuplicateSearch {
   // The pairs in the order of comparison (earlier person, then later person in key order).
   const std::vector<Match>& matches() const { return matches_; }
   size_t summaries() const { return people_.size(); }
+  // The number of people of the largest sound-key group.
+  size_t LargestKeyGroup() const;
   // The record number of the summary at a position of the key order.
   int NumberAt(int position) const {
     return position >= 0 && static_cast<size_t>(position) < people_.size()
