@@ -3,7 +3,8 @@
 #  - an own-format tree, saved once so its search lists restore from saved positions:
 #    reading and writing it against a floor (reading the file and splitting it into lines);
 #  - the chart caches and both search-list builds on that tree;
-#  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import.
+#  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import;
+#  - a full verifier run on the own-format tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build}
@@ -24,3 +25,5 @@ echo "== reports: relationships 20 generations apart, a descendant list of 100,0
 if [ -x "$build/bench/kinloom-bench-reports" ]; then
   "$build/bench/kinloom-bench-reports" "$out/descendants.pdf"
 fi
+echo "== verifier: a full run with every check on, the duplicate search included"
+"$build/bench/kinloom-bench-verifier" "$out/tree.ged"

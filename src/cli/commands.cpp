@@ -9,6 +9,7 @@
 #include "cli/home_commands.h"
 #include "cli/merge_people_command.h"
 #include "cli/report_commands.h"
+#include "cli/verify_command.h"
 #include "cli/views.h"
 #include "cli/web_command.h"
 #include "platform/file_io.h"
@@ -52,6 +53,8 @@ constexpr const char* kUsage =
     "         OUT.pdf, report sources FILE.ged --pdf OUT.pdf, report blank-family --pdf OUT.pdf\n"
     "                                         a printed form as a PDF file\n"
     "  relationship FILE.ged ID1 ID2          the relationship of two people\n"
+    "  verify TREE [--complete] [--ignore-before-1600] [--off N,M,...] [--set N=VALUE,...]\n"
+    "              [--save]                   list potential problems (--save: into My Files)\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "  --report FILE                          write what the import left out or rewrote to FILE\n"
@@ -258,6 +261,7 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "web") return Web(c, args);
   if (args[0] == "report") return Report(c, args);
   if (args[0] == "relationship") return RelationshipCommand(c, args);
+  if (args[0] == "verify") return Verify(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

@@ -70,6 +70,9 @@ class Interaction {
   virtual void ProgressPosition(int position) = 0;
   virtual void ProgressText(std::string_view text) = 0;
   virtual void ProgressHide() = 0;
+  // Whether the user has asked the operation behind the progress window to stop. Long loops
+  // that can stop part way ask now and then; without a Cancel button the answer is no.
+  virtual bool ProgressCancelRequested() { return false; }
 
   // Width in pixels of a text in the font of the tree view's chart, for the cached chart texts.
   virtual int TextWidth(std::string_view text) = 0;
