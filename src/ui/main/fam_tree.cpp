@@ -12,6 +12,7 @@
 #include "files/media_profile.h"
 #include "ui/chart/chart_page.h"
 #include "ui/dialogs/exclude_box.h"
+#include "ui/dialogs/merge_box.h"
 #include "ui/dialogs/open_box.h"
 #include "ui/dialogs/option_box.h"
 #include "ui/dialogs/save_file_box.h"
@@ -274,6 +275,16 @@ void TFamTree::FindClick() {
 TSearchBox& TFamTree::search_box() {
   if (search_box_ == nullptr) search_box_ = new TSearchBox(store(), this);
   return *search_box_;
+}
+
+bool TFamTree::ShowMergeBox(int first, int second) {
+  CommitPendingEdit();
+  return merge_box().Run(first, second);
+}
+
+TMergeBox& TFamTree::merge_box() {
+  if (merge_box_ == nullptr) merge_box_ = new TMergeBox(*this);
+  return *merge_box_;
 }
 
 void TFamTree::OpenClick() {

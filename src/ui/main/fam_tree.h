@@ -23,6 +23,7 @@ class WebSettingsPage;
 class ChartPage;
 class PicturesPage;
 class TSearchBox;
+class TMergeBox;
 
 // The main window: one individual at a time with the relatives around, on the person,
 // details and organizer pages, and the program's options and search sources. Every edit goes
@@ -89,6 +90,10 @@ class TFamTree : public QMainWindow {
   void HideInformationClick();
   void SplitTreeClick();
   TSearchBox& search_box();
+  // The merge box on two individuals: the organizer's pair, or two found elsewhere. True when
+  // the user merged them.
+  bool ShowMergeBox(int first, int second);
+  TMergeBox& merge_box();
 
   // Restarts the automatic-save timer after an open, a save or a change of the options.
   void RestartAutoSave();
@@ -127,6 +132,7 @@ class TFamTree : public QMainWindow {
   ChartPage* chart_page_ = nullptr;
   PicturesPage* pictures_page_ = nullptr;
   TSearchBox* search_box_ = nullptr;
+  TMergeBox* merge_box_ = nullptr;
   QTimer* auto_save_timer_ = nullptr;
   QAction* back_action_ = nullptr;
   QAction* forward_action_ = nullptr;

@@ -11,6 +11,7 @@
 #include "core/family_ops.h"
 #include "core/organizer_links.h"
 #include "core/queries.h"
+#include "ui/dialogs/merge_box_candidate.h"
 #include "ui/main/fam_tree.h"
 #include "ui/person/organizer_person_slot.h"
 
@@ -48,6 +49,9 @@ OrganizerPage::OrganizerPage(TFamTree& tree, QWidget* parent) : QWidget(parent),
   layout->addWidget(hint);
   layout->addLayout(people, 1);
   layout->addWidget(BuildButtons());
+  merge_ = new MergeCandidateBox(tree_, this);
+  connect(merge_, &MergeCandidateBox::merged, this, [this](int kept) { a_->SetPerson(kept); });
+  layout->addWidget(merge_);
   UpdateButtons();
 }
 
@@ -102,6 +106,7 @@ void OrganizerPage::UpdateButtons() {
   add_child_->setEnabled(two && (b_->chosen().family != 0 || b_->families().empty()));
   remove_child_->setEnabled(FamilyToLeave() != 0);
   swap_->setEnabled(a > 0 || b > 0);
+  merge_->SetFirst(a);
 }
 
 int OrganizerPage::FamilyToComplete() const {

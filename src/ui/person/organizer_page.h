@@ -10,6 +10,7 @@ namespace kinloom::ui {
 
 class TFamTree;
 class OrganizerPersonSlot;
+class MergeCandidateBox;
 
 // The main window's organizer page: two chosen people and the buttons that link or separate them.
 class OrganizerPage : public QWidget {
@@ -53,6 +54,7 @@ class OrganizerPage : public QWidget {
   QPushButton* unmarry_ = nullptr;
   QPushButton* remove_child_ = nullptr;
   QPushButton* swap_ = nullptr;
+  MergeCandidateBox* merge_ = nullptr;  // Person A and the record to merge with
 };
 
 }  // namespace kinloom::ui

@@ -1,17 +1,22 @@
 #include "ui/website/web_settings_page.h"
 
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
+#include "files/data_folders.h"
 #include "ui/main/fam_tree.h"
+#include "ui/website/web_picture_scaler.h"
 #include "ui/website/web_preview.h"
 #include "ui/website/web_settings_binder.h"
 #include "ui/website/web_settings_site.h"
 #include "ui/website/web_settings_titles.h"
+#include "web/make_web_pages.h"
 
 namespace kinloom::ui {
 
@@ -33,7 +38,8 @@ WebSettingsPage::WebSettingsPage(TFamTree& tree, QWidget* parent)
     : QWidget(parent),
       tree_(tree),
       binder_(
-          new WebSettingsBinder(tree.work().web_settings(), tree.work().session().changed, this)) {
+          new WebSettingsBinder(tree.work().web_settings(), tree.work().session().changed, this)),
+      open_url_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
   setObjectName(QStringLiteral("WebSettingsPage"));
   auto* row = new QHBoxLayout(this);
   row->addWidget(BuildSettingsTabs(), 3);
@@ -63,8 +69,9 @@ QWidget* WebSettingsPage::BuildPreviewColumn() {
   column->addWidget(preview_, 1);
   make_pages_ = new QPushButton(QStringLiteral("Make Web Pages"), group);
   make_pages_->setObjectName(QStringLiteral("MakeWebPgs"));
-  make_pages_->setEnabled(false);
-  make_pages_->setToolTip(QStringLiteral("Comes with the web-site generator"));
+  make_pages_->setToolTip(
+      QStringLiteral("Write the web site of the tree with these settings into its web folder"));
+  connect(make_pages_, &QPushButton::clicked, this, &WebSettingsPage::MakeWebPgsClick);
   column->addWidget(make_pages_);
   return group;
 }
@@ -75,6 +82,8 @@ void WebSettingsPage::Refresh() {
   preview_->SetImageFolder(images);
   FillCopyrightDefaults();
   binder_->Load();
+  // The site is written into the open tree's web folder.
+  make_pages_->setEnabled(!tree_.work().session().tree_name.empty());
 }
 
 void WebSettingsPage::FillCopyrightDefaults() {
@@ -86,6 +95,29 @@ void WebSettingsPage::FillCopyrightDefaults() {
   if (tree_name.empty()) return;
   settings.copyright_owner = tree_name.substr(0, files::kCopyrightOwnerLength);
   settings.copyright_year = std::to_string(tree_.ui().clock().CurrentYear());
+}
+
+void WebSettingsPage::MakeWebPgsClick() {
+  tree_.CommitPendingEdit();
+  web::WebPagesOptions options;
+  options.scaler = ScaleWebPicture;
+  const web::WebPagesResult made = web::MakeWebPages(tree_.work(), options, tree_.ui());
+  // Settings naming too short a file were switched off (and marked changed): the page shows
+  // them as they are now.
+  if (made.settings_changed) binder_->Load();
+  if (made.completed) OfferHomePage(made.folder);
+}
+
+// The static site opens from its folder; the script-driven one needs a web server first.
+void WebSettingsPage::OfferHomePage(const std::string& site_folder) {
+  const std::string home = files::JoinPath(site_folder, "index.html");
+  if (!site_folder.ends_with("/htm") || !files::FileExists(home)) return;
+  const platform::Answer answer =
+      tree_.ui().Ask("Make Web Pages", "Show the home page of the web site in your browser?",
+                     platform::Icon::kQuestion, platform::Buttons::kYesNo);
+  if (answer == platform::Answer::kYes) {
+    open_url_(QUrl::fromLocalFile(QString::fromStdString(home)));
+  }
 }
 
 void WebSettingsPage::SetColourChooser(ColourChooser chooser) {

@@ -136,8 +136,9 @@ class WebSettingsPageTest : public QObject {
 
   void TreeWithoutAFileGetsItsNameAndYearAsCopyright() {
     WindowFixture f;
-    QVERIFY(!Child<QPushButton>(Page(f), "MakeWebPgs")->isEnabled());  // no generator yet
+    QVERIFY(!Child<QPushButton>(Page(f), "MakeWebPgs")->isEnabled());  // no tree yet
     QVERIFY(f.Load(kTree, 1, "Hill"));
+    QVERIFY(Child<QPushButton>(Page(f), "MakeWebPgs")->isEnabled());
     QCOMPARE(Edit(f, "CfgCopyriteOwner")->text(), QStringLiteral("Hill"));
     QCOMPARE(Edit(f, "CfgCopyriteYear")->text(), QString::number(f.clock.CurrentYear()));
     QVERIFY(!Changed(f));
