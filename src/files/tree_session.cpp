@@ -186,12 +186,12 @@ void ShowFirstActivationMessages(const TreeSession& session, platform::Interacti
 void ShowNewTreeInstructions(platform::Interaction& ui) {
   ui.Message("Start New Family Tree",
              "How to start and add members to a new family tree.\n\n"
-             "Change the words \"First Name\" and \"Last Name\" to the\n"
-             "first person's name, and choose \"Male\" or \"Female\" in the\n"
-             "Sex box.\n\n"
+             "Change the words \"First Name\" and \"Last Name\"\n"
+             "to the first person's name, and choose \"Male\"\n"
+             "or \"Female\" in the Sex box.\n\n"
              "Add all other information for this person.\n\n"
-             "To add another person click \"Add Father\", \"Add Mother\",\n"
-             "\"Add Spouse\" or \"Add Child\".",
+             "To add another person click \"Add Father\",\n"
+             "\"Add Mother\", \"Add Spouse\" or \"Add Child\".",
              Icon::kInformation);
 }
 

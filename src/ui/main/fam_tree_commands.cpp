@@ -75,10 +75,11 @@ void TFamTree::BuildFileMenu() {
                 {"actSave", QStringLiteral("&Save"), QKeySequence::Save,
                  QStringLiteral("Save the family tree")},
                 [this] { SaveTree(false); });
-  commands_.Add(kFile,
-                {"actSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs,
-                 QStringLiteral("Save under another name, or save a reduced copy")},
-                [this] { SaveTree(true); });
+  commands_.Add(
+      kFile,
+      {"actSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+       QStringLiteral("Save under another name, or save a reduced copy")},
+      [this] { SaveTree(true); });
   commands_.Add(kFile,
                 {"actSaveCopy",
                  QStringLiteral("Save a &Copy..."),

@@ -237,6 +237,8 @@ void TFamTree::CloseTreeClick() {
   }
   tree_closed_ = true;
   close();
+  // The window was hidden already, so closing it does not end the program by itself.
+  QCoreApplication::quit();
 }
 
 void TFamTree::CheckLinksClick() {

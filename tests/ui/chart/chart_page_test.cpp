@@ -305,17 +305,17 @@ class ChartPageTest : public QObject {
     QVERIFY(view->layout().levels() > 0);  // drawn from the last person reached
   }
 
-  // Top (1) has Ann (2) and Bob (3), each with forty children: the middle of Top's descendants
-  // lies forty rows from either child. The view opens on Top with a child beside them.
+  // Top (1) has Ann (2) and Bob (3), each with eighty children: the middle of Top's descendants
+  // lies eighty rows from either child. The view opens on Top with a child beside them.
   void TheTreeViewOpensWithAChildOfThePersonInSight() {
     Lines lines;
     AddPerson(&lines, 1, "Top /Far/", 'M', 0, {1});
     AddPerson(&lines, 2, "Ann /Far/", 'F', 1, {2});
     AddPerson(&lines, 3, "Bob /Far/", 'M', 1, {3});
     std::vector<int> anns, bobs;
-    for (int n = 4; n < 84; ++n) {
-      AddPerson(&lines, n, "K" + std::to_string(n) + " /Far/", 'M', n < 44 ? 2 : 3);
-      (n < 44 ? anns : bobs).push_back(n);
+    for (int n = 4; n < 164; ++n) {
+      AddPerson(&lines, n, "K" + std::to_string(n) + " /Far/", 'M', n < 84 ? 2 : 3);
+      (n < 84 ? anns : bobs).push_back(n);
     }
     AddFamily(&lines, 1, 1, 0, {2, 3});
     AddFamily(&lines, 2, 0, 2, anns);

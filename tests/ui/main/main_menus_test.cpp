@@ -170,7 +170,7 @@ class MainMenusTest : public QObject {
     });
     Action(f, "actShortcuts")->trigger();
     for (const char* row : {"Save=Ctrl+S", "Find=Ctrl+F", "Add Father=Ctrl+Shift+F",
-                            "Check Links=Ctrl+L", "Back=Alt+Left"}) {
+                            "Check Links=Ctrl+L", "Back=Alt+Left", "Save As=Ctrl+Shift+S"}) {
       QVERIFY2(rows.contains(QLatin1String(row)), row);
     }
     QVERIFY(!rows.contains(QStringLiteral("Merge File=")));  // no shortcut, not listed
