@@ -17,7 +17,6 @@
 
 class QTabWidget;
 class QTimer;
-class QAction;
 
 namespace kinloom::ui {
 
@@ -163,7 +162,7 @@ class TFamTree : public QMainWindow {
   void UpdateStatus();
 
   // Files (fam_tree_files.cpp).
-  // The save dialog, opened on the reduced copies with `copies`; false when nothing was saved.
+  // The save dialog, with the focus on the reduced copies for `copies`.
   void RunSaveDialog(bool copies);
   void NoteSave(bool automatic);
   // Asks to save the changes before another tree comes, and saves with the save dialog; false
