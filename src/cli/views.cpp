@@ -1,10 +1,12 @@
 #include "cli/views.h"
 
 #include <charconv>
+#include <string_view>
 
 #include "cli/commands.h"
 #include "core/generation_walks.h"
 #include "core/queries.h"
+#include "core/shown_state.h"
 
 namespace kinloom::cli {
 namespace {
@@ -14,14 +16,39 @@ bool ParseNumber(const std::string& text, int* value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
+// An individual's number in the forms users copy from files and lists: "12", "I12",
+// "I000012" and "@I000012@".
+bool ParseIndividualNumber(std::string_view text, int* value) {
+  if (text.size() >= 2 && text.front() == '@' && text.back() == '@') {
+    text = text.substr(1, text.size() - 2);
+  }
+  if (!text.empty() && (text.front() == 'I' || text.front() == 'i')) text.remove_prefix(1);
+  if (text.empty() || text.front() < '0' || text.front() > '9') return false;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
 // The individual named on the command line, or 0 with a message when there is none.
 int ExistingIndividual(Context& c, const std::string& text) {
   int id = 0;
-  if (!ParseNumber(text, &id) || c.tree.individual(id) == nullptr || id < 1) {
+  if (!ParseIndividualNumber(text, &id) || id < 1 || c.tree.individual(id) == nullptr) {
     c.err << "kinloom-cli: no individual " << text << "\n";
     return 0;
   }
   return id;
+}
+
+// "Spouse: " for each marriage (in the order of the person's families), each followed by its
+// children's "Child: " lines.
+void PrintFamilies(Context& c, int id) {
+  const size_t families = core::ComputeShownState(c.tree, id, 0).families.size();
+  for (size_t i = 0; i < families; ++i) {
+    const core::ShownState family = core::ComputeShownState(c.tree, id, static_cast<int>(i));
+    c.out << "Spouse: "
+          << (family.spouse != 0 ? core::PersonLabel(c.tree, family.spouse) : "Unknown") << '\n';
+    for (int child : family.children)
+      c.out << "Child: " << core::PersonLabel(c.tree, child) << '\n';
+  }
 }
 
 }  // namespace
@@ -67,6 +94,7 @@ int Person(Context& c, const std::vector<std::string>& args) {
   std::vector<std::string> lines;
   core::PersonSummary(c.tree, id, &lines);
   for (const std::string& line : lines) c.out << line << '\n';
+  PrintFamilies(c, id);
   core::Parents shown = core::FindParents(c.tree, id);
   core::ParentFamily family = core::FindParentFamily(c.tree, id);
   if (family.family != 0) {

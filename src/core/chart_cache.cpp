@@ -26,15 +26,32 @@ uint16_t Measure(RecordStore& store, std::string_view text) {
   return static_cast<uint16_t>(std::clamp(width, 0, int{std::numeric_limits<uint16_t>::max()}));
 }
 
+// The date as a chart shows it: files that align their dates in columns pad a year alone with
+// blanks ("       1863"), which would open a wide gap after "b.".
+std::string CompactDate(std::string_view date) {
+  std::string compact;
+  for (char c : date) {
+    const bool blank = c == ' ' || c == '\t';
+    if (!blank) {
+      compact += c;
+    } else if (!compact.empty() && compact.back() != ' ') {
+      compact += ' ';
+    }
+  }
+  if (!compact.empty() && compact.back() == ' ') compact.pop_back();
+  return compact;
+}
+
 // Stores "<prefix><date>" and its width; no date leaves no text and width 0.
 void SetDatedText(RecordStore& store, std::string_view prefix, const std::string& date,
                   OwnedText* text, uint16_t* width) {
-  if (date.empty()) {
+  const std::string shown = CompactDate(date);
+  if (shown.empty()) {
     text->Reset();
     *width = 0;
     return;
   }
-  const std::string full = std::string(prefix) + date;
+  const std::string full = std::string(prefix) + shown;
   text->Set(full);
   *width = Measure(store, full);
 }
@@ -71,7 +88,7 @@ void BuildMarriageText(RecordStore& store, FamilyRecord& family) {
     family.marriageWidth = 0;
     return;
   }
-  const std::string text = "m. " + marriage.date;
+  const std::string text = "m. " + CompactDate(marriage.date);
   family.marriageText.Set(text);
   family.marriageWidth = Measure(store, text);
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ struct NodeSpan {
   int children_rows = 0;
   int height = 0;
   int start = 0;
+  int offset = 0;  // the node's row within its span
 };
 
 // One person whose families are being walked. `family` is the family whose children are being
@@ -58,6 +60,7 @@ class ChartBuilder {
   int SpouseRows(const ChartNode& node) const;
   void CountRows();
   void CountHeights();
+  int OffsetInSpan(size_t level, size_t node) const;
   void PlaceRows();
   void PlaceSpouseRows(int level, int node);
   void MeasureColumns();
@@ -234,19 +237,40 @@ void ChartBuilder::CountHeights() {
         }
       }
       span.height = std::max(chart_.levels[level][i].rows + 1, span.children_rows);
+      span.offset = OffsetInSpan(level, i);
     }
   }
 }
 
-// A parent whose descendants need more rows than its own block sits at their middle.
+// A parent whose descendants need more rows than its own block sits at their middle. Where no
+// child's block lies beside the parent's there (children with many descendants of their own
+// sit far from it), the parent moves level with the nearest child, so a person is never shown
+// beside an empty column of children.
+int ChartBuilder::OffsetInSpan(size_t level, size_t node) const {
+  const ChartNode& parent = chart_.levels[level][node];
+  const NodeSpan& span = spans_[level][node];
+  const int own = parent.rows + 1;
+  const int middle = span.children_rows > own ? (span.children_rows - own - 1) / 2 : 0;
+  int start = 0;
+  int nearest = -1;
+  for (int c = span.first_child; c < span.end_child; ++c) {
+    const ChartNode& child = chart_.levels[level + 1][c];
+    if (child.kind != 'I') continue;
+    const int row = start + spans_[level + 1][c].offset;
+    start += spans_[level + 1][c].height;
+    if (row < middle + parent.rows && row + child.rows > middle) return middle;
+    if (nearest < 0 || std::abs(row - middle) < std::abs(nearest - middle)) nearest = row;
+  }
+  return nearest < 0 ? middle : std::min(nearest, span.height - own);
+}
+
 void ChartBuilder::PlaceRows() {
   for (size_t level = 0; level < chart_.levels.size(); ++level) {
     for (size_t i = 0; i < chart_.levels[level].size(); ++i) {
       ChartNode& node = chart_.levels[level][i];
       if (node.kind != 'I') continue;
       const NodeSpan& span = spans_[level][i];
-      const int own = node.rows + 1;
-      node.row = span.start + (span.children_rows > own ? (span.children_rows - own - 1) / 2 : 0);
+      node.row = span.start + span.offset;
       int start = span.start;
       for (int c = span.first_child; c < span.end_child; ++c) {
         if (chart_.levels[level + 1][c].kind != 'I') continue;

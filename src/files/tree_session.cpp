@@ -61,7 +61,7 @@ void TakeStoreChanges(TreeSession& session, const store::RecordStore& store) {
 }
 
 std::string WindowCaption(const TreeSession& session, std::string_view program_title) {
-  std::string caption = " " + std::string(program_title);
+  std::string caption(program_title);
   if (session.copy_number > 0) caption += " - Copy Number: " + std::to_string(session.copy_number);
   return caption + " - " + session.tree_name;
 }
@@ -142,7 +142,7 @@ SaveChangesAnswer ConfirmSaveChanges(const TreeSession& session, bool switching,
   const char* question = switching
                              ? "Save changes to: %s\n\n"
                                "[  Yes   ]  Save Old Family Tree - Then Open New Family Tree.\n"
-                               "[   No   ]  Open New Faily Tree - Do Not Save Old Family Tree.\n"
+                               "[   No   ]  Open New Family Tree - Do Not Save Old Family Tree.\n"
                                "[Cancel]  Do Not Save Old or Open New Family Tree."
                              : "Save changes to: %s\n\n"
                                "[  Yes   ]  Save then Exit program.\n"
@@ -174,31 +174,31 @@ bool CheckWritable(const TreeSession& session, platform::Interaction& ui) {
   return false;
 }
 
-void ShowFirstActivationMessages(const TreeSession& session, int individuals,
-                                 platform::Interaction& ui) {
-  if (session.read_only) {
-    ui.Message(kReadOnlyCaption,
-               "To prevent accidentally over writing another\n"
-               "family tree this file will be \"Read Only\"." +
-                   std::string(kReadOnlyTail),
-               Icon::kInformation);
-  }
-  if (individuals < 2) {
-    ui.Message("Start New Family Tree",
-               "How to start and add members to a new family tree.\n\n"
-               "Change the words \"First Name\" and \"Last Name\" to\n"
-               "the first person's name and the Sex to \"M\" or \"F\".\n\n"
-               "Add all other information for this person.\n\n"
-               "To add another person click the \"New\" button in.\n"
-               "the Father, Mother, Spouse or Children section.",
-               Icon::kInformation);
-  }
+void ShowFirstActivationMessages(const TreeSession& session, platform::Interaction& ui) {
+  if (!session.read_only) return;
+  ui.Message(kReadOnlyCaption,
+             "To prevent accidentally over writing another\n"
+             "family tree this file will be \"Read Only\"." +
+                 std::string(kReadOnlyTail),
+             Icon::kInformation);
+}
+
+void ShowNewTreeInstructions(platform::Interaction& ui) {
+  ui.Message("Start New Family Tree",
+             "How to start and add members to a new family tree.\n\n"
+             "Change the words \"First Name\" and \"Last Name\"\n"
+             "to the first person's name, and choose \"Male\"\n"
+             "or \"Female\" in the Sex box.\n\n"
+             "Add all other information for this person.\n\n"
+             "To add another person click \"Add Father\",\n"
+             "\"Add Mother\", \"Add Spouse\" or \"Add Child\".",
+             Icon::kInformation);
 }
 
 bool SetReadOnlyOption(TreeSession& session, bool on, platform::Interaction& ui) {
   if (on && session.auto_save.enabled) {
     ui.Message(" Configuration Conflict",
-               "Unckeck \"Automatic Save\" check box before\n"
+               "Uncheck \"Automatic Save\" check box before\n"
                "\"Read Only File\" check box can be enabled.",
                Icon::kExclamation);
     return false;
@@ -210,7 +210,7 @@ bool SetReadOnlyOption(TreeSession& session, bool on, platform::Interaction& ui)
 bool SetAutoSaveOption(TreeSession& session, bool on, platform::Interaction& ui) {
   if (on && session.read_only) {
     ui.Message(" Configuration Conflict",
-               "Unckeck \"Read Only File\" check box before\n"
+               "Uncheck \"Read Only File\" check box before\n"
                "\"Automatic Save\" check box can be enabled.",
                Icon::kExclamation);
     return false;

@@ -76,7 +76,7 @@ struct TreeSession {
 // session's flag is cleared by a save that wrote the .ged, never by the store.
 void TakeStoreChanges(TreeSession& session, const store::RecordStore& store);
 
-// " " + title, " - Copy Number: n" in a second window, " - " + tree name.
+// Title, " - Copy Number: n" in a second window, " - " + tree name.
 std::string WindowCaption(const TreeSession& session, std::string_view program_title);
 
 // The counter's four lowest base-36 digits, "0"-"9" then "A"-"Z", most significant first.
@@ -115,9 +115,10 @@ SaveChangesAnswer ConfirmSaveChanges(const TreeSession& session, bool switching,
 
 // Shows the read-only message and returns false when the tree may not be saved.
 bool CheckWritable(const TreeSession& session, platform::Interaction& ui);
-// The messages of the window's first activation: read-only, and how to start a new tree.
-void ShowFirstActivationMessages(const TreeSession& session, int individuals,
-                                 platform::Interaction& ui);
+// The message of the window's first activation: that the tree is read-only.
+void ShowFirstActivationMessages(const TreeSession& session, platform::Interaction& ui);
+// How to start a new tree, in the words of the person page; shown once for each new tree.
+void ShowNewTreeInstructions(platform::Interaction& ui);
 
 // The options "Read Only File" and "Automatic Save" exclude each other: switching one on while
 // the other is on is refused with a message. Return whether the change was made.

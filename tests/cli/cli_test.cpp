@@ -174,8 +174,20 @@ TEST(CliViews, PersonShowsSummaryDirectLineAndLivingState) {
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.out,
             "Cain Lee (3)\nBirth: 1870    Leeds\nFather: Adam Lee (1)\nMother: Eve Ray (2)\n"
-            "direct-line: 4\ndeceased: yes\n");
+            "Spouse: Ada Oak (4)\nChild: Enid Lee (5)\ndirect-line: 4\ndeceased: yes\n");
   EXPECT_TRUE(Has(Cli({"person", t.tree, "5"}).out, "deceased: no\n"));
+}
+
+// The number in the forms users copy from files and lists.
+TEST(CliViews, PersonTakesTheNumberAsWrittenInFiles) {
+  TreeDir t(kThreeGenerations);
+  const std::string cain = Cli({"person", t.tree, "3"}).out;
+  for (const char* id : {"I3", "i3", "I000003", "@I000003@", "003"}) {
+    EXPECT_EQ(Cli({"person", t.tree, id}).out, cain) << id;
+  }
+  for (const char* id : {"x", "I", "@I@", "I-3", "F3", "0", "I3x", "@I000003"}) {
+    EXPECT_EQ(Cli({"person", t.tree, id}).status, kExitBadInput) << id;
+  }
 }
 
 TEST(CliViews, BadIndividualOrOptionsAreRefused) {

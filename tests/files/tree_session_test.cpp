@@ -185,9 +185,9 @@ TEST_F(AutoSaveDecisionTest, MinutesAreKeptInRangeAndReadOnlyStopsTheTimer) {
 
 TEST(WindowCaptions, CopyNumberIsShownInASecondWindow) {
   TreeSession session = Session("Smith");
-  EXPECT_EQ(WindowCaption(session, "Kinloom"), " Kinloom - Smith");
+  EXPECT_EQ(WindowCaption(session, "Kinloom"), "Kinloom - Smith");
   session.copy_number = 2;
-  EXPECT_EQ(WindowCaption(session, "Kinloom"), " Kinloom - Copy Number: 2 - Smith");
+  EXPECT_EQ(WindowCaption(session, "Kinloom"), "Kinloom - Copy Number: 2 - Smith");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <cstdlib>
+#include <limits>
 
 #include "ui/chart/chart_style.h"
 #include "ui/chart/chart_tree_painter.h"
@@ -83,8 +85,39 @@ void ChartTreeView::UpdateScrollBars() {
   verticalScrollBar()->setPageStep(area.height());
 }
 
-// A new top ancestor starts from the chart's corner. The shown person is brought into view,
-// and with them the top ancestor when both fit on the screen.
+// The child of the shown person's box whose box is nearest to it; invalid when the chart
+// draws none of their children.
+core::ChartNodeRef ChartTreeView::NearestChild(core::ChartNodeRef ref) const {
+  const core::ChartNode& node = layout_.node(ref);
+  if (ref.level + 1 >= layout_.levels()) return {};
+  // A descendant's families follow their box; a spouse box has its own family only.
+  const int first = node.row;
+  const int end = node.row + (node.kind == 'I' ? node.rows : layout_.NodeRows(node));
+  const int middle = node.row + layout_.LeadRows(node);
+  const auto& children = layout_.chart().levels[static_cast<size_t>(ref.level) + 1];
+  core::ChartNodeRef nearest;
+  int best = std::numeric_limits<int>::max();
+  const auto [first_link, end_link] = layout_.LinksInRows(ref.level, first, end - 1);
+  for (int i = first_link; i < end_link; ++i) {
+    const core::ChartLink& link = layout_.links(ref.level)[static_cast<size_t>(i)];
+    if (link.parent_row < first || link.parent_row >= end) continue;
+    const auto [first_node, end_node] =
+        layout_.NodesInRows(ref.level + 1, link.first_row, link.last_row);
+    for (int j = first_node; j < end_node; ++j) {
+      const core::ChartNode& child = children[static_cast<size_t>(j)];
+      if (child.kind != 'I' || child.row < link.first_row || child.row > link.last_row) continue;
+      if (std::abs(child.row - middle) < best) {
+        best = std::abs(child.row - middle);
+        nearest = {ref.level + 1, j};
+      }
+    }
+  }
+  return nearest;
+}
+
+// A new top ancestor starts from the chart's corner. The shown person is brought into view with
+// the nearest of their children (the chart places a parent in the middle of their descendants,
+// which may be far from any child), and with the top ancestor too when all fit on the screen.
 void ChartTreeView::BringIntoView(bool reset) {
   if (reset) {
     horizontalScrollBar()->setValue(0);
@@ -92,25 +125,49 @@ void ChartTreeView::BringIntoView(bool reset) {
   }
   const core::ChartNodeRef ref = layout_.FindPerson(tree_.shown().individual);
   if (!ref.valid()) return;
+  const core::ChartNodeRef child = NearestChild(ref);
   const int row_height = chart_style::RowHeight();
   const auto& chart = layout_.chart();
   const core::ChartNode& node = layout_.node(ref);
   const QSize area = viewport()->size();
 
-  const int left = chart.column_left[static_cast<size_t>(ref.level)] + kMargin;
-  const int right = left + chart.column_widths[static_cast<size_t>(ref.level)] + kMargin;
+  const auto level = static_cast<size_t>(ref.level);
+  const int left = chart.column_left[level] + kMargin;
+  int right = left + chart.column_widths[level] + kMargin;
+  if (child.valid()) {
+    const int child_right =
+        chart.column_left[level + 1] + chart.column_widths[level + 1] + 2 * kMargin;
+    if (child_right - left <= area.width()) right = child_right;
+  }
   QScrollBar* horizontal = horizontalScrollBar();
   if (left < horizontal->value() || right > horizontal->value() + area.width()) {
     horizontal->setValue(right <= area.width() ? 0 : left - kMargin * 2);
   }
 
-  const int top = node.row * row_height + kMargin;
-  const int bottom = top + layout_.NodeRows(node) * row_height;
+  int top = node.row * row_height + kMargin;
+  int bottom = top + layout_.NodeRows(node) * row_height;
   QScrollBar* vertical = verticalScrollBar();
+  if (child.valid()) {
+    const core::ChartNode& kid = layout_.node(child);
+    const int kid_top = kid.row * row_height + kMargin;
+    const int kid_bottom = kid_top + layout_.NodeRows(kid) * row_height;
+    const int low = std::min(top, kid_top);
+    const int high = std::max(bottom, kid_bottom);
+    if (high - low + 2 * kMargin <= area.height()) {
+      top = low;
+      bottom = high;
+    } else if (top < vertical->value() || bottom > vertical->value() + area.height()) {
+      // Too far apart: the person goes to the edge the child lies beyond.
+      vertical->setValue(kid_top > top ? top - kMargin : bottom + kMargin - area.height());
+      return;
+    }
+  }
   if (top >= vertical->value() && bottom <= vertical->value() + area.height()) return;
   const int ancestor = chart.top_row * row_height + kMargin;
   if (bottom - ancestor + 2 * kMargin <= area.height() && ancestor <= top) {
     vertical->setValue((ancestor + bottom - area.height()) / 2);
+  } else if (child.valid()) {
+    vertical->setValue((top + bottom - area.height()) / 2);
   } else {
     vertical->setValue(top - area.height() / 3);
   }

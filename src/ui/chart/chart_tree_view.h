@@ -39,6 +39,7 @@ class ChartTreeView : public QAbstractScrollArea {
   void Lay();
   void UpdateScrollBars();
   void BringIntoView(bool reset);
+  core::ChartNodeRef NearestChild(core::ChartNodeRef ref) const;
   QPoint ContentOffset() const;
 
   TFamTree& tree_;

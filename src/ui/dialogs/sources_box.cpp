@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ui/main/fam_tree.h"
+#include "ui/person/person_page.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -114,7 +115,9 @@ QWidget* TSourcesBox::BuildQuickButtons() {
 QWidget* TSourcesBox::BuildBottomButtons() {
   auto* bar = new QWidget(this);
   cite_ = NewButton(bar, "btnCiteSource", QStringLiteral("Cite This Source"));
-  cite_->setToolTip(QStringLiteral("The person page's source button cites the selected source"));
+  cite_->setToolTip(QStringLiteral(
+      "Cite the selected source on the person shown; the person page's source button then "
+      "adds or removes it"));
   connect(cite_, &QPushButton::clicked, this, [this] { btnCiteSourceClick(); });
   QPushButton* close = NewButton(bar, "btnClose", QStringLiteral("Close"));
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -244,6 +247,7 @@ void TSourcesBox::btnCiteSourceClick() {
   KeepEdits();
   if (current_ <= 0) return;
   tree_.SetSelectedSource(current_);
+  tree_.person_page()->CiteSource(current_);
   accept();
 }
 

@@ -16,8 +16,8 @@ namespace kinloom::ui {
 
 class TFamTree;
 
-// The sources dialog: creates and edits source records and chooses the source the person
-// page's citation button cites; ten quick-source buttons.
+// The sources dialog: creates and edits source records, cites one on the shown person (which
+// the person page's citation button then toggles); ten quick-source buttons.
 class TSourcesBox : public QDialog {
   Q_OBJECT
 

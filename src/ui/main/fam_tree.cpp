@@ -1,21 +1,12 @@
 #include "ui/main/fam_tree.h"
 
-#include <QAction>
-#include <QCloseEvent>
-#include <QKeySequence>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
 
-#include "files/data_folders.h"
-#include "files/media_profile.h"
 #include "ui/chart/chart_page.h"
 #include "ui/dialogs/exclude_box.h"
 #include "ui/dialogs/merge_box.h"
-#include "ui/dialogs/open_box.h"
 #include "ui/dialogs/option_box.h"
-#include "ui/dialogs/save_file_box.h"
 #include "ui/dialogs/search_box.h"
 #include "ui/dialogs/search_sources_page.h"
 #include "ui/dialogs/sources_box.h"
@@ -35,8 +26,16 @@ constexpr std::string_view kProgramTitle = "Kinloom";
 }
 
 TFamTree::TFamTree(files::TreeWorkspace& work, platform::Interaction& ui, QWidget* parent)
-    : QMainWindow(parent), work_(work), ui_(ui), history_(work.store()) {
+    : QMainWindow(parent),
+      work_(work),
+      ui_(ui),
+      history_(work.store()),
+      commands_(*this),
+      prompts_(DefaultFilePrompts()) {
   setObjectName(QStringLiteral("TFamTree"));
+  // Hints show by the cursor also while another window is active (under some window managers
+  // the program's window is not activated when it opens).
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   BuildPages();
   BuildActions();
   auto_save_timer_ = new QTimer(this);
@@ -76,71 +75,31 @@ void TFamTree::BuildPages() {
   // the person shown has not changed.
   connect(pages_, &QTabWidget::currentChanged, this, [this] { CommitPendingEdit(); });
   setCentralWidget(pages_);
-  statusBar();
-}
-
-void TFamTree::BuildActions() {
-  QToolBar* bar = addToolBar(QStringLiteral("Main"));
-  bar->setObjectName(QStringLiteral("mainToolBar"));
-  bar->setMovable(false);
-  auto add = [&](const QString& name, const QString& text, const QKeySequence& keys,
-                 const QString& tip, auto handler) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(name);
-    action->setShortcut(keys);
-    action->setToolTip(tip);
-    connect(action, &QAction::triggered, this, handler);
-    bar->addAction(action);
-    return action;
-  };
-  add(QStringLiteral("actOpen"), QStringLiteral("Open"), QKeySequence::Open,
-      QStringLiteral("Open, merge or delete a family tree"), [this] { OpenClick(); });
-  add(QStringLiteral("actSave"), QStringLiteral("Save"), QKeySequence::Save,
-      QStringLiteral("Save the family tree"), [this] { SaveTree(false); });
-  add(QStringLiteral("actSaveAs"), QStringLiteral("Save As..."), QKeySequence::SaveAs,
-      QStringLiteral("Save under another name, or save a reduced copy"),
-      [this] { SaveTree(true); });
-  bar->addSeparator();
-  back_action_ = add(QStringLiteral("actBack"), QStringLiteral("Back"), QKeySequence::Back,
-                     QStringLiteral("The individual shown before"), [this] { GoBack(); });
-  forward_action_ =
-      add(QStringLiteral("actForward"), QStringLiteral("Forward"), QKeySequence::Forward,
-          QStringLiteral("The individual shown after"), [this] { GoForward(); });
-  add(QStringLiteral("actHome"), QStringLiteral("Home"), QKeySequence(Qt::ALT | Qt::Key_Home),
-      QStringLiteral("The home person"), [this] { GoHome(); });
-  add(QStringLiteral("actFind"), QStringLiteral("Find"), QKeySequence::Find,
-      QStringLiteral("Search for an individual"), [this] { FindClick(); });
-  bar->addSeparator();
-  add(QStringLiteral("actSources"), QStringLiteral("Sources"), QKeySequence(Qt::CTRL | Qt::Key_R),
-      QStringLiteral("Source records and citations"), [this] { SourcesClick(); });
-  add(QStringLiteral("actOptions"), QStringLiteral("Options"),
-      QKeySequence(Qt::CTRL | Qt::Key_Comma), QStringLiteral("The program's options"),
-      [this] { OptionsClick(); });
-  bar->addSeparator();
-  add(QStringLiteral("actHide"), QStringLiteral("Hide Information"),
-      QKeySequence(Qt::CTRL | Qt::Key_H),
-      QStringLiteral("Which individuals and details the web site and copies leave out"),
-      [this] { HideInformationClick(); });
-  add(QStringLiteral("actSplit"), QStringLiteral("Split Tree"), QKeySequence(Qt::CTRL | Qt::Key_T),
-      QStringLiteral("Choose the individuals of a split copy of the tree"),
-      [this] { SplitTreeClick(); });
-  UpdateNavigationActions();
+  status_bar_ = new TreeStatusBar(this);
+  setStatusBar(status_bar_);
 }
 
 void TFamTree::UpdateCaption() {
   setWindowTitle(FromAnsi(files::WindowCaption(work_.session(), kProgramTitle)));
+  UpdateStatus();
 }
 
-void TFamTree::UpdateNavigationActions() {
-  if (back_action_ != nullptr) back_action_->setEnabled(history_.CanGoBack());
-  if (forward_action_ != nullptr) forward_action_->setEnabled(history_.CanGoForward());
+void TFamTree::UpdateStatus() {
+  files::TakeStoreChanges(work_.session(), store());
+  TreeStatus status;
+  status.tree = FromAnsi(work_.session().tree_name);
+  status.people = CountPeople(store());
+  status.families = CountFamilies(store());
+  status.changed = work_.session().changed.TreeChanged();
+  status.saved = last_save_;
+  status_bar_->Show(status);
 }
 
 void TFamTree::ShowWithoutHistory(int individual, int spouse_index) {
   store().set_current_individual(individual);
   shown_ = core::ComputeShownState(store(), individual, spouse_index);
   RefreshPages();
-  UpdateNavigationActions();
+  UpdateActions();
   emit shownChanged();
 }
 
@@ -166,7 +125,7 @@ void TFamTree::GoBack() {
   for (int n = history_.Back(); n >= 0; n = history_.Back()) {
     if (store().individual(n) != nullptr) return ShowWithoutHistory(n, 0);
   }
-  UpdateNavigationActions();
+  UpdateActions();
 }
 
 void TFamTree::GoForward() {
@@ -174,7 +133,7 @@ void TFamTree::GoForward() {
   for (int n = history_.Forward(); n >= 0; n = history_.Forward()) {
     if (store().individual(n) != nullptr) return ShowWithoutHistory(n, 0);
   }
-  UpdateNavigationActions();
+  UpdateActions();
 }
 
 void TFamTree::GoHome() {
@@ -229,43 +188,6 @@ bool TFamTree::ShowPage(const QString& name) {
   return true;
 }
 
-bool TFamTree::OpenTreeFile(const files::OpenRequest& request) {
-  CommitPendingEdit();
-  files::TakeStoreChanges(work_.session(), store());
-  const Status opened =
-      files::OpenTree(work_.session(), work_.folders(), request, work_.OpenStepsWired(), ui_);
-  if (!opened.ok()) return false;
-  if (!request.merge) {
-    history_.Clear();
-    selected_source_ = 0;
-  }
-  if (search_box_ != nullptr) search_box_->ListRebuilt();
-  ApplyDisplayOptions(work_);
-  files::FillChartPictures(store(), work_.folders().media);
-  const int first = FirstIndividualToShow();
-  history_.Visit(first);
-  ShowWithoutHistory(first, 0);
-  search_sources_page_->Refresh();
-  web_settings_page_->Refresh();
-  UpdateCaption();
-  RestartAutoSave();
-  return true;
-}
-
-void TFamTree::SaveTree(bool asked) {
-  CommitPendingEdit();
-  files::TakeStoreChanges(work_.session(), store());
-  if (!files::CheckWritable(work_.session(), ui_)) return;
-  if (asked) {
-    TSaveFileBox box(*this);
-    box.exec();
-  } else if (!work_.session().tree_name.empty()) {
-    (void)files::SaveWithoutDialog(work_.session(), work_.folders(), work_.SaveStepsWired(), ui_);
-  }
-  UpdateCaption();
-  RestartAutoSave();
-}
-
 void TFamTree::FindClick() {
   CommitPendingEdit();
   const int chosen = search_box().Run();
@@ -285,12 +207,6 @@ bool TFamTree::ShowMergeBox(int first, int second) {
 TMergeBox& TFamTree::merge_box() {
   if (merge_box_ == nullptr) merge_box_ = new TMergeBox(*this);
   return *merge_box_;
-}
-
-void TFamTree::OpenClick() {
-  CommitPendingEdit();
-  TOpenBox box(*this);
-  box.exec();
 }
 
 void TFamTree::OptionsClick() {
@@ -320,65 +236,6 @@ void TFamTree::SplitTreeClick() {
   TSplitBox box(*this);
   box.exec();
   TreeEdited();
-}
-
-void TFamTree::RestartAutoSave() {
-  files::TreeSession& session = work_.session();
-  files::RestartAutoSavePeriod(session, ui_.clock().Now());
-  if (!session.auto_save.enabled || session.read_only) {
-    auto_save_timer_->stop();
-    return;
-  }
-  auto_save_timer_->start(files::AutoSavePeriodMs(session));
-}
-
-void TFamTree::AutoSaveTick() {
-  // A tick during an edit only waits; otherwise the box being typed in is written first.
-  if (store().busy_depth() == 0) CommitPendingEdit();
-  files::TakeStoreChanges(work_.session(), store());
-  const files::AutoSaveDecision decision = files::AutoSaveTick(
-      work_.session(), work_.folders(), store().busy_depth() > 0, work_.SaveStepsWired(), ui_);
-  if (decision.action == files::AutoSaveAction::kOff) return;
-  if (decision.action == files::AutoSaveAction::kSave) UpdateCaption();
-  auto_save_timer_->start(decision.next_tick_ms);
-}
-
-void TFamTree::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (first_shown_) return;
-  first_shown_ = true;
-  int individuals = 0;
-  for (int n = 1; n <= store().highest_individual() && individuals < 2; ++n) {
-    if (store().individual(n) != nullptr) ++individuals;
-  }
-  QTimer::singleShot(0, this, [this, individuals] {
-    files::ShowFirstActivationMessages(work_.session(), individuals, ui_);
-  });
-}
-
-void TFamTree::closeEvent(QCloseEvent* event) {
-  CommitPendingEdit();
-  files::TreeSession& session = work_.session();
-  files::TakeStoreChanges(session, store());
-  bool save = true;
-  while (session.changed.TreeChanged() && save) {
-    const files::SaveChangesAnswer answer = files::ConfirmSaveChanges(session, false, ui_);
-    if (!answer.proceed) {
-      event->ignore();
-      return;
-    }
-    save = answer.save_first;
-    if (save) {
-      (void)files::SaveWithoutDialog(session, work_.folders(), work_.SaveStepsWired(), ui_);
-      files::TakeStoreChanges(session, store());
-    }
-  }
-  auto_save_timer_->stop();
-  statusBar()->showMessage(QStringLiteral("Closing Family Tree File"));
-  // The web-site settings and the options are kept whatever the answer; a failed write is
-  // reported there.
-  (void)files::WriteSettingsOnClose(session, work_.folders(), work_.SaveStepsWired(), ui_);
-  event->accept();
 }
 
 }  // namespace kinloom::ui

@@ -2,16 +2,21 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "core/shown_state.h"
 #include "files/tree_files.h"
 #include "files/tree_workspace.h"
 #include "platform/interaction.h"
+#include "reports/link_checker.h"
+#include "ui/main/main_commands.h"
+#include "ui/main/tree_status_bar.h"
 
 class QTabWidget;
 class QTimer;
-class QAction;
 
 namespace kinloom::ui {
 
@@ -25,15 +30,34 @@ class PicturesPage;
 class TSearchBox;
 class TMergeBox;
 
+// What the file commands ask beyond the interaction layer's questions; tests answer them.
+struct FilePrompts {
+  // The name of a new tree; empty when the user cancels.
+  std::function<QString(QWidget* parent)> new_tree_name;
+  // A tree file to merge into the open one; empty when none was chosen.
+  std::function<QString(QWidget* parent, const QString& folder)> merge_file;
+  // The start window after Close: the .ged chosen; empty when it was cancelled.
+  std::function<std::string(files::TreeWorkspace& work, platform::Interaction& ui)> start_window;
+};
+
+// The dialogs of FilePrompts.
+FilePrompts DefaultFilePrompts();
+
 // The main window: one individual at a time with the relatives around, on the person,
 // details and organizer pages, and the program's options and search sources. Every edit goes
-// through the core's operations; the pages call TreeEdited afterwards.
+// through the core's operations; the pages call TreeEdited afterwards. Every command is in the
+// menu bar (see commands()); the tool bar holds the common ones.
 class TFamTree : public QMainWindow {
   Q_OBJECT
 
  public:
   TFamTree(files::TreeWorkspace& work, platform::Interaction& ui, QWidget* parent = nullptr);
   ~TFamTree() override;
+
+  // The menus' commands: a later window adds its entry with commands().Add(...).
+  MainCommands& commands() { return commands_; }
+  FilePrompts& prompts() { return prompts_; }
+  TreeStatusBar& status_bar() { return *status_bar_; }
 
   files::TreeWorkspace& work() { return work_; }
   store::RecordStore& store() { return work_.store(); }
@@ -80,7 +104,21 @@ class TFamTree : public QMainWindow {
   bool OpenTreeFile(const files::OpenRequest& request);
   // The save button: with `asked`, the save dialog; without, save all under the tree's name.
   void SaveTree(bool asked);
+  // The caption and the status bar, after an edit, an open or a save.
   void UpdateCaption();
+
+  // The file commands of the menu.
+  void NewTreeClick();
+  void MergeFileClick();
+  void SaveCopyClick();
+  // Closes the tree as closing the window does, then shows the start window; the program ends
+  // when that is cancelled.
+  void CloseTreeClick();
+  void CheckLinksClick();
+
+  // Deletes an individual after the question, with the album items of their pictures; false
+  // when nothing was deleted.
+  bool DeleteIndividual(int individual);
 
   // The dialogs of the window.
   void FindClick();
@@ -111,10 +149,35 @@ class TFamTree : public QMainWindow {
 
  private:
   void BuildPages();
+  // The menus and the tool bar (fam_tree_commands.cpp).
   void BuildActions();
-  void UpdateNavigationActions();
+  void BuildFileMenu();
+  void BuildEditMenu();
+  void BuildGoAndToolsMenus();
+  void BuildHelpMenu();
+  void BuildToolBar();
+  void UpdateActions();
+  // Runs a command of the person page on the shown person, on that page.
+  void PersonCommand(void (PersonPage::*command)());
+  void ShortcutsClick();
+  void AboutClick();
+
   int FirstIndividualToShow() const;
   void ShowWithoutHistory(int individual, int spouse_index);
+  void UpdateStatus();
+
+  // Files (fam_tree_files.cpp).
+  // The save dialog, with the focus on the reduced copies for `copies`.
+  void RunSaveDialog(bool copies);
+  void NoteSave(bool automatic);
+  // Asks to save the changes before another tree comes, and saves with the save dialog; false
+  // when the user cancels or the save did not happen.
+  bool ConfirmLeavingTree();
+  // The steps of closing a tree: the save question, then the .cfg and sources.web; false when
+  // the user cancels.
+  bool CloseTree();
+  // The instructions for a new tree, once, when the window shows it.
+  void ShowPendingInstructions();
 
   files::TreeWorkspace& work_;
   platform::Interaction& ui_;
@@ -134,8 +197,13 @@ class TFamTree : public QMainWindow {
   TSearchBox* search_box_ = nullptr;
   TMergeBox* merge_box_ = nullptr;
   QTimer* auto_save_timer_ = nullptr;
-  QAction* back_action_ = nullptr;
-  QAction* forward_action_ = nullptr;
+  MainCommands commands_;
+  FilePrompts prompts_;
+  TreeStatusBar* status_bar_ = nullptr;
+  std::optional<SaveMark> last_save_;
+  bool tree_closed_ = false;                // Close ended the program: the window goes unasked
+  bool instructions_pending_ = false;       // a new tree waits for its instructions
+  reports::LinkCheckSession link_session_;  // the ignores confirmed by Check Links
 };
 
 }  // namespace kinloom::ui

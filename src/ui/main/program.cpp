@@ -106,6 +106,7 @@ int RunWindow(const ProgramArgs& args) {
   }
   if (!window.OpenTreeFile(request)) return 1;
   window.show();
+  window.activateWindow();
   return QApplication::exec();
 }
 

@@ -49,8 +49,21 @@ void AddHeadings(QGridLayout* grid) {
   grid->addWidget(new QLabel(QStringLiteral("<b>Date</b>"), parent), 0, 2);
   grid->addWidget(new QLabel(QStringLiteral("<b>Place</b>"), parent), 0, 3);
   // Both tables share their column widths, so their boxes line up.
-  grid->setColumnMinimumWidth(0, 140);
-  grid->setColumnMinimumWidth(1, 230);
+  std::vector<std::string_view> names;
+  std::vector<std::string_view> captions;
+  auto add_events = [&](const auto& events) {
+    for (const Event& event : events) {
+      names.push_back(event.date_caption.substr(0, event.date_caption.rfind(" Date")));
+      captions.push_back(event.caption);
+    }
+  };
+  add_events(kPersonEventList);
+  add_events(kFamilyEventList);
+  for (core::SlotKind kind :
+       {core::SlotKind::kBaptism, core::SlotKind::kBurial, core::SlotKind::kConfirmation}) {
+    AddSlotTexts(kind, &names, &captions);
+  }
+  ReserveEventColumns(grid, names, captions);
   grid->setColumnStretch(3, 1);
 }
 
@@ -102,7 +115,7 @@ QGroupBox* DetailsPage::BuildPersonEvents() {
   connect(mitzvah_, &QCheckBox::clicked, this, [this](bool on) {
     SlotBoxClicked(tree_, updating_, confirmation_, core::SlotKind::kConfirmation, true, on);
   });
-  grid->addWidget(mitzvah_, row, 1);
+  grid->addWidget(mitzvah_, row, 1, Qt::AlignLeft);
   return box;
 }
 

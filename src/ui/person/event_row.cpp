@@ -62,6 +62,43 @@ bool CommitTypedText(QLineEdit* edit) {
   return true;
 }
 
+void ReserveEventColumns(QGridLayout* grid, const std::vector<std::string_view>& names,
+                         const std::vector<std::string_view>& captions) {
+  // Measured on widgets of the page itself, with its font and style.
+  QWidget* parent = grid->parentWidget();
+  auto* label = new QLabel(parent);
+  auto* box = new QCheckBox(FromAnsi(kWithoutDetails), parent);
+  int name_width = 0;
+  int box_width = box->sizeHint().width();
+  for (std::string_view name : names) {
+    label->setText(FromAnsi(name));
+    name_width = std::max(name_width, label->sizeHint().width());
+  }
+  for (std::string_view caption : captions) {
+    box->setText(FromAnsi(caption));
+    box_width = std::max(box_width, box->sizeHint().width());
+  }
+  delete label;
+  delete box;
+  grid->setColumnMinimumWidth(0, std::max(grid->columnMinimumWidth(0), name_width));
+  grid->setColumnMinimumWidth(1, std::max(grid->columnMinimumWidth(1), box_width));
+}
+
+void AddSlotTexts(core::SlotKind kind, std::vector<std::string_view>* names,
+                  std::vector<std::string_view>* captions) {
+  auto add_event = [&](const core::SlotEvent& event) {
+    std::string_view name = event.date_caption;
+    if (name.ends_with(" Date")) name.remove_suffix(5);
+    names->push_back(name);
+    captions->push_back(event.caption);
+  };
+  for (int state : {1, 2}) {
+    for (int sex : {1, 2}) add_event(core::SlotEventOf(nullptr, kind, state, sex));
+  }
+  captions->push_back(core::IdleCaption(kind));
+  for (int sex : {1, 2}) captions->push_back(core::IdleSecondCaption(kind, sex));
+}
+
 void BuildEventRow(EventRow& row, QGridLayout* grid, int grid_row, const QString& prefix,
                    const QString& name, std::function<void(bool)> on_box,
                    std::function<void(const QString&)> on_date,
@@ -78,7 +115,8 @@ void BuildEventRow(EventRow& row, QGridLayout* grid, int grid_row, const QString
   row.name = new QLabel(parent);
   row.name->setBuddy(row.box);
   grid->addWidget(row.name, grid_row, 0);
-  grid->addWidget(row.box, grid_row, 1);
+  // Its own width: the column is wider, and a click beside the caption is no click on it.
+  grid->addWidget(row.box, grid_row, 1, Qt::AlignLeft);
   grid->addWidget(row.date, grid_row, 2);
   grid->addWidget(row.place, grid_row, 3);
 }

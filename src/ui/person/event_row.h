@@ -4,7 +4,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/event_slots.h"
 #include "core/family_ops.h"
 #include "store/line_node.h"
 
@@ -43,6 +45,15 @@ void BuildEventRow(EventRow& row, QGridLayout* grid, int grid_row, const QString
                    const QString& name, std::function<void(bool)> on_box,
                    std::function<void(const QString&)> on_date,
                    std::function<void(const QString&)> on_place);
+
+// Keeps the name and box columns (0 and 1) of a grid of event rows as wide as the widest of
+// these event names and box captions, so the date and place boxes stay put when a caption
+// changes with the person shown. The box captions include "Include Without Details".
+void ReserveEventColumns(QGridLayout* grid, const std::vector<std::string_view>& names,
+                         const std::vector<std::string_view>& captions);
+// The names and captions a shared slot's rows can show, for ReserveEventColumns.
+void AddSlotTexts(core::SlotKind kind, std::vector<std::string_view>* names,
+                  std::vector<std::string_view>* captions);
 
 // Shows a record's text in a box from its start, so a long place shows its first words. A box
 // being typed in keeps its cursor: a commit refreshes the page under the user's hands.

@@ -196,15 +196,11 @@ void OrganizerPage::btnSwapClick() {
 
 void OrganizerPage::DeleteClick(OrganizerPersonSlot& slot) {
   const int person = slot.person();
-  if (person <= 0 || !core::DeleteIndividual(tree_.store(), person)) return;
-  // Album items must not pass the deleted person's pictures on to a later holder of the number.
-  files::MediaAlbums& albums = tree_.work().albums();
-  albums.ForgetIndividual(person);
-  if (albums.changed()) tree_.work().session().changed.albums_changed = true;
+  if (!tree_.DeleteIndividual(person)) return;
   for (OrganizerPersonSlot* chosen : {a_, b_}) {
     if (chosen->person() == person) chosen->SetPerson(0);
   }
-  Edited();
+  Refresh();
 }
 
 }  // namespace kinloom::ui

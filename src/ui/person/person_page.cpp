@@ -68,8 +68,12 @@ void PersonPage::RefreshParents() {
   ShowName(tree_.store(), shown.mother, mother_given_, mother_surname_);
   add_father_->setText(shown.father != 0 ? QStringLiteral("Show Father")
                                          : QStringLiteral("Add Father"));
+  add_father_->setToolTip(shown.father != 0 ? QStringLiteral(" Show the Father ")
+                                            : QStringLiteral(" Add a New Father for This Person "));
   add_mother_->setText(shown.mother != 0 ? QStringLiteral("Show Mother")
                                          : QStringLiteral("Add Mother"));
+  add_mother_->setToolTip(shown.mother != 0 ? QStringLiteral(" Show the Mother ")
+                                            : QStringLiteral(" Add a New Mother for This Person "));
   add_father_->setEnabled(has_person);
   add_mother_->setEnabled(has_person);
   parent_type_->setCurrentIndex(shown.parent_family != 0 ? shown.parent_kind : 0);

@@ -33,6 +33,16 @@ class PersonPage : public QWidget {
   // Writes the box being typed in (a name, title, date, place or the note), as leaving it would.
   void CommitPendingEdit();
 
+  // The page's commands, for the menus: a new father, mother, spouse or child of the shown
+  // person, whose given names are typed next.
+  void AddFather() { AddParentClick('M'); }
+  void AddMother() { AddParentClick('F'); }
+  void AddSpouse() { AddSpouseClick(0); }
+  void AddChild() { AddChildClick(0); }
+  // Cites the source on the shown person's record unless it is cited there already; false when
+  // there is no person or no such source.
+  bool CiteSource(int source);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

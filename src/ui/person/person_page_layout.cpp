@@ -25,6 +25,8 @@ namespace {
 QLabel* Caption(const QString& text, QWidget* buddy) {
   auto* label = new QLabel(text, buddy->parentWidget());
   label->setBuddy(buddy);
+  // Room for the last letter's overhang, which the text's measured width leaves out.
+  label->setContentsMargins(0, 0, 3, 0);
   return label;
 }
 
@@ -79,7 +81,7 @@ QGroupBox* PersonPage::BuildParents() {
     grid->addWidget(*surname, row, 2);
     grid->addWidget(*add, row, 3);
   };
-  parent_row(0, QStringLiteral("&Father"), "F", &shown_father_, &father_given_, &father_surname_,
+  parent_row(0, QStringLiteral("Fathe&r"), "F", &shown_father_, &father_given_, &father_surname_,
              &add_father_, 'M');
   parent_row(1, QStringLiteral("&Mother"), "M", &shown_mother_, &mother_given_, &mother_surname_,
              &add_mother_, 'F');
@@ -90,7 +92,7 @@ QGroupBox* PersonPage::BuildParents() {
     parent_type_->addItem(FromAnsi(core::ParentKindItem(kind)));
   }
   connect(parent_type_, &QComboBox::activated, this, [this](int kind) { FamFamTypeChange(kind); });
-  grid->addWidget(Caption(QStringLiteral("Parent &Type"), parent_type_), 2, 0);
+  grid->addWidget(Caption(QStringLiteral("Parent T&ype"), parent_type_), 2, 0);
   grid->addWidget(parent_type_, 2, 1);
   grid->setColumnStretch(1, 2);
   grid->setColumnStretch(2, 2);
@@ -106,9 +108,10 @@ QGroupBox* PersonPage::BuildPerson() {
   surname_ = MakeTextBox(box, QStringLiteral("FamSurNameI"), QStringLiteral("Surname"), name_left);
   sex_ = new QComboBox(box);
   sex_->setObjectName(QStringLiteral("FamSex"));
+  sex_->setToolTip(QStringLiteral(" Sex of This Person "));
   sex_->addItems({QStringLiteral("Unknown"), QStringLiteral("Male"), QStringLiteral("Female")});
   connect(sex_, &QComboBox::activated, this, [this](int index) { FamSexChange(index); });
-  given_label_ = Caption(QStringLiteral("&Given Names"), given_);
+  given_label_ = Caption(QStringLiteral("Gi&ven Names"), given_);
   surname_label_ = Caption(QStringLiteral("S&urname"), surname_);
   sex_label_ = Caption(QStringLiteral("Se&x"), sex_);
   grid->addWidget(given_label_, 0, 0);
@@ -170,7 +173,7 @@ void PersonPage::BuildPersonEvents(QGridLayout* grid, int row) {
   connect(christen_, &QCheckBox::clicked, this, [this](bool on) {
     SlotBoxClicked(tree_, updating_, baptism_, core::SlotKind::kBaptism, true, on);
   });
-  grid->addWidget(christen_, ++row, 1);
+  grid->addWidget(christen_, ++row, 1, Qt::AlignLeft);
   BuildEventRow(
       death_, grid, ++row, QStringLiteral("Fam"), QStringLiteral("Deat"),
       [this](bool on) { DeathBoxClicked(tree_, updating_, death_, tree_.shown().individual, on); },
@@ -186,7 +189,7 @@ void PersonPage::BuildPersonEvents(QGridLayout* grid, int row) {
   connect(cremation_, &QCheckBox::clicked, this, [this](bool on) {
     SlotBoxClicked(tree_, updating_, burial_, core::SlotKind::kBurial, true, on);
   });
-  grid->addWidget(cremation_, ++row, 1);
+  grid->addWidget(cremation_, ++row, 1, Qt::AlignLeft);
   age_ = new QLineEdit(parent);
   age_->setObjectName(QStringLiteral("AgeMemo"));
   age_->setReadOnly(true);
@@ -203,6 +206,11 @@ void PersonPage::BuildPersonEvents(QGridLayout* grid, int row) {
   grid->addWidget(age_label_, row, 0);
   grid->addWidget(age_, row, 2);
   grid->setColumnStretch(3, 1);
+  std::vector<std::string_view> names = {"Birth", "Death", "Age"};
+  std::vector<std::string_view> captions = {"Death Included", "Living"};
+  AddSlotTexts(core::SlotKind::kBaptism, &names, &captions);
+  AddSlotTexts(core::SlotKind::kBurial, &names, &captions);
+  ReserveEventColumns(grid, names, captions);
 }
 
 QGroupBox* PersonPage::BuildSpouse() {
@@ -216,6 +224,7 @@ QGroupBox* PersonPage::BuildSpouse() {
   spouse_surname_ = MakeTextBox(box, QStringLiteral("FamSurNameS"),
                                 QStringLiteral("Spouse - Surname"), name_left);
   show_spouse_ = Button(box, "btnShowSpouse", QStringLiteral("Show Spouse"));
+  show_spouse_->setToolTip(QStringLiteral(" Show the Spouse "));
   connect(show_spouse_, &QPushButton::clicked, this, [this] { ShowRelative(shown_spouse_); });
   grid->addWidget(Caption(QStringLiteral("S&pouse"), spouse_given_), 0, 0);
   grid->addWidget(spouse_given_, 0, 1);
@@ -262,6 +271,7 @@ QGroupBox* PersonPage::BuildSpouse() {
   marriage_.place->setObjectName(QStringLiteral("FamMarrPlace"));
   events->setColumnStretch(3, 1);
   grid->addLayout(events, 2, 0, 1, 4);
+  ReserveEventColumns(events, {"Marriage"}, {"Married"});
   grid->setColumnStretch(1, 2);
   grid->setColumnStretch(2, 2);
   return box;
@@ -276,6 +286,7 @@ QGroupBox* PersonPage::BuildChildren() {
   connect(children_, &QListWidget::itemClicked, this, &PersonPage::ChildChosen);
   connect(children_, &QListWidget::itemActivated, this, &PersonPage::ChildChosen);
   add_child_ = Button(children_box_, "btnAddChild", QStringLiteral("Add Child"));
+  add_child_->setToolTip(QStringLiteral(" Add a New Child of This Person and the Spouse Shown "));
   connect(add_child_, &QPushButton::clicked, this, [this] { AddChildClick(0); });
   choose_child_ = Button(children_box_, "btnChooseChild", QStringLiteral("Choose Child..."));
   choose_child_->setToolTip(QStringLiteral(" Add Someone Already in the Tree as a Child "));

@@ -39,6 +39,11 @@ store::LineNode* BeforeCitation(store::LineNode* first, int source) {
   return nullptr;
 }
 
+void AddCitation(store::RecordStore& store, store::LineNode* first, int source) {
+  store::InsertLineAfter(store, store::FindInsertPoint(first, "1 SOUR"), Citation(source));
+  store::StampChanged(store, first);
+}
+
 }  // namespace
 
 void PersonPage::RefreshNote() {
@@ -118,10 +123,19 @@ void PersonPage::btnAddSourceClick() {
     // The citation's own sub-lines (page, quality) go with it.
     store::RemoveLineAndSubs(edit.store(), first, before);
   } else {
-    store::InsertLineAfter(edit.store(), store::FindInsertPoint(first, "1 SOUR"), Citation(source));
-    store::StampChanged(edit.store(), first);
+    AddCitation(edit.store(), first, source);
   }
   edit.Changed();
+}
+
+bool PersonPage::CiteSource(int source) {
+  store::LineNode* first = PersonFirst(tree_.store(), tree_.shown().individual);
+  if (first == nullptr || source <= 0 || tree_.store().source(source) == nullptr) return false;
+  if (BeforeCitation(first, source) != nullptr) return true;
+  PageEdit edit(tree_, updating_);
+  AddCitation(edit.store(), first, source);
+  edit.Changed();
+  return true;
 }
 
 void PersonPage::btnFamSizeFullClick() {

@@ -304,6 +304,48 @@ class ChartPageTest : public QObject {
     QCOMPARE(f.ui.Captions(), std::vector<std::string>{"*** Critical Error ***"});
     QVERIFY(view->layout().levels() > 0);  // drawn from the last person reached
   }
+
+  // Top (1) has Ann (2) and Bob (3), each with eighty children: the middle of Top's descendants
+  // lies eighty rows from either child. The view opens on Top with a child beside them.
+  void TheTreeViewOpensWithAChildOfThePersonInSight() {
+    Lines lines;
+    AddPerson(&lines, 1, "Top /Far/", 'M', 0, {1});
+    AddPerson(&lines, 2, "Ann /Far/", 'F', 1, {2});
+    AddPerson(&lines, 3, "Bob /Far/", 'M', 1, {3});
+    std::vector<int> anns, bobs;
+    for (int n = 4; n < 164; ++n) {
+      AddPerson(&lines, n, "K" + std::to_string(n) + " /Far/", 'M', n < 84 ? 2 : 3);
+      (n < 84 ? anns : bobs).push_back(n);
+    }
+    AddFamily(&lines, 1, 1, 0, {2, 3});
+    AddFamily(&lines, 2, 0, 2, anns);
+    AddFamily(&lines, 3, 3, 0, bobs);
+    WindowFixture f;
+    QVERIFY(f.Load(lines, 1));
+    auto* view = OpenChart(f, 0)->tree_view();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    const QRect visible = view->viewport()->rect();
+    QVERIFY(visible.contains(PointOf(view, FindNode(view->layout(), 'I', 1))));
+    const bool ann = visible.contains(PointOf(view, FindNode(view->layout(), 'I', 2)));
+    const bool bob = visible.contains(PointOf(view, FindNode(view->layout(), 'I', 3)));
+    QVERIFY(ann || bob);
+  }
+
+  // Files that align dates in columns pad a year alone; the chart shows it without the gap.
+  void PaddedDatesShowWithoutGaps() {
+    WindowFixture f;
+    QVERIFY(f.Load({"0 @I000001@ INDI", "1 NAME Al /Gap/", "1 BIRT", "2 DATE        1863", "1 DEAT",
+                    "2 DATE ABT   1901", "1 FAMS @F000001@", "0 @I000002@ INDI", "1 NAME Bo /Gap/",
+                    "1 FAMC @F000001@", "0 @F000001@ FAM", "1 HUSB @I000001@", "1 CHIL @I000002@",
+                    "1 MARR", "2 DATE     1880"},
+                   1));
+    const kinloom::store::IndividualRecord* al = f.store.individual(1);
+    QCOMPARE(std::string(al->birthText.view()), std::string("b. 1863"));
+    QCOMPARE(std::string(al->deathText.view()), std::string("d. ABT 1901"));
+    QCOMPARE(std::string(f.store.family(1)->marriageText.view()), std::string("m. 1880"));
+    // The record keeps the date as it was written.
+    QVERIFY(kinloom::testing::HasLine(f.Person(1), "2 DATE        1863"));
+  }
 };
 
 QTEST_MAIN(ChartPageTest)

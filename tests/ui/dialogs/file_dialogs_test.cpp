@@ -249,7 +249,7 @@ class FileDialogsTest : public QObject {
     QCOMPARE(f.ui.records()[0].text,
              std::string("Save changes to: Smith\n\n"
                          "[  Yes   ]  Save Old Family Tree - Then Open New Family Tree.\n"
-                         "[   No   ]  Open New Faily Tree - Do Not Save Old Family Tree.\n"
+                         "[   No   ]  Open New Family Tree - Do Not Save Old Family Tree.\n"
                          "[Cancel]  Do Not Save Old or Open New Family Tree."));
     // Yes, then the save dialog is cancelled: nothing is opened, nothing is lost.
     f.ui.QueueAnswer(Answer::kYes);

@@ -28,9 +28,9 @@ const std::vector<std::string> kFamily = {
 };
 
 const char* const kReadOnlyRefused =
-    "Unckeck \"Automatic Save\" check box before\n\"Read Only File\" check box can be enabled.";
+    "Uncheck \"Automatic Save\" check box before\n\"Read Only File\" check box can be enabled.";
 const char* const kAutoSaveRefused =
-    "Unckeck \"Read Only File\" check box before\n\"Automatic Save\" check box can be enabled.";
+    "Uncheck \"Read Only File\" check box before\n\"Automatic Save\" check box can be enabled.";
 
 kinloom::files::OpenRequest Reopen(WindowFixture& f) {
   kinloom::files::OpenRequest request;

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 #include "support/test_support.h"
 #include "ui/dialogs/sources_box.h"
@@ -79,10 +80,17 @@ class SourcesBoxTest : public QObject {
       QVERIFY(HasLine(Source(f, 4), "1 TITL Census of 1881"));
       QCOMPARE(Child<QLineEdit>(&box, "SourceTitle")->text(), QStringLiteral("Parish register"));
 
-      QVERIFY(box.SelectSource(2));
-      Click(Child<QPushButton>(&box, "btnCiteSource"));
-      QCOMPARE(f.window->selected_source(), 2);
-      QCOMPARE(box.result(), int(QDialog::Accepted));
+      // Citing writes the citation on the person shown and chooses the source for the person
+      // page's button; a source cited already is not cited twice.
+      for (int source : {1, 2}) {
+        QVERIFY(box.SelectSource(source));
+        Click(Child<QPushButton>(&box, "btnCiteSource"));
+        QCOMPARE(f.window->selected_source(), source);
+        QCOMPARE(box.result(), int(QDialog::Accepted));
+      }
+      const std::vector<std::string> ann = f.Person(1);
+      QCOMPARE(std::count(ann.begin(), ann.end(), "1 SOUR @S000001@"), 1);
+      QVERIFY(HasLine(ann, "1 SOUR @S000002@"));
     }
     // It opens on the cited source again, and closing keeps an unsaved edit.
     TSourcesBox box(*f.window);

@@ -73,7 +73,7 @@ class MainWindowTest : public QObject {
   void ShownStateFollowsTheLinksAndTheCaptionNamesTheTree() {
     WindowFixture f;
     QVERIFY(f.Load(kFamily, 3, "Smith"));
-    QCOMPARE(f.window->windowTitle(), QStringLiteral(" Kinloom - Smith"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Kinloom - Smith"));
     const kinloom::core::ShownState& shown = f.window->shown();
     QCOMPARE(shown.individual, 3);
     QCOMPARE(shown.father, 1);
@@ -251,7 +251,37 @@ class MainWindowTest : public QObject {
     // The window shows the new tree's one person, never a number of the tree before.
     QCOMPARE(f.store.highest_individual(), 1);
     QCOMPARE(f.window->shown().individual, 1);
-    QCOMPARE(f.window->windowTitle(), QStringLiteral(" Kinloom - Junk"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Kinloom - Junk"));
+  }
+
+  // How to start a new tree shows once, for a new tree only, in the words of the page.
+  void NewTreeInstructionsShowOnceForANewTree_data() {
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("a one-person tree read from its file") << true << 0;
+    QTest::newRow("a new tree") << false << 1;
+  }
+
+  void NewTreeInstructionsShowOnceForANewTree() {
+    QFETCH(bool, read);
+    QFETCH(int, messages);
+    WindowFixture f;
+    kinloom::files::OpenRequest request;
+    request.path = f.GedcomPath("Fresh");
+    QVERIFY(read ? f.Load({"0 @I000001@ INDI", "1 NAME Ann /Lee/"})
+                 : f.window->OpenTreeFile(request));
+    for (int shown = 0; shown < 2; ++shown) {
+      f.window->show();
+      QTest::qWait(10);
+      f.window->hide();
+    }
+    QCOMPARE(int(f.ui.records().size()), messages);
+    if (messages == 0) return;
+    QCOMPARE(f.ui.records()[0].caption, std::string("Start New Family Tree"));
+    const std::string& text = f.ui.records()[0].text;
+    for (const char* words : {"\"Add Father\"", "\"Add Child\"", "\"Male\"", "Sex box"}) {
+      QVERIFY2(text.find(words) != std::string::npos, words);
+    }
   }
 
   void ArgumentsAreRead() {
