@@ -62,6 +62,7 @@ QWidget* TExcludeBox::BuildGrid() {
     grid_->SetColumnWidth(column, kLetterColumnWidth);
   }
   grid_->setMinimumWidth(kNameColumn * kLetterColumnWidth + 420);
+  grid_->FitWidthToKeys(entries);
   connect(grid_, &QAbstractItemView::clicked, this,
           [this](const QModelIndex& index) { HideGridClick(index.row(), index.column()); });
   connect(grid_, &RecordListView::RowAccepted, this, &TExcludeBox::HideGridDblClick);

@@ -63,6 +63,7 @@ QWidget* TSearchBox::MakeList() {
   list_->setObjectName(QStringLiteral("SearchList"));
   list_->verticalScrollBar()->setObjectName(QStringLiteral("SearchListBar"));
   list_->setMinimumWidth(440);
+  list_->FitWidthToKeys(entries);
   connect(list_, &RecordListView::RowChosen, this, &TSearchBox::SearchListClick);
   connect(list_, &RecordListView::RowAccepted, this, [this](int entry) {
     SearchListClick(entry);
@@ -150,6 +151,7 @@ QWidget* TSearchBox::MakeButtons() {
 int TSearchBox::Run() {
   chosen_ = -1;
   list_->Reload();
+  list_->FitWidthToKeys(store_.individual_search_list());
   search_for_->setFocus();
   search_for_->selectAll();
   exec();

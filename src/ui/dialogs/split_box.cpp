@@ -37,6 +37,8 @@ QWidget* TSplitBox::BuildList() {
   split_list_ = new RecordListView(model_, kVisibleRows, RecordListView::Keys::kList, this);
   split_list_->setObjectName(QStringLiteral("SplitList"));
   split_list_->setMinimumWidth(380);
+  // Names are not cut short, whatever the font.
+  split_list_->FitWidthToKeys(entries);
   return split_list_;
 }
 

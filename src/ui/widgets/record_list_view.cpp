@@ -5,9 +5,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "ui/widgets/search_list_model.h"
+#include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
 
@@ -38,7 +40,6 @@ bool IsMoveKey(int key) {
 
 RecordListView::RecordListView(SearchListModel* model, int visible_rows, Keys keys, QWidget* parent)
     : QTableView(parent), model_(model), visible_rows_(std::max(1, visible_rows)), keys_(keys) {
-  setModel(model_);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -51,13 +52,15 @@ RecordListView::RecordListView(SearchListModel* model, int visible_rows, Keys ke
   setCornerButtonEnabled(false);
   ensurePolished();
 
-  // One fixed height for every row: the view never measures rows one by one.
+  // One fixed height for every row, set before the rows exist: the header would otherwise go
+  // through all of them for each setting, and the view never measures rows one by one.
   const int row_height = fontMetrics().height() + 6;
   QHeaderView* rows = verticalHeader();
   rows->hide();
   rows->setSectionResizeMode(QHeaderView::Fixed);
   rows->setMinimumSectionSize(row_height);
   rows->setDefaultSectionSize(row_height);
+  setModel(model_);
 
   QHeaderView* header = horizontalHeader();
   header->setSectionsClickable(false);
@@ -144,6 +147,31 @@ void RecordListView::Reload() {
 void RecordListView::SetColumnWidth(int column, int width) {
   horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
   setColumnWidth(column, width);
+}
+
+void RecordListView::FitWidthToKeys(const store::SearchList& list) {
+  // The lengths sit side by side in the entries: finding the longest costs little even for
+  // half a million people, and only that one key is measured.
+  const store::SearchEntry* longest = nullptr;
+  for (const store::SearchEntry& entry : list.entries()) {
+    if (longest == nullptr || entry.length > longest->length) longest = &entry;
+  }
+  const QFontMetrics metrics = fontMetrics();
+  int text = metrics.horizontalAdvance(QLatin1Char('n')) * 40;  // short lists
+  if (longest != nullptr) {
+    const QString key = FromAnsi(longest->view().substr(0, kWidestKey));
+    text = std::max(text, metrics.horizontalAdvance(key));
+  }
+  const int last = model_->columnCount() - 1;
+  int width = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  for (int column = 0; column < last; ++column) width += columnWidth(column);
+  // The cell's margins, and its check box with the gap after it.
+  width += 4 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  if (last >= 0 && model_->column(last).checked) {
+    width += style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) +
+             2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  }
+  setMinimumWidth(std::max(minimumWidth(), width + text));
 }
 
 // Up and Down move within the rows shown and Page Up and Page Down to the first and last of

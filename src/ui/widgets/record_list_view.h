@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+#include "store/search_list.h"
+
 namespace kinloom::ui {
 
 class SearchListModel;
@@ -42,6 +44,11 @@ class RecordListView : public QTableView {
   void Reload();
   // Fixes the width of a column; the last column takes the rest.
   void SetColumnWidth(int column, int width);
+  // Makes the view at least as wide as the fixed columns and, in the last column, the longest
+  // key of the list (up to kWidestKey characters: a longer one is cut short, its tool tip shows
+  // it whole).
+  void FitWidthToKeys(const store::SearchList& list);
+  static constexpr int kWidestKey = 64;
 
  signals:
   // The user highlighted a row with a left click or a key.

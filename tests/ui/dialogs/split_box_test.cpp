@@ -1,7 +1,9 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -197,6 +199,42 @@ class SplitBoxTest : public QObject {
     // A walk shows its marks on the lines.
     Click(Child<QPushButton>(&box, "btnAddAnc"));
     QCOMPARE(LineCheck(list, f.store.individual_search_list().PositionOf(6)), Qt::Checked);
+  }
+
+  void LongNamesAreNotCutShort_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("long") << "Maria Wilhelmina Johanna /van der Berg-Oosterhuis/" << true;
+    // Beyond what the list makes room for: its tool tip shows it whole.
+    QTest::newRow("longer than the list grows")
+        << "Maria Wilhelmina Johanna Catharina Theodora /van der Berg-Oosterhuis-Lindqvist/"
+        << false;
+  }
+  void LongNamesAreNotCutShort() {
+    QFETCH(QString, name);
+    QFETCH(bool, whole);
+    // A large desktop font: the list makes room by the font, not by a fixed width.
+    const QFont before = QApplication::font();
+    QFont large = before;
+    large.setPointSize(16);
+    QApplication::setFont(large);
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    std::vector<std::string> lines = Tree();
+    lines.insert(lines.end(), {"0 @I000017@ INDI", "1 NAME " + name.toStdString(), "1 SEX F"});
+    WindowFixture f;
+    QVERIFY(f.Load(lines, 6));
+    TSplitBox box(*f.window);
+    box.show();
+    RecordListView& list = box.list();
+    const QModelIndex index =
+        list.model()->index(f.store.individual_search_list().PositionOf(17), 0);
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    const int needed = list.itemDelegate()->sizeHint(option, index).width();
+    QCOMPARE(needed <= list.columnWidth(0), whole);
+    QVERIFY(list.columnWidth(0) > needed / 2);
+    QCOMPARE(index.data(Qt::ToolTipRole).toString(), index.data().toString());
+    QVERIFY(index.data().toString().endsWith(QStringLiteral("(17)")));
   }
 
   // The marks are kept in the tree file: a selection made by hand is offered for saving.
