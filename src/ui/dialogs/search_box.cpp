@@ -160,6 +160,7 @@ int TSearchBox::Run() {
 
 void TSearchBox::ListRebuilt() {
   list_->SetCurrent(-1);
+  list_->Reload();
   list_->SetTop(0);
 }
 

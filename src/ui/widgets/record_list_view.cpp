@@ -2,10 +2,12 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
+#include <QToolTip>
 #include <algorithm>
 
 #include "ui/widgets/search_list_model.h"
@@ -294,6 +296,19 @@ void RecordListView::contextMenuEvent(QContextMenuEvent* event) {
   if (event->reason() == QContextMenuEvent::Mouse || current() < 0) return;
   const QRect rect = visualRect(currentIndex());
   emit DetailsWanted(current(), viewport()->mapToGlobal(rect.bottomLeft()));
+}
+
+bool RecordListView::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QModelIndex index = indexAt(help->pos());
+  const QRect cell = visualRect(index);
+  if (index.isValid() && sizeHintForIndex(index).width() > cell.width()) {
+    QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), cell);
+  } else {
+    QToolTip::hideText();
+  }
+  return true;
 }
 
 void RecordListView::showEvent(QShowEvent* event) {

@@ -26,6 +26,7 @@ class RecordListView : public QTableView {
     kList,
   };
 
+  // The model's columns are set first: a header is shown when any column has a heading.
   RecordListView(SearchListModel* model, int visible_rows, Keys keys, QWidget* parent);
 
   SearchListModel& list_model() const { return *model_; }
@@ -66,6 +67,8 @@ class RecordListView : public QTableView {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void updateGeometries() override;
+  // A text cut short shows whole in its tool tip.
+  bool viewportEvent(QEvent* event) override;
   // Typing letters does not jump about the list (a search over half a million rows would).
   void keyboardSearch(const QString&) override {}
 

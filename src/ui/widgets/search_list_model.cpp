@@ -59,7 +59,6 @@ QVariant SearchListModel::data(const QModelIndex& index, int role) const {
   const int number = NumberAt(index.row());
   switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
       return shown.text ? shown.text(index.row(), number) : QString();
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(shown.alignment);

@@ -270,6 +270,9 @@ class ExcludeBoxTest : public QObject {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(f.window->shown().individual, 5);
+    QTest::keyClick(&grid, Qt::Key_Down);  // Return does as a double click
+    QTest::keyClick(&grid, Qt::Key_Return);
+    QCOMPARE(f.window->shown().individual, 6);
 
     auto* search_for = Child<QLineEdit>(&box, "SearchFor");
     auto* search = Child<QPushButton>(&box, "btnSearch");

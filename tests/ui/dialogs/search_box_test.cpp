@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "store/line_search.h"
@@ -216,28 +217,46 @@ class SearchBoxTest : public QObject {
                                  QStringLiteral("Mother: Marie Blanc (3)")}));
   }
 
-  void ScrollBarForMoreThanThirtyBlankLinesBeyondTheEndAndKeys() {
-    WindowFixture small;
-    QVERIFY(small.Load(Numbered(30)));
-    TSearchBox& few = ShownBox(small);
-    QVERIFY(!Child<QScrollBar>(&few, "SearchListBar")->isVisible());
-    QCOMPARE(Rows(few)->viewport()->height(),
-             30 * Rows(few)->verticalHeader()->defaultSectionSize());  // 30 lines, no more
-    QCOMPARE(LineText(few, 29), QStringLiteral("Smith, Ann030 (30)"));
-    WindowFixture tiny;
-    QVERIFY(tiny.Load(kFamily));
-    TSearchBox& four = ShownBox(tiny);
-    QVERIFY(LineText(four, 3).endsWith(QStringLiteral("(4)")));
-    QVERIFY(LineText(four, 4).isEmpty());
-    ClickRow(four, 10);  // a blank line selects nothing
-    QCOMPARE(four.result_list().current(), -1);
+  // Always 30 lines, blank beyond the end of the list; the scroll bar only for more than 30.
+  void ThirtyLinesAndTheScrollBar_data() {
+    QTest::addColumn<int>("people");
+    QTest::addColumn<bool>("bar_shown");
+    QTest::addColumn<int>("last_top");
+    QTest::newRow("4") << 4 << false << 0;
+    QTest::newRow("30") << 30 << false << 0;
+    QTest::newRow("31") << 31 << true << 1;
+    QTest::newRow("100") << 100 << true << 70;
+  }
+  void ThirtyLinesAndTheScrollBar() {
+    QFETCH(int, people);
+    QFETCH(bool, bar_shown);
+    QFETCH(int, last_top);
+    WindowFixture f;
+    QVERIFY(f.Load(Numbered(people)));
+    TSearchBox& box = ShownBox(f);
+    QCOMPARE(Rows(box)->viewport()->height(),
+             30 * Rows(box)->verticalHeader()->defaultSectionSize());
+    auto* bar = Child<QScrollBar>(&box, "SearchListBar");
+    QCOMPARE(bar->isVisible(), bar_shown);
+    QCOMPARE(bar->maximum(), last_top);
+    bar->setValue(last_top);
+    const int last_line = std::min(people, 30) - 1;
+    QCOMPARE(LineText(box, 0), QStringLiteral("Smith, Ann%1 (%2)")
+                                   .arg(last_top + 1, 3, 10, QLatin1Char('0'))
+                                   .arg(last_top + 1));
+    QVERIFY(LineText(box, last_line).endsWith(QStringLiteral("(%1)").arg(people)));
+    if (last_line < 29) {
+      QVERIFY(LineText(box, last_line + 1).isEmpty());
+      ClickRow(box, 29);  // a blank line selects nothing
+      QCOMPARE(box.result_list().current(), -1);
+    }
+  }
 
+  void KeysMoveWithinTheWindowAndCarryItAtItsEdges() {
     WindowFixture f;
     QVERIFY(f.Load(Numbered(100)));
     TSearchBox& box = ShownBox(f);
     auto* bar = Child<QScrollBar>(&box, "SearchListBar");
-    QVERIFY(bar->isVisible());
-    QCOMPARE(bar->maximum(), 70);
     bar->setValue(50);
     QCOMPARE(LineText(box, 0), QStringLiteral("Smith, Ann051 (51)"));
     QCOMPARE(LineText(box, 29), QStringLiteral("Smith, Ann080 (80)"));
@@ -275,6 +294,23 @@ class SearchBoxTest : public QObject {
     Key(box, Qt::Key_Left);
     QCOMPARE(HighlightedLine(box), 29);
     QCOMPARE(list.current(), 99);
+  }
+
+  // Another tree opened: the list is that tree's, from its top, with nothing selected.
+  void ANewTreeBringsItsOwnList() {
+    WindowFixture f;
+    QVERIFY(f.Load(Numbered(100)));
+    TSearchBox& box = ShownBox(f);
+    Child<QScrollBar>(&box, "SearchListBar")->setValue(60);
+    ClickRow(box, 2);
+    QCOMPARE(box.result_list().current(), 62);
+    QVERIFY(f.Load(kFamily, 1, "Other"));
+    QCOMPARE(box.result_list().current(), -1);
+    QCOMPARE(box.result_list().top(), 0);
+    QCOMPARE(box.result_list().model()->rowCount(), 4);
+    QVERIFY(LineText(box, 3).endsWith(QStringLiteral("(4)")));
+    QVERIFY(LineText(box, 4).isEmpty());
+    QVERIFY(!Child<QScrollBar>(&box, "SearchListBar")->isVisible());
   }
 
   void AcceptHandsBackTheSelectedNumber() {
