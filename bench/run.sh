@@ -5,6 +5,8 @@
 #  - the chart caches and both search-list builds on that tree;
 #  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import;
 #  - a full verifier run on the own-format tree.
+#  - the windows that list every person (find, hide information, split tree): opening, scrolling;
+#  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build}
@@ -17,6 +19,8 @@ echo "== own-format tree"
 "$build/bench/kinloom-bench-gedcom" "$out/tree.ged" "$out/written.ged"
 echo "== chart caches and search lists"
 "$build/bench/kinloom-bench-core" "$out/tree.ged"
+echo "== list windows"
+"$build/bench/kinloom-bench-ui-list" "$out/tree.ged"
 echo "== import of a file from another program"
 "$build/tools/kinloom-gentree" --individuals "$people" --seed 1 --format foreign \
   --charset utf8 --out "$out/foreign.ged"

@@ -10,7 +10,8 @@
 
 #include "store/search_list.h"
 #include "ui/main/fam_tree.h"
-#include "ui/widgets/record_grid_view.h"
+#include "ui/widgets/record_list_view.h"
+#include "ui/widgets/search_list_model.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -18,13 +19,6 @@ namespace kinloom::ui {
 namespace {
 
 constexpr int kLetterColumnWidth = 26;
-
-QStringList GridHeadings() {
-  QStringList headings;
-  for (std::string_view letter : reports::kHideColumnLetters) headings << FromAnsi(letter);
-  headings << QStringLiteral("     Names of Individuals and ID Numbers");
-  return headings;
-}
 
 // The meaning of the letters, as the column list names them.
 QString ColumnLegend() {
@@ -41,23 +35,41 @@ TExcludeBox::TExcludeBox(TFamTree& tree) : QDialog(&tree), tree_(tree), hide_(tr
   setObjectName(QStringLiteral("TExcludeBox"));
   setWindowTitle(QStringLiteral("Select Individuals and Information to Hide"));
   BuildLayout();
-  grid_->SetSource({[this] { return tree_.store().individual_search_list().size(); },
-                    [this](int index, int column) { return CellText(index, column); },
-                    {}});
   grid_->SetCurrent(SearchListPosition(tree_.store(), tree_.store().current_individual()));
 }
 
-void TExcludeBox::BuildLayout() {
-  grid_ = new RecordGridView(kVisibleRows, GridHeadings(), this);
+QWidget* TExcludeBox::BuildGrid() {
+  const store::SearchList& entries = tree_.store().individual_search_list();
+  std::vector<SearchListModel::Column> columns;
+  for (int flag = 0; flag < kNameColumn; ++flag) {
+    SearchListModel::Column column;
+    column.heading = FromAnsi(reports::kHideColumnLetters[static_cast<size_t>(flag)]);
+    column.text = [this, flag](int, int number) {
+      return FromAnsi(reports::HideCellText(hide_.flags(number), flag));
+    };
+    column.alignment = Qt::AlignCenter;
+    columns.push_back(std::move(column));
+  }
+  columns.push_back(
+      SearchKeyColumn(entries, QStringLiteral("     Names of Individuals and ID Numbers")));
+  model_ = new SearchListModel(entries, this);
+  model_->SetColumns(std::move(columns));
+
+  grid_ = new RecordListView(model_, kVisibleRows, RecordListView::Keys::kList, this);
   grid_->setObjectName(QStringLiteral("HideGrid"));
+  grid_->setShowGrid(true);
   for (int column = 0; column < kNameColumn; ++column) {
     grid_->SetColumnWidth(column, kLetterColumnWidth);
-    grid_->CenterColumn(column);
   }
   grid_->setMinimumWidth(kNameColumn * kLetterColumnWidth + 420);
-  connect(grid_, &RecordGridView::cellClicked, this, &TExcludeBox::HideGridClick);
-  connect(grid_, &RecordGridView::cellDoubleClicked, this, &TExcludeBox::HideGridDblClick);
+  grid_->FitWidthToKeys(entries);
+  connect(grid_, &QAbstractItemView::clicked, this,
+          [this](const QModelIndex& index) { HideGridClick(index.row(), index.column()); });
+  connect(grid_, &RecordListView::RowAccepted, this, &TExcludeBox::HideGridDblClick);
+  return grid_;
+}
 
+void TExcludeBox::BuildLayout() {
   auto* legend = new QLabel(FromAnsi(reports::kHideLivingLegend), this);
   legend->setObjectName(QStringLiteral("LivingLegend"));
   auto* columns = new QLabel(ColumnLegend(), this);
@@ -67,7 +79,7 @@ void TExcludeBox::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(legend);
   layout->addWidget(columns);
-  layout->addWidget(grid_);
+  layout->addWidget(BuildGrid());
   layout->addWidget(BuildActions());
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(BuildSearch(), 1);
@@ -125,21 +137,16 @@ QWidget* TExcludeBox::BuildSearch() {
 }
 
 int TExcludeBox::IndividualAt(int index) const {
-  return tree_.store().individual_search_list().at(index).number;
-}
-
-QString TExcludeBox::CellText(int index, int column) const {
-  const store::SearchEntry& entry = tree_.store().individual_search_list().at(index);
-  if (column == kNameColumn) return FromAnsi(entry.view());
-  return FromAnsi(reports::HideCellText(hide_.flags(entry.number), column));
+  return model_->NumberAt(index);
 }
 
 void TExcludeBox::HideGridClick(int index, int column) {
-  if (column >= kNameColumn) return;
-  if (hide_.ToggleCell(IndividualAt(index), column)) grid_->Refresh();
+  if (column >= kNameColumn || IndividualAt(index) < 0) return;
+  if (hide_.ToggleCell(IndividualAt(index), column)) model_->RowsChanged(index, index);
 }
 
-void TExcludeBox::HideGridDblClick(int index, int /*column*/) {
+void TExcludeBox::HideGridDblClick(int index) {
+  if (IndividualAt(index) < 0) return;
   tree_.ShowIndividual(IndividualAt(index));
   tree_.ShowPage(QStringLiteral("person"));
 }
@@ -161,7 +168,7 @@ void TExcludeBox::btnExecuteClick() {
   if (column < 0 || action < 0) return;
   hide_.Perform(static_cast<reports::HideColumnChoice>(column),
                 static_cast<reports::HideAction>(action));
-  grid_->Refresh();
+  model_->AllRowsChanged();
 }
 
 void TExcludeBox::btnSearchClick() {

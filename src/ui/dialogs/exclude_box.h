@@ -12,7 +12,8 @@ class QPushButton;
 namespace kinloom::ui {
 
 class TFamTree;
-class RecordGridView;
+class RecordListView;
+class SearchListModel;
 
 // The hide-information window: which individuals and which of their details the web site and
 // reduced copies leave out, over the sorted list of individuals. Closing it brings each
@@ -26,18 +27,19 @@ class TExcludeBox : public QDialog {
   static constexpr int kVisibleRows = 21;
   static constexpr int kNameColumn = reports::kHideFlagColumns;
 
-  RecordGridView& grid() const { return *grid_; }
+  // The grid: rows are entries of the individual search list.
+  RecordListView& grid() const { return *grid_; }
   void done(int result) override;
 
  private:
   void BuildLayout();
+  QWidget* BuildGrid();
   QWidget* BuildActions();
   QWidget* BuildSearch();
-  QString CellText(int index, int column) const;
   int IndividualAt(int index) const;
 
   void HideGridClick(int index, int column);
-  void HideGridDblClick(int index, int column);
+  void HideGridDblClick(int index);
   void SelectColumnChange();
   void btnExecuteClick();
   void btnSearchClick();
@@ -47,7 +49,8 @@ class TExcludeBox : public QDialog {
   reports::HideInformation hide_;
   GridSearch search_;
   bool closed_ = false;
-  RecordGridView* grid_ = nullptr;
+  SearchListModel* model_ = nullptr;
+  RecordListView* grid_ = nullptr;
   QComboBox* select_column_ = nullptr;
   QComboBox* select_action_ = nullptr;
   QLineEdit* search_for_ = nullptr;

@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/queries.h"
 #include "ui/dialogs/search_box_details.h"
-#include "ui/dialogs/search_box_list.h"
+#include "ui/widgets/record_list_view.h"
+#include "ui/widgets/search_list_model.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -36,11 +38,10 @@ TSearchBox::TSearchBox(store::RecordStore& store, QWidget* parent)
     : QDialog(parent), store_(store) {
   setObjectName(QStringLiteral("TSearchBox"));
   setWindowTitle(QStringLiteral("Search for Individual"));
-  list_ = new SearchListWindow(store_.individual_search_list(), this);
   details_ = new SearchDetailsPanel(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(MakeFields());
-  layout->addWidget(list_, 1);
+  layout->addWidget(MakeList(), 1);
   layout->addWidget(MakeButtons());
 
   searching_ = new QLabel(QStringLiteral("Searching"), this);
@@ -51,15 +52,26 @@ TSearchBox::TSearchBox(store::RecordStore& store, QWidget* parent)
   searching_->setMinimumSize(160, 48);
   searching_->hide();
 
-  connect(list_, &SearchListWindow::EntryClicked, this, &TSearchBox::SearchListClick);
-  connect(list_, &SearchListWindow::EntryAccepted, this, [this](int entry) {
+  SearchForChange();
+}
+
+QWidget* TSearchBox::MakeList() {
+  const store::SearchList& entries = store_.individual_search_list();
+  model_ = new SearchListModel(entries, this);
+  model_->SetColumns({SearchKeyColumn(entries)});
+  list_ = new RecordListView(model_, kListRows, RecordListView::Keys::kWindow, this);
+  list_->setObjectName(QStringLiteral("SearchList"));
+  list_->verticalScrollBar()->setObjectName(QStringLiteral("SearchListBar"));
+  list_->setMinimumWidth(440);
+  list_->FitWidthToKeys(entries);
+  connect(list_, &RecordListView::RowChosen, this, &TSearchBox::SearchListClick);
+  connect(list_, &RecordListView::RowAccepted, this, [this](int entry) {
     SearchListClick(entry);
     btnAcceptClick();
   });
-  connect(list_, &SearchListWindow::DetailsWanted, this, [this](int entry, QPoint at) {
-    details_->ShowFor(store_, store_.individual_search_list().at(entry).number, at);
-  });
-  SearchForChange();
+  connect(list_, &RecordListView::DetailsWanted, this,
+          [this](int entry, QPoint at) { details_->ShowFor(store_, model_->NumberAt(entry), at); });
+  return list_;
 }
 
 QLineEdit* TSearchBox::MakeTextField(const char* name, int max_length) {
@@ -139,6 +151,7 @@ QWidget* TSearchBox::MakeButtons() {
 int TSearchBox::Run() {
   chosen_ = -1;
   list_->Reload();
+  list_->FitWidthToKeys(store_.individual_search_list());
   search_for_->setFocus();
   search_for_->selectAll();
   exec();
@@ -146,7 +159,8 @@ int TSearchBox::Run() {
 }
 
 void TSearchBox::ListRebuilt() {
-  list_->ClearSelection();
+  list_->SetCurrent(-1);
+  list_->Reload();
   list_->SetTop(0);
 }
 
@@ -194,11 +208,11 @@ void TSearchBox::btnSearchClick() {
   const int found = finder_.Search(store_, criteria);
   ShowSearching(false);
   if (found < 0) {
-    list_->ClearSelection();
+    list_->SetCurrent(-1);
     store_.ui().Message("Search", "Not Found\n\rReached End of File", platform::Icon::kInformation);
     return;
   }
-  list_->ShowAndSelect(found);
+  list_->SetCurrent(found);
 }
 
 void TSearchBox::SearchListClick(int entry) {
@@ -206,8 +220,10 @@ void TSearchBox::SearchListClick(int entry) {
 }
 
 void TSearchBox::btnAcceptClick() {
-  const QString line = list_->SelectedText();
-  chosen_ = line.isEmpty() ? -1 : core::NumberFromLabel(ToAnsi(line));
+  const store::SearchList& entries = store_.individual_search_list();
+  const int entry = list_->current();
+  chosen_ =
+      entry < 0 || entry >= entries.size() ? -1 : core::NumberFromLabel(entries.at(entry).view());
   accept();
 }
 

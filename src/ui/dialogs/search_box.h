@@ -13,8 +13,9 @@ class QPushButton;
 
 namespace kinloom::ui {
 
+class RecordListView;
 class SearchDetailsPanel;
-class SearchListWindow;
+class SearchListModel;
 
 // "Search for Individual": finds an individual by part of the name or the number, narrowed by
 // years and the names of parents and spouse; repeated searches step through the matches. The
@@ -33,8 +34,11 @@ class TSearchBox : public QDialog {
   // list at its top.
   void ListRebuilt();
 
+  static constexpr int kListRows = 30;
+
   int search_position() const { return finder_.position(); }
-  SearchListWindow& result_list() const { return *list_; }
+  // The result list: 30 lines of the whole search list; rows are search-list entries.
+  RecordListView& result_list() const { return *list_; }
 
   void SearchForChange();
   void SearchGetYear(int field);
@@ -52,6 +56,7 @@ class TSearchBox : public QDialog {
 
   QWidget* MakeFields();
   QWidget* MakeButtons();
+  QWidget* MakeList();
   QLineEdit* MakeTextField(const char* name, int max_length);
   void MakeYearRow(YearField field, const char* name);
   core::FindCriteria Criteria() const;
@@ -66,7 +71,8 @@ class TSearchBox : public QDialog {
   QLineEdit* spouse_ = nullptr;
   std::array<YearRow, kYearFields> years_{};
   QPushButton* btn_search_ = nullptr;
-  SearchListWindow* list_ = nullptr;
+  SearchListModel* model_ = nullptr;
+  RecordListView* list_ = nullptr;
   SearchDetailsPanel* details_ = nullptr;
   QLabel* searching_ = nullptr;
 };

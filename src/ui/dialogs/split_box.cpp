@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "files/tree_files.h"
 #include "store/search_list.h"
 #include "ui/main/fam_tree.h"
-#include "ui/widgets/record_grid_view.h"
+#include "ui/widgets/record_list_view.h"
+#include "ui/widgets/search_list_model.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -21,22 +23,26 @@ TSplitBox::TSplitBox(TFamTree& tree) : QDialog(&tree), tree_(tree), split_(tree.
   setObjectName(QStringLiteral("TSplitBox"));
   setWindowTitle(QStringLiteral("Split Family Tree File"));
   BuildLayout();
-  split_list_->SetSource(
-      {[this] { return tree_.store().individual_search_list().size(); },
-       [this](int index, int) {
-         return FromAnsi(tree_.store().individual_search_list().at(index).view());
-       },
-       [this](int index) { return reports::IsSelected(tree_.store(), IndividualAt(index)); }});
   split_list_->SetCurrent(SearchListPosition(tree_.store(), tree_.store().current_individual()));
   UpdateCount();
 }
 
-void TSplitBox::BuildLayout() {
-  split_list_ = new RecordGridView(kVisibleRows, {}, this);
+QWidget* TSplitBox::BuildList() {
+  const store::SearchList& entries = tree_.store().individual_search_list();
+  SearchListModel::Column names = SearchKeyColumn(entries);
+  names.checked = [this](int individual) { return reports::IsSelected(tree_.store(), individual); };
+  names.set_checked = [this](int individual, bool) { return SplitListClickCheck(individual); };
+  model_ = new SearchListModel(entries, this);
+  model_->SetColumns({std::move(names)});
+  split_list_ = new RecordListView(model_, kVisibleRows, RecordListView::Keys::kList, this);
   split_list_->setObjectName(QStringLiteral("SplitList"));
   split_list_->setMinimumWidth(380);
-  connect(split_list_, &RecordGridView::checkToggled, this, &TSplitBox::SplitListClickCheck);
+  // Names are not cut short, whatever the font.
+  split_list_->FitWidthToKeys(entries);
+  return split_list_;
+}
 
+void TSplitBox::BuildLayout() {
   auto* side = new QVBoxLayout;
   side->addWidget(BuildWalks());
   side->addWidget(BuildSearch());
@@ -47,7 +53,7 @@ void TSplitBox::BuildLayout() {
   side->addWidget(buttons);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(split_list_, 1);
+  layout->addWidget(BuildList(), 1);
   layout->addLayout(side);
 }
 
@@ -131,13 +137,8 @@ QWidget* TSplitBox::BuildSave() {
   return panel;
 }
 
-int TSplitBox::IndividualAt(int index) const {
-  return tree_.store().individual_search_list().at(index).number;
-}
-
 int TSplitBox::Highlighted() const {
-  const int index = split_list_->current();
-  return index >= 0 ? IndividualAt(index) : 0;
+  return std::max(0, split_list_->CurrentNumber());
 }
 
 void TSplitBox::UpdateCount() {
@@ -145,14 +146,15 @@ void TSplitBox::UpdateCount() {
 }
 
 void TSplitBox::SelectionChanged() {
-  split_list_->Refresh();
+  model_->AllRowsChanged();
   UpdateCount();
   tree_.RefreshPages();
 }
 
-void TSplitBox::SplitListClickCheck(int index) {
-  split_.Toggle(IndividualAt(index));
+bool TSplitBox::SplitListClickCheck(int individual) {
+  split_.Toggle(individual);
   UpdateCount();
+  return true;
 }
 
 void TSplitBox::btnAddAncClick() {

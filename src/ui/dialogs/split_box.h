@@ -13,7 +13,8 @@ class QPushButton;
 namespace kinloom::ui {
 
 class TFamTree;
-class RecordGridView;
+class RecordListView;
+class SearchListModel;
 
 // The split-tree window: the individuals to keep in a split copy of the tree, picked by hand or
 // by walks over relatives, and the save of that copy.
@@ -25,23 +26,25 @@ class TSplitBox : public QDialog {
 
   static constexpr int kVisibleRows = 26;
 
-  RecordGridView& list() const { return *split_list_; }
+  // The check list: rows are entries of the individual search list.
+  RecordListView& list() const { return *split_list_; }
 
  private:
   void BuildLayout();
+  QWidget* BuildList();
   QWidget* BuildWalks();
   QWidget* BuildSearch();
   QWidget* BuildSave();
   QPushButton* AddButton(QWidget* parent, const char* name, const QString& text,
                          void (TSplitBox::*handler)());
-  int IndividualAt(int index) const;
   // The individual of the highlighted line, or 0.
   int Highlighted() const;
   // After a bulk action: the lines, the count and the main window's chart.
   void SelectionChanged();
   void UpdateCount();
 
-  void SplitListClickCheck(int index);
+  // The user ticked or cleared the box of an individual.
+  bool SplitListClickCheck(int individual);
   void btnAddAncClick();
   void btnAddDescClick();
   void btnAddAncTreeClick();
@@ -54,7 +57,8 @@ class TSplitBox : public QDialog {
   TFamTree& tree_;
   reports::SplitSelection split_;
   GridSearch search_;
-  RecordGridView* split_list_ = nullptr;
+  SearchListModel* model_ = nullptr;
+  RecordListView* split_list_ = nullptr;
   QCheckBox* include_siblings_ = nullptr;
   QCheckBox* include_spouses_ = nullptr;
   QLabel* checked_count_ = nullptr;

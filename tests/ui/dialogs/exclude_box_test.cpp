@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QTest>
 #include <QWheelEvent>
 #include <cstdio>
@@ -15,14 +15,14 @@
 #include "store/search_list.h"
 #include "ui/dialogs/exclude_box.h"
 #include "ui/person/person_page.h"
-#include "ui/widgets/record_grid_view.h"
+#include "ui/widgets/record_list_view.h"
 #include "ui_test_support.h"
 
 using kinloom::testing::Child;
 using kinloom::testing::Click;
 using kinloom::testing::HasLine;
 using kinloom::testing::WindowFixture;
-using kinloom::ui::RecordGridView;
+using kinloom::ui::RecordListView;
 using kinloom::ui::TExcludeBox;
 
 namespace {
@@ -59,26 +59,28 @@ std::vector<std::string> ManyPeople(int count) {
   return lines;
 }
 
-QRect CellRect(RecordGridView& grid, int row, int column) {
-  QTableWidget* table = grid.table();
-  return table->visualItemRect(table->item(row, column));
+// The middle of a cell of one of the 21 rows on the screen, whether or not it shows an entry.
+QPoint CellPoint(RecordListView& grid, int row, int column) {
+  const int height = grid.verticalHeader()->defaultSectionSize();
+  return {grid.columnViewportPosition(column) + grid.columnWidth(column) / 2,
+          row * height + height / 2};
 }
 
-void ClickCell(RecordGridView& grid, int row, int column) {
-  QTest::mouseClick(grid.table()->viewport(), Qt::LeftButton, {},
-                    CellRect(grid, row, column).center());
+void ClickCell(RecordListView& grid, int row, int column) {
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellPoint(grid, row, column));
 }
 
 // One notch of the mouse wheel over the rows (negative: towards the end of the list).
-void Wheel(RecordGridView& grid, int angle) {
-  const QPointF at = CellRect(grid, 3, 7).center();
-  QWheelEvent event(at, grid.table()->viewport()->mapToGlobal(at), QPoint(), QPoint(0, angle),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(grid.table()->viewport(), &event);
+void Wheel(RecordListView& grid, int angle) {
+  const QPointF at = CellPoint(grid, 3, 7);
+  QWheelEvent event(at, grid.viewport()->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(grid.viewport(), &event);
 }
 
-QString CellText(RecordGridView& grid, int row, int column) {
-  return grid.table()->item(row, column)->text();
+// What a cell shows; blank past the end of the list.
+QString CellText(RecordListView& grid, int row, int column) {
+  return grid.indexAt(CellPoint(grid, row, column)).data().toString();
 }
 
 // The visible row of an individual (the grid starts at the top).
@@ -119,9 +121,10 @@ class ExcludeBoxTest : public QObject {
     TExcludeBox box(*f.window);
     box.show();
     QCOMPARE(box.windowTitle(), QStringLiteral("Select Individuals and Information to Hide"));
-    RecordGridView& grid = box.grid();
-    QCOMPARE(grid.table()->horizontalHeaderItem(7)->text(),
+    RecordListView& grid = box.grid();
+    QCOMPARE(grid.model()->headerData(7, Qt::Horizontal).toString(),
              QStringLiteral("     Names of Individuals and ID Numbers"));
+    QVERIFY(grid.horizontalHeader()->isVisible());
     QCOMPARE(CellText(grid, RowOf(f, 4), 7), QStringLiteral("Dale, Dirk (4)"));
     const QStringList expected = {"L", "", "", "P", "", "", "N"};
     for (int column = 0; column < 7; ++column) {
@@ -130,7 +133,7 @@ class ExcludeBoxTest : public QObject {
     // The current individual is highlighted; rows past the list are blank.
     QCOMPARE(grid.current(), RowOf(f, 3));
     QCOMPARE(CellText(grid, 6, 7), QString());
-    QCOMPARE(grid.scroll_bar()->maximum(), 0);
+    QCOMPARE(grid.verticalScrollBar()->maximum(), 0);
 
     // Each column click toggles its own bit on the clicked person only.
     const int row = RowOf(f, 3);
@@ -232,8 +235,8 @@ class ExcludeBoxTest : public QObject {
     QVERIFY(f.Load(ManyPeople(60), 1));
     TExcludeBox box(*f.window);
     box.show();
-    RecordGridView& grid = box.grid();
-    QScrollBar* bar = grid.scroll_bar();
+    RecordListView& grid = box.grid();
+    QScrollBar* bar = grid.verticalScrollBar();
     QCOMPARE(bar->maximum(), 60 - 21);
     bar->setValue(10);
     QCOMPARE(CellText(grid, 0, 7), QStringLiteral("Many, Person0011 (11)"));
@@ -253,20 +256,23 @@ class ExcludeBoxTest : public QObject {
     grid.SetCurrent(0);
     QCOMPARE(grid.top(), 0);
     ClickCell(grid, 20, 7);
-    QTest::keyClick(grid.table(), Qt::Key_Down);
+    QTest::keyClick(&grid, Qt::Key_Down);
     QCOMPARE(grid.current(), 21);
     QCOMPARE(grid.top(), 1);
-    QTest::keyClick(grid.table(), Qt::Key_PageDown);
+    QTest::keyClick(&grid, Qt::Key_PageDown);
     QCOMPARE(grid.current(), 41);
     QCOMPARE(CellText(grid, 20, 7), QStringLiteral("Many, Person0042 (42)"));
-    QTest::keyClick(grid.table(), Qt::Key_Home);
+    QTest::keyClick(&grid, Qt::Key_Home);
     QCOMPARE(grid.top(), 0);
 
     // A double click arrives as a click followed by the double-click event.
-    const QPoint at = CellRect(grid, 4, 7).center();
-    QTest::mouseClick(grid.table()->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid.table()->viewport(), Qt::LeftButton, {}, at);
+    const QPoint at = CellPoint(grid, 4, 7);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(f.window->shown().individual, 5);
+    QTest::keyClick(&grid, Qt::Key_Down);  // Return does as a double click
+    QTest::keyClick(&grid, Qt::Key_Return);
+    QCOMPARE(f.window->shown().individual, 6);
 
     auto* search_for = Child<QLineEdit>(&box, "SearchFor");
     auto* search = Child<QPushButton>(&box, "btnSearch");

@@ -1,21 +1,23 @@
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "store/line_search.h"
 #include "ui/dialogs/search_box.h"
-#include "ui/dialogs/search_box_list.h"
+#include "ui/widgets/record_list_view.h"
 #include "ui_test_support.h"
 
 using kinloom::testing::Child;
 using kinloom::testing::Click;
 using kinloom::testing::TypeAndLeave;
 using kinloom::testing::WindowFixture;
+using kinloom::ui::RecordListView;
 using kinloom::ui::TSearchBox;
 
 namespace {
@@ -51,13 +53,36 @@ const Lines kFamily = {
     "0 @F000002@ FAM", "1 HUSB @I000004@", "1 WIFE @I000001@", "1 MARR", "2 DATE 1872"};
 // clang-format on
 
-QListWidget* Rows(TSearchBox& box) {
-  return Child<QListWidget>(&box, "SearchList");
+RecordListView* Rows(TSearchBox& box) {
+  return Child<RecordListView>(&box, "SearchList");
 }
 
-void ClickRow(TSearchBox& box, int row, Qt::MouseButton button = Qt::LeftButton) {
-  QListWidget* rows = Rows(box);
-  QTest::mouseClick(rows->viewport(), button, {}, rows->visualItemRect(rows->item(row)).center());
+// The middle of one of the 30 lines on the screen, whether or not it shows an entry.
+QPoint LinePoint(TSearchBox& box, int line) {
+  const int height = Rows(box)->verticalHeader()->defaultSectionSize();
+  return {Rows(box)->viewport()->width() / 2, line * height + height / 2};
+}
+
+// What a line shows; blank past the end of the list.
+QString LineText(TSearchBox& box, int line) {
+  return Rows(box)->indexAt(LinePoint(box, line)).data().toString();
+}
+
+// The line the highlight is on (counted from the top of the window), -1 without one.
+int HighlightedLine(TSearchBox& box) {
+  const QModelIndexList rows = Rows(box)->selectionModel()->selectedRows();
+  if (rows.isEmpty()) return -1;
+  return Rows(box)->visualRect(rows.first()).center().y() /
+         Rows(box)->verticalHeader()->defaultSectionSize();
+}
+
+QString HighlightedText(TSearchBox& box) {
+  const int line = HighlightedLine(box);
+  return line < 0 ? QString() : LineText(box, line);
+}
+
+void ClickRow(TSearchBox& box, int line, Qt::MouseButton button = Qt::LeftButton) {
+  QTest::mouseClick(Rows(box)->viewport(), button, {}, LinePoint(box, line));
 }
 
 void Key(TSearchBox& box, Qt::Key key) {
@@ -117,26 +142,26 @@ class SearchBoxTest : public QObject {
 
     TypeAndLeave(Child<QLineEdit>(&box, "SearchBirt"), QStringLiteral("1900"));
     f.ui.ClearRecords();
-    kinloom::ui::SearchListWindow& list = box.result_list();
+    RecordListView& list = box.result_list();
     // Below the window a match becomes the last line; above it, the first.
     const int expected_tops[] = {0, 20, 45, 70};
     for (int i = 0; i < 4; ++i) {
       Click(search);
       const int entry = 25 * (i + 1) - 1;
-      QCOMPARE(list.selected(), entry);
+      QCOMPARE(list.current(), entry);
       QCOMPARE(list.top(), expected_tops[i]);
       QCOMPARE(box.search_position(), entry + 1);
-      QVERIFY(Rows(box)->currentItem()->text().endsWith(QStringLiteral("(%1)").arg(entry + 1)));
+      QVERIFY(HighlightedText(box).endsWith(QStringLiteral("(%1)").arg(entry + 1)));
     }
     QVERIFY(f.ui.records().empty());
     Click(search);
     QCOMPARE(f.ui.Captions(), std::vector<std::string>{"Search"});
     QCOMPARE(f.ui.records()[0].text, std::string("Not Found\n\rReached End of File"));
-    QCOMPARE(list.selected(), -1);
-    QVERIFY(Rows(box)->selectedItems().isEmpty());
+    QCOMPARE(list.current(), -1);
+    QCOMPARE(HighlightedLine(box), -1);
     QCOMPARE(box.search_position(), 0);
     Click(search);
-    QCOMPARE(list.selected(), 24);
+    QCOMPARE(list.current(), 24);
     QCOMPARE(list.top(), 24);
 
     // Year tolerance and name narrow the search.
@@ -151,7 +176,7 @@ class SearchBoxTest : public QObject {
     tolerance->setCurrentIndex(1);
     TypeAndLeave(name, QStringLiteral("ann05"));
     Click(search);
-    QCOMPARE(list.selected(), 49);
+    QCOMPARE(list.current(), 49);
   }
 
   void EachFieldReachesTheSearchAndClicksSetThePosition() {
@@ -164,13 +189,13 @@ class SearchBoxTest : public QObject {
     // typed text with accents included.
     TypeAndLeave(name, QStringLiteral("C\u00C9LINE"));
     Click(search);
-    QCOMPARE(Rows(box)->currentItem()->text(), QStringLiteral("Dupr\u00E9, C\u00E9line (1)"));
+    QCOMPARE(HighlightedText(box), QStringLiteral("Dupr\u00E9, C\u00E9line (1)"));
     TypeAndLeave(name, QString());
     TypeAndLeave(Child<QLineEdit>(&box, "SearchFth"), QStringLiteral("jean dupre"));
     TypeAndLeave(Child<QLineEdit>(&box, "SearchMarr"), QStringLiteral("1870"));
     Child<QComboBox>(&box, "SearchMarrPrec")->setCurrentIndex(2);
     Click(search);
-    QCOMPARE(box.result_list().SelectedText(), QStringLiteral("Dupr\u00E9, C\u00E9line (1)"));
+    QCOMPARE(HighlightedText(box), QStringLiteral("Dupr\u00E9, C\u00E9line (1)"));
 
     // A click sets the position; a right click shows the details.
     TypeAndLeave(Child<QLineEdit>(&box, "SearchFth"), QString());
@@ -180,7 +205,7 @@ class SearchBoxTest : public QObject {
     ClickRow(box, celine);
     QCOMPARE(box.search_position(), celine);
     Click(Child<QPushButton>(&box, "btnSearch"));  // from the clicked line itself
-    QCOMPARE(box.result_list().selected(), celine);
+    QCOMPARE(box.result_list().current(), celine);
 
     ClickRow(box, celine, Qt::RightButton);
     auto* details = Child<QLabel>(&box, "lblDetails");
@@ -192,37 +217,57 @@ class SearchBoxTest : public QObject {
                                  QStringLiteral("Mother: Marie Blanc (3)")}));
   }
 
-  void ScrollBarForMoreThanThirtyBlankLinesBeyondTheEndAndKeys() {
-    WindowFixture small;
-    QVERIFY(small.Load(Numbered(30)));
-    TSearchBox& few = ShownBox(small);
-    QVERIFY(!Child<QScrollBar>(&few, "SearchListBar")->isVisible());
-    QCOMPARE(Rows(few)->count(), 30);
-    WindowFixture tiny;
-    QVERIFY(tiny.Load(kFamily));
-    TSearchBox& four = ShownBox(tiny);
-    QVERIFY(Rows(four)->item(3)->text().endsWith(QStringLiteral("(4)")));
-    QVERIFY(Rows(four)->item(4)->text().isEmpty());
-    ClickRow(four, 10);  // a blank line selects nothing
-    QCOMPARE(four.result_list().selected(), -1);
+  // Always 30 lines, blank beyond the end of the list; the scroll bar only for more than 30.
+  void ThirtyLinesAndTheScrollBar_data() {
+    QTest::addColumn<int>("people");
+    QTest::addColumn<bool>("bar_shown");
+    QTest::addColumn<int>("last_top");
+    QTest::newRow("4") << 4 << false << 0;
+    QTest::newRow("30") << 30 << false << 0;
+    QTest::newRow("31") << 31 << true << 1;
+    QTest::newRow("100") << 100 << true << 70;
+  }
+  void ThirtyLinesAndTheScrollBar() {
+    QFETCH(int, people);
+    QFETCH(bool, bar_shown);
+    QFETCH(int, last_top);
+    WindowFixture f;
+    QVERIFY(f.Load(Numbered(people)));
+    TSearchBox& box = ShownBox(f);
+    QCOMPARE(Rows(box)->viewport()->height(),
+             30 * Rows(box)->verticalHeader()->defaultSectionSize());
+    auto* bar = Child<QScrollBar>(&box, "SearchListBar");
+    QCOMPARE(bar->isVisible(), bar_shown);
+    QCOMPARE(bar->maximum(), last_top);
+    bar->setValue(last_top);
+    const int last_line = std::min(people, 30) - 1;
+    QCOMPARE(LineText(box, 0), QStringLiteral("Smith, Ann%1 (%2)")
+                                   .arg(last_top + 1, 3, 10, QLatin1Char('0'))
+                                   .arg(last_top + 1));
+    QVERIFY(LineText(box, last_line).endsWith(QStringLiteral("(%1)").arg(people)));
+    if (last_line < 29) {
+      QVERIFY(LineText(box, last_line + 1).isEmpty());
+      ClickRow(box, 29);  // a blank line selects nothing
+      QCOMPARE(box.result_list().current(), -1);
+    }
+  }
 
+  void KeysMoveWithinTheWindowAndCarryItAtItsEdges() {
     WindowFixture f;
     QVERIFY(f.Load(Numbered(100)));
     TSearchBox& box = ShownBox(f);
     auto* bar = Child<QScrollBar>(&box, "SearchListBar");
-    QVERIFY(bar->isVisible());
-    QCOMPARE(bar->maximum(), 70);
     bar->setValue(50);
-    QCOMPARE(Rows(box)->item(0)->text(), QStringLiteral("Smith, Ann051 (51)"));
-    QCOMPARE(Rows(box)->item(29)->text(), QStringLiteral("Smith, Ann080 (80)"));
+    QCOMPARE(LineText(box, 0), QStringLiteral("Smith, Ann051 (51)"));
+    QCOMPARE(LineText(box, 29), QStringLiteral("Smith, Ann080 (80)"));
 
     // Keys move the selection and carry the window along at its edges.
     bar->setValue(0);
-    kinloom::ui::SearchListWindow& list = box.result_list();
+    RecordListView& list = box.result_list();
     ClickRow(box, 0);
-    QCOMPARE(list.selected(), 0);
+    QCOMPARE(list.current(), 0);
     for (int i = 0; i < 29; ++i) Key(box, Qt::Key_Down);
-    QCOMPARE(list.selected(), 29);
+    QCOMPARE(list.current(), 29);
     QCOMPARE(list.top(), 0);
     const struct {
       Qt::Key key;
@@ -238,17 +283,34 @@ class SearchBoxTest : public QObject {
     for (const auto& step : steps) {
       Key(box, step.key);
       QCOMPARE(list.top(), step.top);
-      QCOMPARE(list.selected(), step.selected);
+      QCOMPARE(list.current(), step.selected);
       QCOMPARE(box.search_position(), step.selected);
     }
     for (int i = 0; i < 4; ++i) Key(box, Qt::Key_PageDown);
     QCOMPARE(list.top(), 70);  // the window stops at the end of the list
-    QCOMPARE(list.selected(), 99);
+    QCOMPARE(list.current(), 99);
     QCOMPARE(box.search_position(), 99);
     Key(box, Qt::Key_S);  // letters do not jump about the 30 lines
     Key(box, Qt::Key_Left);
-    QCOMPARE(Rows(box)->currentRow(), 29);
-    QCOMPARE(list.selected(), 99);
+    QCOMPARE(HighlightedLine(box), 29);
+    QCOMPARE(list.current(), 99);
+  }
+
+  // Another tree opened: the list is that tree's, from its top, with nothing selected.
+  void ANewTreeBringsItsOwnList() {
+    WindowFixture f;
+    QVERIFY(f.Load(Numbered(100)));
+    TSearchBox& box = ShownBox(f);
+    Child<QScrollBar>(&box, "SearchListBar")->setValue(60);
+    ClickRow(box, 2);
+    QCOMPARE(box.result_list().current(), 62);
+    QVERIFY(f.Load(kFamily, 1, "Other"));
+    QCOMPARE(box.result_list().current(), -1);
+    QCOMPARE(box.result_list().top(), 0);
+    QCOMPARE(box.result_list().model()->rowCount(), 4);
+    QVERIFY(LineText(box, 3).endsWith(QStringLiteral("(4)")));
+    QVERIFY(LineText(box, 4).isEmpty());
+    QVERIFY(!Child<QScrollBar>(&box, "SearchListBar")->isVisible());
   }
 
   void AcceptHandsBackTheSelectedNumber() {
@@ -266,15 +328,14 @@ class SearchBoxTest : public QObject {
     QCOMPARE(RunWith(box, [&box] { Click(Child<QPushButton>(&box, "btnCancel")); }), -1);
 
     // The dialog is kept: its fields and its position stay for the next use.
-    QCOMPARE(RunWith(box,
-                     [&box] {
-                       QCOMPARE(Child<QLineEdit>(&box, "SearchFor")->text(),
-                                QStringLiteral("(42)"));
-                       QCOMPARE(box.search_position(), 42);
-                       QTest::mouseDClick(Rows(box)->viewport(), Qt::LeftButton, {},
-                                          Rows(box)->visualItemRect(Rows(box)->item(3)).center());
-                     }),
-             16);  // 42 became the last line: the window starts at 13
+    QCOMPARE(
+        RunWith(box,
+                [&box] {
+                  QCOMPARE(Child<QLineEdit>(&box, "SearchFor")->text(), QStringLiteral("(42)"));
+                  QCOMPARE(box.search_position(), 42);
+                  QTest::mouseDClick(Rows(box)->viewport(), Qt::LeftButton, {}, LinePoint(box, 3));
+                }),
+        16);  // 42 became the last line: the window starts at 13
 
     QCOMPARE(RunWith(box,
                      [&box] {

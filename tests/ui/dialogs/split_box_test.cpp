@@ -1,10 +1,14 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 #include <algorithm>
 #include <cstdio>
 #include <set>
@@ -16,13 +20,14 @@
 #include "store/records.h"
 #include "store/search_list.h"
 #include "ui/dialogs/split_box.h"
-#include "ui/widgets/record_grid_view.h"
+#include "ui/main/option_effects.h"
+#include "ui/widgets/record_list_view.h"
 #include "ui_test_support.h"
 
 using kinloom::testing::Child;
 using kinloom::testing::Click;
 using kinloom::testing::WindowFixture;
-using kinloom::ui::RecordGridView;
+using kinloom::ui::RecordListView;
 using kinloom::ui::TSplitBox;
 
 namespace {
@@ -91,6 +96,20 @@ QString CheckedCount(TSplitBox& box) {
 }
 
 // Runs one walk from a clean selection and returns who it marked.
+// What a line of the check list shows, and its box; blank past the end of the list.
+QModelIndex LineAt(RecordListView& list, int line) {
+  const int height = list.verticalHeader()->defaultSectionSize();
+  return list.indexAt(QPoint(list.viewport()->width() / 2, line * height + height / 2));
+}
+
+QString LineText(RecordListView& list, int line) {
+  return LineAt(list, line).data().toString();
+}
+
+Qt::CheckState LineCheck(RecordListView& list, int line) {
+  return LineAt(list, line).data(Qt::CheckStateRole).value<Qt::CheckState>();
+}
+
 People Walk(WindowFixture& f, TSplitBox& box, int start, const char* button,
             const char* option = nullptr, bool with_option = false) {
   Click(Child<QPushButton>(&box, "btnClear"));
@@ -147,44 +166,86 @@ class SplitBoxTest : public QObject {
     QVERIFY(f.Load(Tree(), 6));
     TSplitBox box(*f.window);
     box.show();
-    RecordGridView& list = box.list();
+    RecordListView& list = box.list();
     QCOMPARE(list.visible_rows(), 26);
-    QTableWidget* table = list.table();
+    QCOMPARE(list.viewport()->height(), 26 * list.verticalHeader()->defaultSectionSize());
     const int row = f.store.individual_search_list().PositionOf(11);
-    QCOMPARE(table->item(row, 0)->text(), QStringLiteral("Grand, Kurt (11)"));
-    QCOMPARE(table->item(row, 0)->checkState(), Qt::Unchecked);
-    QCOMPARE(table->item(16, 0)->text(), QString());  // past the end of the list
+    QCOMPARE(LineText(list, row), QStringLiteral("Grand, Kurt (11)"));
+    QCOMPARE(LineCheck(list, row), Qt::Unchecked);
+    QCOMPARE(LineText(list, 16), QString());  // past the end of the list
 
     // Clicking a line highlights it; Space ticks its box.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                      table->visualItemRect(table->item(row, 0)).center() + QPoint(40, 0));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualRect(LineAt(list, row)).center() + QPoint(40, 0));
     QCOMPARE(list.current(), row);
-    QTest::keyClick(table, Qt::Key_Space);
+    QTest::keyClick(&list, Qt::Key_Space);
     QCOMPARE(Marked(f), People{11});
-    QCOMPARE(table->item(row, 0)->checkState(), Qt::Checked);
+    QCOMPARE(LineCheck(list, row), Qt::Checked);
     QCOMPARE(CheckedCount(box), QStringLiteral("1"));
-    QTest::keyClick(table, Qt::Key_Space);
+    QTest::keyClick(&list, Qt::Key_Space);
     QCOMPARE(Marked(f), People{});
     QCOMPARE(CheckedCount(box), QStringLiteral("0"));
 
     // A click on the box itself ticks it too.
-    QTableWidgetItem* item = table->item(row, 0);
     QStyleOptionViewItem option;
-    option.initFrom(table->viewport());
-    option.rect = table->visualItemRect(item);
+    option.initFrom(list.viewport());
+    option.rect = list.visualRect(LineAt(list, row));
     option.features |= QStyleOptionViewItem::HasCheckIndicator;
     const QRect box_rect =
-        table->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box_rect.center());
+        list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &list);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, box_rect.center());
     QCOMPARE(Marked(f), People{11});
     QCOMPARE(CheckedCount(box), QStringLiteral("1"));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box_rect.center());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, box_rect.center());
     QCOMPARE(Marked(f), People{});
 
     // A walk shows its marks on the lines.
     Click(Child<QPushButton>(&box, "btnAddAnc"));
-    QCOMPARE(table->item(f.store.individual_search_list().PositionOf(6), 0)->checkState(),
-             Qt::Checked);
+    QCOMPARE(LineCheck(list, f.store.individual_search_list().PositionOf(6)), Qt::Checked);
+  }
+
+  void LongNamesAreNotCutShort_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("long") << "Maria Wilhelmina Johanna /van der Berg-Oosterhuis/" << true;
+    // Beyond what the list makes room for: its tool tip shows it whole.
+    QTest::newRow("longer than the list grows")
+        << "Maria Wilhelmina Johanna Catharina Theodora /van der Berg-Oosterhuis-Lindqvist/"
+        << false;
+  }
+  void LongNamesAreNotCutShort() {
+    QFETCH(QString, name);
+    QFETCH(bool, whole);
+    // A large desktop font: the list makes room by the font, not by a fixed width.
+    const QFont before = QApplication::font();
+    QFont large = before;
+    large.setPointSize(16);
+    QApplication::setFont(large);
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    std::vector<std::string> lines = Tree();
+    lines.insert(lines.end(), {"0 @I000017@ INDI", "1 NAME " + name.toStdString(), "1 SEX F"});
+    WindowFixture f;
+    QVERIFY(f.Load(lines, 6));
+    TSplitBox box(*f.window);
+    box.show();
+    RecordListView& list = box.list();
+    const QModelIndex index =
+        list.model()->index(f.store.individual_search_list().PositionOf(17), 0);
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    const int needed = list.itemDelegate()->sizeHint(option, index).width();
+    QCOMPARE(needed <= list.columnWidth(0), whole);
+    QVERIFY(list.columnWidth(0) > needed / 2);
+    QVERIFY(index.data().toString().endsWith(QStringLiteral("(17)")));
+    // A name cut short shows whole in its tool tip (with hints on); one shown whole has none.
+    const bool hints = kinloom::ui::HintsShown();
+    kinloom::ui::SetHintsShown(true);
+    const auto hints_back = qScopeGuard([hints] { kinloom::ui::SetHintsShown(hints); });
+    const QPoint at = list.visualRect(index).center();
+    QHelpEvent hover(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list.viewport(), &hover);
+    QCOMPARE(QToolTip::text(), whole ? QString() : index.data().toString());
+    QToolTip::hideText();
   }
 
   // The marks are kept in the tree file: a selection made by hand is offered for saving.
@@ -195,7 +256,7 @@ class SplitBoxTest : public QObject {
       TSplitBox box(*f.window);
       box.show();
       box.list().SetCurrent(f.store.individual_search_list().PositionOf(11));
-      QTest::keyClick(box.list().table(), Qt::Key_Space);
+      QTest::keyClick(&box.list(), Qt::Key_Space);
       QCOMPARE(Marked(f), People{11});
     }
     f.window->show();
