@@ -107,8 +107,8 @@ int Settings(Context& c, const std::vector<std::string>& args) {
   files::WebSiteSettings web;
   files::ConfigFileStart start{tree, c.ui.clock().CurrentYear()};
   platform::LocalFileSystem file_system;
-  Status read =
-      files::ReadConfigFile(file_system, files::TreeFile(folders.config, tree, ".cfg"), start, &web);
+  Status read = files::ReadConfigFile(file_system, files::TreeFile(folders.config, tree, ".cfg"),
+                                      start, &web);
   files::ProgramSettings program;
   if (read.ok() || read.code() == Status::Code::kNotFound) {
     read = files::ReadSourcesWeb(file_system, files::SourcesFile(folders), &program);
