@@ -6,6 +6,8 @@
 #include "cli/context.h"
 #include "cli/home_commands.h"
 #include "cli/merge_people_command.h"
+#include "cli/stats_command.h"
+#include "cli/todo_command.h"
 #include "cli/views.h"
 #include "cli/web_command.h"
 #include "platform/file_io.h"
@@ -39,6 +41,11 @@ constexpr const char* kUsage =
     "                                         write a reduced copy and print its name\n"
     "  web TREE [--html|--php] [--hide-living] [--mode N|S|H|B] [--out DIR]\n"
     "                                         make the tree's web site; print its folder\n"
+    "  stats TREE PAGE [--ancestors ID --generations N [--siblings]]\n"
+    "        [--descendants ID --generations N [--spouses]]  a statistics page's grid\n"
+    "  todo TREE LIST [--create|--update] [criterion options] OUT.ged\n"
+    "                                         build a to-do list, write OUT, print the list\n"
+    "  todo TREE LIST                         print a stored to-do list\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "A tree name of the data home may stand wherever a command takes FILE.ged.\n"
@@ -194,6 +201,8 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "settings") return Settings(c, args);
   if (args[0] == "save-copy") return SaveCopy(c, args);
   if (args[0] == "web") return Web(c, args);
+  if (args[0] == "stats") return Stats(c, args);
+  if (args[0] == "todo") return ToDo(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 
