@@ -100,6 +100,13 @@ bool HasSurnameOrTitle(LineNode* first) {
   return false;
 }
 
+// The name shows as "Unknown" (typed so, or no given names before the surname); a record
+// without any name line has no given name either.
+bool LacksGivenName(const RecordStore& store, int n) {
+  const std::string given = core::GivenNames(store, n, true);
+  return given.empty() || Lowered(given.substr(0, kUnknownName.size())) == kUnknownName;
+}
+
 bool MissesInfo(const RecordStore& store, int n, LineNode* first, const MissingInfoBoxes& boxes) {
   if (boxes.birth_date && core::EventDate(first, core::EventKind::kBirth).date.empty()) {
     return true;
@@ -107,10 +114,7 @@ bool MissesInfo(const RecordStore& store, int n, LineNode* first, const MissingI
   if (boxes.death_date && core::EventDate(first, core::EventKind::kDeath).date.empty()) {
     return true;
   }
-  if (boxes.given_name &&
-      Lowered(core::GivenNames(store, n).substr(0, kUnknownName.size())) == kUnknownName) {
-    return true;
-  }
+  if (boxes.given_name && LacksGivenName(store, n)) return true;
   if (boxes.birth_place && BirthPlace(first).empty()) return true;
   if (boxes.death_place && DeathPlace(first).empty()) return true;
   return boxes.last_and_title && !HasSurnameOrTitle(first);

@@ -14,7 +14,7 @@ namespace kinloom::reports {
 struct MissingInfoBoxes {
   bool birth_date = false;      // "Date of Birth": no birth date (baptism or christening count)
   bool death_date = false;      // "Date of Death": no death date (burial or cremation count)
-  bool given_name = false;      // "Given Name": the name begins with "Unknown"
+  bool given_name = false;      // "Given Name": none, or a name beginning with "Unknown"
   bool birth_place = false;     // "Place of Birth": no place under the first birth-type event
   bool death_place = false;     // "Place of Death": the same for the first death-type event
   bool last_and_title = false;  // "Last and Title": no surname between slashes and no title
