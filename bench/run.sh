@@ -3,6 +3,7 @@
 #  - an own-format tree, saved once so its search lists restore from saved positions:
 #    reading and writing it against a floor (reading the file and splitting it into lines);
 #  - the chart caches and both search-list builds on that tree;
+#  - the statistics pages and the to-do lists on that tree;
 #  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,6 +17,8 @@ echo "== own-format tree"
 "$build/bench/kinloom-bench-gedcom" "$out/tree.ged" "$out/written.ged"
 echo "== chart caches and search lists"
 "$build/bench/kinloom-bench-core" "$out/tree.ged"
+echo "== statistics pages and to-do lists"
+"$build/bench/kinloom-bench-stats" "$out/tree.ged"
 echo "== import of a file from another program"
 "$build/tools/kinloom-gentree" --individuals "$people" --seed 1 --format foreign \
   --charset utf8 --out "$out/foreign.ged"

@@ -30,10 +30,11 @@ bool IsLeapYear(int year) {
 // it reads (the last of a range or of alternatives, after a qualifier) starts with the day's
 // digits. A text that starts with a month has its day counted from the month alone.
 bool NamesDayOfMonth(std::string_view text) {
-  std::string copy(text.substr(0, kDateLookedAt));
-  std::transform(copy.begin(), copy.end(), copy.begin(),
+  std::array<char, kDateLookedAt> copy;
+  const size_t size = std::min(text.size(), kDateLookedAt);
+  std::transform(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(size), copy.begin(),
                  [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-  std::string_view rest = copy;
+  std::string_view rest(copy.data(), size);
   for (std::string_view separator : {" AND ", " TO ", " OR "}) {
     for (size_t at = rest.find(separator); at != std::string_view::npos;
          at = rest.find(separator)) {
