@@ -238,6 +238,13 @@ TEST(Statistics, SubtreeRestraintsChooseWhoIsTabulated) {
     EXPECT_EQ(restraints.TabulatedPeople(tree.t.store), c.people) << c.name;
     EXPECT_FALSE(tree.t.store.tree_modified()) << c.name;
   }
+  // The walks leave the split selection and its copy alone.
+  for (int n = 1; n <= 7; ++n) {
+    EXPECT_EQ(
+        tree.t.store.individual(n)->markFlags & (store::kMarkSelected | store::kMarkSelectedCopy),
+        0)
+        << n;
+  }
   // The counts page of one generation: only the start person.
   StatsRestraints one;
   ASSERT_TRUE(one.SetStart(tree.t.store, 3));
