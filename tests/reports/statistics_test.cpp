@@ -363,6 +363,8 @@ TEST(Statistics, AverageAgeAndAgesReached) {
       Person(1, "A /P/", 'M', Join({Event("BIRT", "1 JAN 1800"), Event("DEAT", "1 JAN 1850")})),
       Person(2, "B /P/", 'M', Join({Event("BIRT", "1 JAN 1800"), Event("DEAT", "1 JUL 1830")})),
       Person(3, "C /P/", 'M', Join({Event("BIRT", "1800"), Event("DEAT", "1800")})),  // 0 years
+      // No birth date: no age, although a missing year taken as -1 would give 51 years.
+      Person(4, "D /P/", 'M', Event("DEAT", "50")),
   }));
   const StatsPageResult counts = tree.Page(StatsPage::kCounts);
   // (50 + 30 + 181 / 365.25) / 2 years.
@@ -371,6 +373,8 @@ TEST(Statistics, AverageAgeAndAgesReached) {
   EXPECT_EQ(counts.ages_reached[0][3], 1);  // over 34
   EXPECT_EQ(counts.ages_reached[0][2], 2);  // over 19
   EXPECT_EQ(counts.grids[2].rows[4][1], " 50.00");
+  // The marker family of a tree without families is not a family.
+  EXPECT_EQ(counts.grids[0].rows[2][0], "     0");
 }
 
 }  // namespace
