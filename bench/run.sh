@@ -4,9 +4,9 @@
 #    reading and writing it against a floor (reading the file and splitting it into lines);
 #  - the chart caches and both search-list builds on that tree;
 #  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import;
-#  - a full verifier run on the own-format tree.
+#  - a full verifier run on the own-format tree;
 #  - the windows that list every person (find, hide information, split tree): opening, scrolling;
-#  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import.
+#  - the statistics pages and the to-do lists on that tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build}
@@ -21,6 +21,8 @@ echo "== chart caches and search lists"
 "$build/bench/kinloom-bench-core" "$out/tree.ged"
 echo "== list windows"
 "$build/bench/kinloom-bench-ui-list" "$out/tree.ged"
+echo "== statistics pages and to-do lists"
+"$build/bench/kinloom-bench-stats" "$out/tree.ged"
 echo "== import of a file from another program"
 "$build/tools/kinloom-gentree" --individuals "$people" --seed 1 --format foreign \
   --charset utf8 --out "$out/foreign.ged"

@@ -9,6 +9,8 @@
 #include "cli/home_commands.h"
 #include "cli/merge_people_command.h"
 #include "cli/report_commands.h"
+#include "cli/stats_command.h"
+#include "cli/todo_command.h"
 #include "cli/verify_command.h"
 #include "cli/views.h"
 #include "cli/web_command.h"
@@ -56,6 +58,11 @@ constexpr const char* kUsage =
     "  relationship FILE.ged ID1 ID2          the relationship of two people\n"
     "  verify TREE [--complete] [--ignore-before-1600] [--off N,M,...] [--set N=VALUE,...]\n"
     "              [--save]                   list potential problems (--save: into My Files)\n"
+    "  stats TREE PAGE [--ancestors ID --generations N [--siblings]]\n"
+    "        [--descendants ID --generations N [--spouses]]  a statistics page's grid\n"
+    "  todo TREE LIST [--create|--update] [criterion options] OUT.ged\n"
+    "                                         build a to-do list, write OUT, print the list\n"
+    "  todo TREE LIST                         print a stored to-do list\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "  --report FILE                          write what the import left out or rewrote to FILE\n"
@@ -263,6 +270,8 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "report") return Report(c, args);
   if (args[0] == "relationship") return RelationshipCommand(c, args);
   if (args[0] == "verify") return Verify(c, args);
+  if (args[0] == "stats") return Stats(c, args);
+  if (args[0] == "todo") return ToDo(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

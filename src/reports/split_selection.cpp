@@ -84,18 +84,19 @@ FamilyRecord* ExistingFamily(const RecordStore& store, int family) {
   return record != nullptr && record->lines != nullptr ? record : nullptr;
 }
 
-// The marks are kept in the tree file, so a mark that changes changes the tree.
-void SetMark(RecordStore& store, IndividualRecord& record, bool selected) {
-  if (((record.markFlags & store::kMarkSelected) != 0) == selected) return;
-  record.markFlags ^= store::kMarkSelected;
-  store.set_tree_modified(true);
+// The selection is what a split save writes, so a selection mark that changes changes the tree;
+// a working mark (such as the statistics window's) does not.
+void SetMark(RecordStore& store, IndividualRecord& record, uint8_t mark, bool on) {
+  if (((record.markFlags & mark) != 0) == on) return;
+  record.markFlags ^= mark;
+  if (mark == store::kMarkSelected) store.set_tree_modified(true);
 }
 
 // Marks and stamps an existing individual not yet stamped; false for anyone else.
-bool Reach(RecordStore& store, const VisitStamps& stamps, int individual) {
+bool Reach(RecordStore& store, const VisitStamps& stamps, uint8_t mark, int individual) {
   IndividualRecord* record = Existing(store, individual);
   if (record == nullptr || stamps.Has(*record)) return false;
-  SetMark(store, *record, true);
+  SetMark(store, *record, mark, true);
   stamps.Set(*record);
   return true;
 }
@@ -117,8 +118,9 @@ void ForEachLink(const LineNode* first, std::initializer_list<std::string_view> 
 
 // Everyone reachable from `from` over parent and spouse families, passing no one who already
 // carries the current stamp; `from` included. Each family is read once per `family_walk`.
-void FloodFrom(RecordStore& store, const VisitStamps& stamps, uint16_t family_walk, int from) {
-  if (!Reach(store, stamps, from)) return;
+void FloodFrom(RecordStore& store, const VisitStamps& stamps, uint8_t mark, uint16_t family_walk,
+               int from) {
+  if (!Reach(store, stamps, mark, from)) return;
   WalkStack stack;
   stack.Push({from, 0});
   WalkEntry entry;
@@ -129,7 +131,7 @@ void FloodFrom(RecordStore& store, const VisitStamps& stamps, uint16_t family_wa
       if (family == nullptr || family->walkStamp == family_walk) return;
       family->walkStamp = family_walk;
       ForEachLink(family->lines, {"1 HUSB", "1 WIFE", "1 CHIL"}, [&](int member) {
-        if (Reach(store, stamps, member)) stack.Push({member, 0});
+        if (Reach(store, stamps, mark, member)) stack.Push({member, 0});
       });
     });
   }
@@ -143,7 +145,9 @@ bool IsSelected(const RecordStore& store, int individual) {
 }
 
 void SetSelected(RecordStore& store, int individual, bool selected) {
-  if (IndividualRecord* record = Existing(store, individual)) SetMark(store, *record, selected);
+  if (IndividualRecord* record = Existing(store, individual)) {
+    SetMark(store, *record, store::kMarkSelected, selected);
+  }
 }
 
 int CountSelected(const RecordStore& store) {
@@ -170,8 +174,9 @@ void VisitStamps::Clear() {
   }
 }
 
-SplitSelection::SplitSelection(RecordStore& store)
-    : store_(store), ancestor_stamps_(store, 0), descendant_stamps_(store, 1) {
+SplitSelection::SplitSelection(RecordStore& store, uint8_t mark)
+    : store_(store), mark_(mark), ancestor_stamps_(store, 0), descendant_stamps_(store, 1) {
+  if (mark_ != store::kMarkSelected) return;
   for (int n = 1; n <= store_.highest_individual(); ++n) {
     IndividualRecord* record = Existing(store_, n);
     if (record == nullptr) continue;
@@ -208,30 +213,31 @@ void SplitSelection::AddAllDescendants(int start, bool include_spouses) {
 void SplitSelection::AddAncestorTree(int start) {
   ancestor_stamps_.Begin();
   // The start is stamped first, so the flood does not pass through it to its own families.
-  if (!Reach(store_, ancestor_stamps_, start)) return;
+  if (!Reach(store_, ancestor_stamps_, mark_, start)) return;
   const uint16_t family_walk = store_.NewWalkNumber();
   const int family = core::FindParentFamily(store_, start).family;
   if (family == 0) return;
   for (std::string_view tag : {"1 HUSB", "1 WIFE"}) {
-    FloodFrom(store_, ancestor_stamps_, family_walk, core::FamilyMember(store_, family, tag));
+    FloodFrom(store_, ancestor_stamps_, mark_, family_walk,
+              core::FamilyMember(store_, family, tag));
   }
 }
 
 void SplitSelection::AddDescendantTree(int start) {
   ancestor_stamps_.Begin();
-  if (!Reach(store_, ancestor_stamps_, start)) return;
+  if (!Reach(store_, ancestor_stamps_, mark_, start)) return;
   const uint16_t family_walk = store_.NewWalkNumber();
   ForEachLink(store_.individual(start)->lines, {"1 FAMS"}, [&](int number) {
     const FamilyRecord* family = ExistingFamily(store_, number);
     if (family == nullptr) return;
     ForEachLink(family->lines, {"1 CHIL"},
-                [&](int child) { FloodFrom(store_, ancestor_stamps_, family_walk, child); });
+                [&](int child) { FloodFrom(store_, ancestor_stamps_, mark_, family_walk, child); });
   });
 }
 
 void SplitSelection::MarkDescendants(int start, int generations, bool include_spouses, int stop) {
   descendant_stamps_.Begin();
-  if (!Reach(store_, descendant_stamps_, start)) return;
+  if (!Reach(store_, descendant_stamps_, mark_, start)) return;
   WalkStack stack;
   stack.Push({start, generations});
   WalkEntry entry;
@@ -240,11 +246,14 @@ void SplitSelection::MarkDescendants(int start, int generations, bool include_sp
     const IndividualRecord* person = Existing(store_, entry.person);
     ForEachLink(person->lines, {"1 FAMS"}, [&](int family) {
       if (ExistingFamily(store_, family) == nullptr) return;
-      if (include_spouses)
-        SetSelected(store_, core::OtherSpouse(store_, family, entry.person), true);
+      if (include_spouses) {
+        IndividualRecord* spouse =
+            Existing(store_, core::OtherSpouse(store_, family, entry.person));
+        if (spouse != nullptr) SetMark(store_, *spouse, mark_, true);
+      }
       if (entry.generations - 1 <= 0) return;
       ForEachLink(store_.family(family)->lines, {"1 CHIL"}, [&](int child) {
-        if (Reach(store_, descendant_stamps_, child)) {
+        if (Reach(store_, descendant_stamps_, mark_, child)) {
           stack.Push({child, entry.generations - 1});
         }
       });
@@ -254,7 +263,7 @@ void SplitSelection::MarkDescendants(int start, int generations, bool include_sp
 
 void SplitSelection::MarkAncestors(int start, int generations, bool include_siblings) {
   ancestor_stamps_.Begin();
-  if (!Reach(store_, ancestor_stamps_, start)) return;
+  if (!Reach(store_, ancestor_stamps_, mark_, start)) return;
   WalkStack stack;
   stack.Push({start, generations});
   WalkEntry entry;
@@ -265,7 +274,9 @@ void SplitSelection::MarkAncestors(int start, int generations, bool include_sibl
     const int husband = core::FamilyMember(store_, family, "1 HUSB");
     const int wife = core::FamilyMember(store_, family, "1 WIFE");
     for (int parent : {husband, wife}) {
-      if (Reach(store_, ancestor_stamps_, parent)) stack.Push({parent, entry.generations - 1});
+      if (Reach(store_, ancestor_stamps_, mark_, parent)) {
+        stack.Push({parent, entry.generations - 1});
+      }
     }
     if (!include_siblings) continue;
     // The parents' other children with their families; the descendant stamps are separate,

@@ -47,9 +47,14 @@ class VisitStamps {
 // ends it like any other link. While the selection is open, the two work words of each
 // individual hold the walks' visit stamps (work[0] the ancestor stamp, work[1] the
 // descendant stamp).
+//
+// The walks may set another mark bit instead: the statistics window marks the subtree it
+// tabulates with kMarkInSubtree through the same walks. Such a working mark does not change the
+// tree, and the selection's copy is left alone. Toggle, UnCheckAll, Restore and CheckedCount
+// always concern the selection mark.
 class SplitSelection {
  public:
-  explicit SplitSelection(store::RecordStore& store);
+  explicit SplitSelection(store::RecordStore& store, uint8_t mark = store::kMarkSelected);
   SplitSelection(const SplitSelection&) = delete;
   SplitSelection& operator=(const SplitSelection&) = delete;
 
@@ -87,6 +92,7 @@ class SplitSelection {
 
  private:
   store::RecordStore& store_;
+  uint8_t mark_;  // the bit the walks set
   VisitStamps ancestor_stamps_;
   VisitStamps descendant_stamps_;
 };

@@ -22,6 +22,7 @@ inline constexpr uint8_t kMarkVisit = 0x04;
 inline constexpr uint8_t kMarkEdge = 0x08;
 inline constexpr uint8_t kMarkContact = 0x10;
 inline constexpr uint8_t kMarkReportCheck = 0x20;
+inline constexpr uint8_t kMarkInSubtree = 0x40;  // the part of the tree statistics tabulate
 inline constexpr uint8_t kMarkSelectedCopy = 0x80;
 
 // One individual: its lines plus the flags the file keeps in private lines and the texts and
