@@ -8,6 +8,7 @@
 #include "cli/merge_people_command.h"
 #include "cli/report_commands.h"
 #include "cli/views.h"
+#include "cli/wallchart_command.h"
 #include "cli/web_command.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
@@ -47,6 +48,10 @@ constexpr const char* kUsage =
     "         OUT.pdf, report sources FILE.ged --pdf OUT.pdf, report blank-family --pdf OUT.pdf\n"
     "                                         a printed form as a PDF file\n"
     "  relationship FILE.ged ID1 ID2          the relationship of two people\n"
+    "  wallchart TREE ID [--ancestors] [--generations N] [--title TEXT] [--no-places] [--ids]\n"
+    "            [--bold-members] [--bold-spouses] [--roman] [--pictures] [--pdf OUT.pdf]\n"
+    "                                         save the wall chart of ID (N 2-12, default 6) in\n"
+    "                                         My Files; print its file and size in pixels\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "A tree name of the data home may stand wherever a command takes FILE.ged.\n"
@@ -204,6 +209,7 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "web") return Web(c, args);
   if (args[0] == "report") return Report(c, args);
   if (args[0] == "relationship") return RelationshipCommand(c, args);
+  if (args[0] == "wallchart") return WallChart(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 
