@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "charts/painter_surface.h"
+#include "store/charsets.h"
 
 namespace kinloom::charts {
 namespace {
@@ -77,6 +78,20 @@ const QFontMetricsF& WallChartFonts::BodyMetrics(int size, WallChartTextStyle st
 
 int WallChartFonts::TextWidth(std::string_view text, WallChartTextStyle style, int size) {
   return Ceil(BodyMetrics(size, style).horizontalAdvance(FromReportText(text)));
+}
+
+int WallChartFonts::ReferenceWidth(std::string_view text) {
+  if (advances_.empty()) {
+    const QFontMetricsF& metrics =
+        BodyMetrics(reports::kWallChartLargestFont, WallChartTextStyle::kPlain);
+    for (int byte = 0; byte < 256; ++byte) {
+      const char32_t code = store::InternalToCodePoint(static_cast<uint8_t>(byte));
+      advances_.push_back(metrics.horizontalAdvance(QString::fromUcs4(&code, 1)));
+    }
+  }
+  double width = 0;
+  for (char c : text) width += advances_[static_cast<uint8_t>(c)];
+  return Ceil(width);
 }
 
 // A row is the text's height and a little more, so that a box's border clears the accents

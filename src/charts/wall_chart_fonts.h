@@ -6,6 +6,7 @@
 #include <map>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "reports/wall_chart_fit.h"
 #include "reports/wall_chart_options.h"
@@ -35,10 +36,10 @@ class WallChartFonts final : public reports::WallChartMeasure {
   int LineHeight(int size) override;
   int TitleWidth(int size) override;
   int TitleHeight(int size) override;
-  // The plain body width at the largest size, for the cached chart texts.
-  int ReferenceWidth(std::string_view text) {
-    return TextWidth(text, reports::WallChartTextStyle::kPlain, reports::kWallChartLargestFont);
-  }
+  // The plain body width at the largest size for the cached chart texts of every person,
+  // where it only tells whether a text is there: the sum of the characters' advances, which
+  // leaves out kerning and is many times faster to find.
+  int ReferenceWidth(std::string_view text);
 
  private:
   const QFontMetricsF& BodyMetrics(int size, reports::WallChartTextStyle style);
@@ -49,6 +50,7 @@ class WallChartFonts final : public reports::WallChartMeasure {
   bool title_italic_;
   QString title_;
   std::map<std::pair<int, int>, QFontMetricsF> metrics_;
+  std::vector<double> advances_;  // of each byte of the program's character set
 };
 
 // Pixels of a font size in points on the chart's image.
