@@ -70,8 +70,8 @@ void LayOutColumns(const std::vector<ColumnCandidates>& columns, WallChartMeasur
     g.column_width.push_back(width);
     x += width + kWallChartColumnGap;
   }
-  // x is where a further column would start.
-  g.width = x + 2 * kWallChartMargin - kWallChartColumnGap;
+  // x is where a further column would start; the image ends a margin after the last column.
+  g.width = x - kWallChartColumnGap + kWallChartMargin;
 }
 
 // Where column `index` starts, or a further column would.

@@ -271,8 +271,8 @@ TEST_F(WallChartFitTest, ImageSizeAndTitleRoom) {
   EXPECT_EQ(g.line_height, 24);
   EXPECT_EQ(g.column_x, (std::vector<int>{40, 232}));
   EXPECT_EQ(g.column_width, (std::vector<int>{152, 152}));
-  EXPECT_EQ(g.width, 232 + 152 + 40 + 40);
-  EXPECT_EQ(g.title_size, 464 / 100 + 12);
+  EXPECT_EQ(g.width, 232 + 152 + 40);
+  EXPECT_EQ(g.title_size, 424 / 100 + 12);
   EXPECT_EQ(g.picture_box, 84);
   EXPECT_EQ(g.picture_width, 63);
   // The title (16 * 3 / 2 + 2 * 56 = 136 wide with its margins) stays over the first column,
@@ -280,7 +280,8 @@ TEST_F(WallChartFitTest, ImageSizeAndTitleRoom) {
   EXPECT_EQ(g.top, 40);
   EXPECT_EQ(g.height, 10 * 24 + 40 + 40);
 
-  // A title reaching into the second column, whose first box is at the top: it moves down.
+  // A title reaching into the second column, whose first box is at the top: the boxes move
+  // down.
   const auto long_title = Fit("The Family of Abe Lee and Eve");
   ASSERT_TRUE(long_title.has_value());
   EXPECT_EQ(long_title->top, 40 + 20 + 12);
@@ -295,11 +296,12 @@ TEST_F(WallChartFitTest, TitleShrinksToHalfTheImageButNotBelow18) {
   b.Person("Christopher /Lancaster/");
   b.Family(1, 2, {{3}});
   b.LoadInto(tree_);
-  // 1,024 pixels wide: the title starts at 22 and must fit 512 pixels with its margins.
-  const auto fitted = Fit("Descendants of Bartholomew Lancaster");  // 18 pixels a size
+  // 984 pixels wide: the title starts at 21 and must fit 492 pixels with its margins, which
+  // at 18 pixels a size it does from 20 on.
+  const auto fitted = Fit("Descendants of Bartholomew Lancaster");
   ASSERT_TRUE(fitted.has_value());
-  EXPECT_EQ(fitted->width, 1024);
-  EXPECT_EQ(fitted->title_size, 21);
+  EXPECT_EQ(fitted->width, 40 + 432 + 40 + 432 + 40);
+  EXPECT_EQ(fitted->title_size, 20);
   EXPECT_EQ(Fit(std::string(100, 'x'))->title_size, 18);
 }
 
