@@ -13,6 +13,7 @@
 #include "cli/todo_command.h"
 #include "cli/verify_command.h"
 #include "cli/views.h"
+#include "cli/wallchart_command.h"
 #include "cli/web_command.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
@@ -63,6 +64,10 @@ constexpr const char* kUsage =
     "  todo TREE LIST [--create|--update] [criterion options] OUT.ged\n"
     "                                         build a to-do list, write OUT, print the list\n"
     "  todo TREE LIST                         print a stored to-do list\n"
+    "  wallchart TREE ID [--ancestors] [--generations N] [--title TEXT] [--no-places] [--ids]\n"
+    "            [--bold-members] [--bold-spouses] [--roman] [--pictures] [--pdf OUT.pdf]\n"
+    "                                         save the wall chart of ID (N 2-12, default 6) in\n"
+    "                                         My Files; print its file and size in pixels\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "  --report FILE                          write what the import left out or rewrote to FILE\n"
@@ -272,6 +277,7 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "verify") return Verify(c, args);
   if (args[0] == "stats") return Stats(c, args);
   if (args[0] == "todo") return ToDo(c, args);
+  if (args[0] == "wallchart") return WallChart(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

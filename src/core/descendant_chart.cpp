@@ -165,7 +165,11 @@ void ChartBuilder::AddSpouseNode(Frame& frame, int family) {
   const bool met = record->walkStamp == walk_;
   const bool has_children = store::FindTagLine(record->lines, "1 CHIL") != nullptr;
   const bool toggled = options_.toggled_families.contains(family);
-  record->walkStamp = walk_;
+  // On the last generation of a limited chart no children are shown, so meeting a family there
+  // does not make it drawn: met again higher up, it shows its children.
+  const bool last_generation =
+      options_.max_generations > 0 && frame.generation + 1 >= options_.max_generations;
+  if (!last_generation) record->walkStamp = walk_;
 
   ChartNode node;
   node.kind = 'S';
@@ -174,7 +178,7 @@ void ChartBuilder::AddSpouseNode(Frame& frame, int family) {
   node.spouse_number = ++frame.spouse_number;
   node.generation = frame.generation;
   node.collapsed = (met && has_children) != toggled;
-  if (!node.collapsed && has_children) {
+  if (!node.collapsed && has_children && !last_generation) {
     if (OnPath(family) != 0) {
       node.collapsed = true;
     } else {

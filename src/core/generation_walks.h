@@ -43,6 +43,8 @@ struct DescendantChartOptions {
   int shown_individual = 0;
   // Families whose show/hide toggle the user has flipped with a right click.
   std::unordered_set<int> toggled_families;
+  // The generations walked, the top one included (the wall chart's limit); 0 walks them all.
+  int max_generations = 0;
 };
 
 inline constexpr std::string_view kCollapsedFamilyText = "(Right Click Here to Show Family)";
