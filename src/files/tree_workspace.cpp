@@ -18,7 +18,8 @@ TreeWorkspace::TreeWorkspace(store::RecordStore& store, DataFolders folders,
 OpenSteps TreeWorkspace::OpenStepsWired() {
   OpenSteps steps;
   steps.read_gedcom = [this](const std::string& path, bool merge) {
-    const store::ReadResult read = read_tree_(store_, path, merge);
+    store::ReadResult read = read_tree_(store_, path, merge);
+    last_dropped_ = std::move(read.dropped);
     return GedcomRead{read.outcome, store_.tree_modified()};
   };
   steps.read_sources = [this](const std::string& path) {

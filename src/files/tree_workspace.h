@@ -32,6 +32,8 @@ class TreeWorkspace {
   MediaAlbums& albums() { return albums_; }
   TreeSettings& tree_settings() { return tree_settings_; }
   platform::FileSystem& file_system() { return file_system_; }
+  // What the last read of a .ged (an open or a merge) dropped or changed.
+  const store::DroppedLines& last_dropped() const { return last_dropped_; }
 
   // The readers report a side file that exists but cannot be read (NoteSideFileRead); the
   // writers leave such a file as it is while the session holds it as unreadable.
@@ -52,6 +54,7 @@ class TreeWorkspace {
   TreeSettings tree_settings_;
   std::vector<int> sources_cited_by_items_;  // from the album step to the GEDCOM step
   TreeReader read_tree_;
+  store::DroppedLines last_dropped_;
 };
 
 }  // namespace kinloom::files

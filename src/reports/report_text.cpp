@@ -8,7 +8,7 @@ namespace {
 std::string JoinLines(const TextReport& report, std::string_view line_end) {
   std::string out;
   for (size_t i = 0; i < report.lines.size(); ++i) {
-    out += AnsiToUtf8(report.lines[i]);
+    out += report.utf8 ? report.lines[i] : AnsiToUtf8(report.lines[i]);
     if (i + 1 < report.lines.size() || report.end_last_line) out += line_end;
   }
   return out;
