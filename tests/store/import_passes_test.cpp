@@ -13,6 +13,7 @@ namespace kinloom::store {
 namespace {
 
 using testing::RecordLines;
+using testing::Split;
 using testing::TestTree;
 using Lines = std::vector<std::string>;
 
@@ -20,16 +21,6 @@ const Lines kFreshStamp = {"1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07"};
 
 Lines Stamped(Lines lines) {
   lines.insert(lines.end(), kFreshStamp.begin(), kFreshStamp.end());
-  return lines;
-}
-
-// Lines from one text, separated by "|".
-Lines Split(std::string_view text) {
-  Lines lines;
-  for (size_t bar; (bar = text.find('|')) != std::string_view::npos; text.remove_prefix(bar + 1)) {
-    lines.emplace_back(text.substr(0, bar));
-  }
-  lines.emplace_back(text);
   return lines;
 }
 

@@ -14,18 +14,9 @@ namespace kinloom::store {
 namespace {
 
 using testing::RecordLines;
+using testing::Split;
 using testing::TestTree;
 using Lines = std::vector<std::string>;
-
-// Lines from one text, separated by "|".
-Lines Split(std::string_view text) {
-  Lines lines;
-  for (size_t bar; (bar = text.find('|')) != std::string_view::npos; text.remove_prefix(bar + 1)) {
-    lines.emplace_back(text.substr(0, bar));
-  }
-  lines.emplace_back(text);
-  return lines;
-}
 
 // A list of lines owned by the tree, not filed under any record number.
 LineNode* Build(RecordStore& store, std::string_view lines) {
