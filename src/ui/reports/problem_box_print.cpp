@@ -27,8 +27,10 @@ constexpr int kMostLeftMargin = 200;
 constexpr std::array<size_t, 6> kColumnStarts = {0, 5, 12, 14, 16, 33};
 
 // The columns are laid out on a grid of the widest digit, so rows line up whatever the face;
-// the spaces that right-align a number move it by whole cells.
-void DrawColumns(reports::ReportOutput& out, int left, int y, int cell, std::string_view line) {
+// the spaces that right-align a number move it by whole cells, and a run of dashes under a
+// heading is ruled across its column.
+void DrawColumns(reports::ReportOutput& out, int left, int y, int cell, int line_height,
+                 std::string_view line) {
   for (size_t c = 0; c < kColumnStarts.size() && kColumnStarts[c] < line.size(); ++c) {
     const size_t end = c + 1 < kColumnStarts.size() ? kColumnStarts[c + 1] : line.size();
     std::string_view field = line.substr(kColumnStarts[c], end - kColumnStarts[c]);
@@ -37,7 +39,12 @@ void DrawColumns(reports::ReportOutput& out, int left, int y, int cell, std::str
     field = field.substr(first);
     field = field.substr(0, field.find_last_not_of(' ') + 1);
     const int x = left + static_cast<int>(kColumnStarts[c] + first) * cell;
-    out.DrawText(x, y, field);
+    if (field.find_first_not_of('-') == std::string_view::npos) {
+      const int width = static_cast<int>(field.size()) * cell - cell / 2;
+      out.DrawLine(x, y + line_height / 2, x + width, y + line_height / 2);
+    } else {
+      out.DrawText(x, y, field);
+    }
   }
 }
 
@@ -76,7 +83,7 @@ int ProduceProblemsPrint(reports::ReportOutput& out, const reports::ProblemList&
       if (i < 2) {
         out.DrawText(left, y, line);
       } else {
-        DrawColumns(out, left, y, cell, line);
+        DrawColumns(out, left, y, cell, line_height, line);
       }
     }
   }

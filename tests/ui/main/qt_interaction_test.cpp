@@ -5,9 +5,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -297,6 +299,23 @@ class QtInteractionTest : public QObject {
     QVERIFY(progress->cancel_button()->isHidden());
     QVERIFY(!ui.ProgressCancelRequested());
     QVERIFY(progress->cancel_button()->isVisible());
+    if (qEnvironmentVariableIsSet("KINLOOM_SHOTS")) {
+      progress->grab().save(qEnvironmentVariable("KINLOOM_SHOTS") + "/progress.png");
+    }
+    // While the operation runs, clicks on other windows are dropped; Cancel takes its click.
+    auto* other = new QPushButton(QStringLiteral("Other"), window.get());
+    other->show();
+    QSignalSpy other_clicks(other, &QPushButton::clicked);
+    QTest::qWait(kinloom::ui::ProgressWindow::kRepaintMs + 10);
+    const QPoint middle = other->rect().center();
+    QCoreApplication::postEvent(
+        other, new QMouseEvent(QEvent::MouseButtonPress, middle, other->mapToGlobal(middle),
+                               Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        other, new QMouseEvent(QEvent::MouseButtonRelease, middle, other->mapToGlobal(middle),
+                               Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    QVERIFY(!ui.ProgressCancelRequested());
+    QCOMPARE(other_clicks.count(), 0);
     QTest::mouseClick(progress->cancel_button(), Qt::LeftButton);
     QVERIFY(ui.ProgressCancelRequested());
     QVERIFY(!progress->cancel_button()->isEnabled());

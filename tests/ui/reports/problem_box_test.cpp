@@ -6,9 +6,11 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "charts/report_printing.h"
 #include "reports/problems_file.h"
 #include "reports/recording_surface.h"
 #include "reports/report_job.h"
@@ -254,6 +256,25 @@ class ProblemBoxTest : public QObject {
     }
     QCOMPARE(static_cast<int>(heads.size()), pages);
     for (const std::string& head : heads) QCOMPARE(head, std::string("Family: Test"));
+    // The rows line up in columns: every event and description starts at one place, after the
+    // numbers.
+    std::set<int> events;
+    std::set<int> descriptions;
+    for (const auto& item : surface.items()) {
+      if (item.text == "Birth") events.insert(item.x);
+      if (item.text == "Date is invalid date format") descriptions.insert(item.x);
+    }
+    QCOMPARE(events.size(), size_t{1});
+    QCOMPARE(descriptions.size(), size_t{1});
+    QVERIFY(*events.begin() < *descriptions.begin());
+    // As a PDF, without a printer.
+    kinloom::testing::TempDir dir;
+    const std::string pdf = qEnvironmentVariableIsSet("KINLOOM_SHOTS")
+                                ? qEnvironmentVariable("KINLOOM_SHOTS").toStdString() + "/list.pdf"
+                                : dir.File("list.pdf");
+    QVERIFY(
+        kinloom::charts::WritePdf(l.f.file_system, pdf, box.PrintJob(), "7 December 2026").ok());
+    QVERIFY(kinloom::testing::ReadFileBytes(pdf).starts_with("%PDF"));
   }
 };
 
