@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -66,10 +67,7 @@ TProblemBox::TProblemBox(TFamTree& tree, reports::ProblemList& list, QWidget* pa
       GridDoubleClick(index.row());
     }
   });
-  connect(grid_, &QTableView::activated, this, [this](const QModelIndex& index) {
-    // Return on a row opens it as a double click does.
-    if (QApplication::mouseButtons() == Qt::NoButton) GridDoubleClick(index.row());
-  });
+  grid_->installEventFilter(this);
   auto* layout = new QVBoxLayout(this);
   auto* count = new QLabel(
       QStringLiteral("%1 potential problems. Click S to skip a problem in later runs, D to mark "
@@ -125,6 +123,18 @@ void TProblemBox::FitSize() {
   const int height = std::min(rows, 24) * grid_->verticalHeader()->defaultSectionSize() +
                      grid_->horizontalHeader()->sizeHint().height() + 120;
   resize(width, height);
+}
+
+bool TProblemBox::eventFilter(QObject* watched, QEvent* event) {
+  // Return on a row opens it as a double click does.
+  if (watched == grid_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      GridDoubleClick(grid_->currentIndex().row());
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TProblemBox::GridClick(int row, int column) {

@@ -44,6 +44,9 @@ class TProblemBox : public QDialog {
 
   static constexpr int kVisibleRows = 35;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QWidget* BuildButtons();
   void FitSize();

@@ -168,6 +168,16 @@ class ProblemBoxTest : public QObject {
     QVERIFY(l.f.ui.records().empty());
     l.box->GridDoubleClick(l.Rows(1, 19).at(0));
     QCOMPARE(l.f.window->shown().individual, 1);
+    // Return on the highlighted row opens it too.
+    l.box->show();
+    l.box->grid().setCurrentIndex(l.box->model().index(l.Rows(4, 28).at(0), 0));
+    l.box->grid().setFocus();
+    QTimer::singleShot(0, [] {
+      if (QApplication::activeModalWidget() != nullptr) QApplication::activeModalWidget()->close();
+    });
+    QTest::keyClick(&l.box->grid(), Qt::Key_Return);
+    QCOMPARE(l.f.window->shown().individual, 4);
+    QVERIFY(l.box->isVisible());
   }
 
   void ANumberNoLongerInUseIsSaid() {
