@@ -158,6 +158,37 @@ std::string PersonClipboardText(const store::RecordStore& store, int individual)
   return text;
 }
 
+std::string MarkedAsUtf8(std::string_view text) {
+  std::string out;
+  bool in_header = false;
+  bool marked = false;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    const std::string_view bare = line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
+    if (bare.starts_with("0 ")) {
+      if (in_header && !marked) out += "1 CHAR UTF-8\n";
+      in_header = bare == "0 HEAD";
+      marked = marked || !in_header;
+    } else if (in_header && store::HasTag(bare, "1 CHAR")) {
+      out += "1 CHAR UTF-8\n";
+      marked = true;
+      // Its sub-lines ("2 VERS") go with it.
+      while (start < text.size() && text[start] == '2') {
+        end = text.find('\n', start);
+        start = end == std::string_view::npos ? text.size() : end + 1;
+      }
+      continue;
+    }
+    out += bare;
+    out += '\n';
+  }
+  return out;
+}
+
 PasteResult PastePersonText(store::RecordStore& store, std::string_view text,
                             store::ReadSteps steps) {
   PasteResult result;

@@ -20,6 +20,10 @@ inline constexpr std::string_view kGedcomMimeType = "application/x-gedcom";
 // individual that does not exist.
 std::string PersonClipboardText(const store::RecordStore& store, int individual);
 
+// GEDCOM text that arrived as Unicode (the desktop's plain text): its header's character set
+// becomes UTF-8, whatever the file it was copied from declared.
+std::string MarkedAsUtf8(std::string_view text);
+
 struct PasteResult {
   bool pasted = false;
   std::string error;        // why nothing was pasted

@@ -186,5 +186,12 @@ TEST(PersonClipboard, TextWithoutPeopleChangesNothing) {
   }
 }
 
+TEST(PersonClipboard, UnicodeTextIsMarkedAsUtf8) {
+  EXPECT_EQ(MarkedAsUtf8("0 HEAD\r\n1 CHAR ANSEL\r\n2 VERS 1\r\n0 @I1@ INDI\r\n0 TRLR"),
+            "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n0 TRLR\n");
+  EXPECT_EQ(MarkedAsUtf8("0 HEAD\n1 SOUR X\n0 @I1@ INDI\n"),
+            "0 HEAD\n1 SOUR X\n1 CHAR UTF-8\n0 @I1@ INDI\n");
+}
+
 }  // namespace
 }  // namespace kinloom::core
