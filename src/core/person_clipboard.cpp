@@ -192,7 +192,16 @@ std::string MarkedAsUtf8(std::string_view text) {
 PasteResult PastePersonText(store::RecordStore& store, std::string_view text,
                             store::ReadSteps steps) {
   PasteResult result;
-  std::string bytes(text);
+  // Only GEDCOM text goes to the reader, which would report anything else as a file.
+  size_t start = text.find_first_not_of(" \t\r\n");
+  if (start != std::string_view::npos && text.substr(start).starts_with("\xEF\xBB\xBF")) {
+    start += 3;
+  }
+  if (start == std::string_view::npos || !text.substr(start).starts_with("0 HEAD")) {
+    result.error = "The clipboard holds no GEDCOM text.";
+    return result;
+  }
+  std::string bytes(text.substr(start));
   // Text from another program may lack the last line end; a HEAD without a trailer still reads.
   if (!bytes.empty() && bytes.back() != '\n') bytes += '\n';
   steps.open_file = [&bytes](const std::string&, int*) -> std::unique_ptr<store::ByteSource> {

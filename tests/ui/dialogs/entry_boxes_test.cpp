@@ -123,7 +123,7 @@ class EntryBoxesTest : public QObject {
     Shoot(box, "auto_entry_box");
     // A correction in the table: a date typed in a readable form.
     table->item(1, kinloom::ui::TAutoEntryBox::kBirthDate)->setText(QStringLiteral("abt 1881"));
-    Click(Child<QRadioButton>(&box, "rbChildren"));
+    Child<QRadioButton>(&box, "rbChildren")->setChecked(true);
     Click(Child<QPushButton>(&box, "btnCreate"));
     QCOMPARE(box.created().size(), size_t{2});
     const int tom = box.created()[1];
