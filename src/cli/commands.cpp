@@ -5,7 +5,9 @@
 #include <memory>
 #include <utility>
 
+#include "cli/address_command.h"
 #include "cli/context.h"
+#include "cli/entry_commands.h"
 #include "cli/home_commands.h"
 #include "cli/merge_people_command.h"
 #include "cli/report_commands.h"
@@ -69,6 +71,17 @@ constexpr const char* kUsage =
     "            [--bold-members] [--bold-spouses] [--roman] [--pictures] [--pdf OUT.pdf]\n"
     "                                         save the wall chart of ID (N 2-12, default 6) in\n"
     "                                         My Files; print its file and size in pixels\n"
+    "  addresses TREE [--search TEXT] [--add researcher|archive|relative NAME [--address TEXT]\n"
+    "            [--email TEXT] [--phone TEXT] [--note TEXT]] [--export-vcard OUT.vcf [--vcard "
+    "3|4]]\n"
+    "                                         the tree's address book (TREE.adr), one entry a "
+    "line\n"
+    "  entry TREE \"TEXT\" OUT.ged [--child-of ID|--spouse-of ID]\n"
+    "                                         make the people the lines of TEXT describe\n"
+    "                                         (\"John Smith b. 12 Mar 1850 Leeds d. 1920\")\n"
+    "  copy-person TREE ID                    print a person as GEDCOM text for pasting\n"
+    "  paste-person TREE FILE OUT.ged         add the people of a GEDCOM text (new numbers, no\n"
+    "                                         families) and write the tree to OUT\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "  --report FILE                          write what the import left out or rewrote to FILE\n"
@@ -284,6 +297,10 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "stats") return Stats(c, args);
   if (args[0] == "todo") return ToDo(c, args);
   if (args[0] == "wallchart") return WallChart(c, args);
+  if (args[0] == "addresses") return Addresses(c, args);
+  if (args[0] == "entry") return Entry(c, args);
+  if (args[0] == "copy-person") return CopyPerson(c, args);
+  if (args[0] == "paste-person") return PastePerson(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

@@ -10,6 +10,7 @@
 
 #include "core/queries.h"
 #include "files/media_albums.h"
+#include "ui/dialogs/entry_commands.h"
 #include "ui/main/fam_tree.h"
 #include "ui/person/person_page.h"
 #include "ui/reports/verify_box.h"
@@ -51,6 +52,7 @@ void TFamTree::BuildActions() {
   BuildFileMenu();
   BuildEditMenu();
   BuildGoAndToolsMenus();
+  AddEntryCommands(*this);
   AddVerifierCommand(*this);
   BuildHelpMenu();
   BuildToolBar();

@@ -109,11 +109,11 @@ class MainMenusTest : public QObject {
     auto menu = [&](int i) { return Texts(bar->actions()[i]->menu()->actions()); };
     QCOMPARE(menu(0), (QStringList{"New Tree", "Open", "Merge File", "Save", "Save As",
                                    "Save a Copy", "Close", "Quit"}));
-    QCOMPARE(menu(1),
-             (QStringList{"Add Father", "Add Mother", "Add Spouse", "Add Child", "Delete Person"}));
+    QCOMPARE(menu(1), (QStringList{"Add Father", "Add Mother", "Add Spouse", "Add Child",
+                                   "Delete Person", "Copy Person", "Paste Person"}));
     QCOMPARE(menu(2), (QStringList{"Back", "Forward", "Home", "Find"}));
-    QCOMPARE(menu(3),
-             (QStringList{"Sources", "Hide Information", "Split Tree", "Check Links", "Options"}));
+    QCOMPARE(menu(3), (QStringList{"Sources", "Hide Information", "Split Tree", "Check Links",
+                                   "Options", "Automatic Entry", "Address Book"}));
     QCOMPARE(menu(4), (QStringList{"Verifier"}));
     QCOMPARE(menu(5), (QStringList{"Keyboard Shortcuts", "About Kinloom"}));
     // The tool bar keeps its buttons, with the menus' own actions.
