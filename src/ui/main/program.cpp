@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <charconv>
 #include <iostream>
@@ -36,6 +37,20 @@ files::DataFolders MakeFolders(const std::string& home_option, std::string* erro
   const Status made = files::MakeDataFolders(folders);
   if (!made.ok()) *error = made.message();
   return folders;
+}
+
+bool ShowInnerTab(TFamTree& window, const QString& tab) {
+  if (tab.isEmpty()) return true;
+  for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+    if (!tabs->isVisibleTo(&window)) continue;
+    for (int i = 0; i < tabs->count(); ++i) {
+      if (tabs->tabText(i).remove(QLatin1Char('&')).compare(tab, Qt::CaseInsensitive) != 0)
+        continue;
+      tabs->setCurrentIndex(i);
+      return true;
+    }
+  }
+  return false;
 }
 
 files::OpenRequest RequestFor(files::TreeWorkspace& work, const ProgramArgs& args) {
@@ -151,7 +166,10 @@ std::optional<ProgramArgs> ParseProgramArgs(const std::vector<std::string>& args
 
 bool SaveScreenshot(TFamTree& window, const QString& page, const QString& path,
                     std::string* error) {
-  if (!window.ShowPage(page)) {
+  // "chart:Descendants" shows a tab of a page's own tabs (the chart's views).
+  const QString page_name = page.section(QLatin1Char(':'), 0, 0);
+  const QString tab_name = page.section(QLatin1Char(':'), 1);
+  if (!window.ShowPage(page_name) || !ShowInnerTab(window, tab_name)) {
     *error = "unknown page " + page.toStdString();
     return false;
   }
