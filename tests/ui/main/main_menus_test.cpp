@@ -113,7 +113,8 @@ class MainMenusTest : public QObject {
     QCOMPARE(menu(2), (QStringList{"Back", "Forward", "Home", "Find"}));
     QCOMPARE(menu(3),
              (QStringList{"Sources", "Hide Information", "Split Tree", "Check Links", "Options"}));
-    QCOMPARE(menu(4), (QStringList{"Keyboard Shortcuts", "About Kinloom"}));
+    QCOMPARE(menu(4),
+             (QStringList{"User's Guide", "Keyboard Shortcuts", "Licence", "About Kinloom"}));
     // The tool bar keeps its buttons, with the menus' own actions.
     auto* tools = Child<QToolBar>(f.window.get(), "mainToolBar");
     QCOMPARE(Texts(tools->actions()),
