@@ -19,6 +19,10 @@ struct PlacesCase {
   int chosen;                     // -1: none
 };
 
+void PrintTo(const PlacesCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 std::string CaseName(const ::testing::TestParamInfo<PlacesCase>& tested) {
   return tested.param.name;
 }
