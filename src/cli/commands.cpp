@@ -18,6 +18,7 @@
 #include "cli/views.h"
 #include "cli/wallchart_command.h"
 #include "cli/web_command.h"
+#include "files/program_files.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
 #include "reports/tree_opening.h"
@@ -88,6 +89,7 @@ constexpr const char* kUsage =
     "                                         (UTF-8 text); the file read is never changed\n"
     "A tree name of the data home may stand wherever a command takes FILE.ged.\n"
     "  --help                                 show this text\n"
+    "  --version                              show the program's version\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 input missing or not a GEDCOM file,\n"
     "3 output cannot be written.\n";
@@ -265,6 +267,16 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& terminal_out,
     out << kUsage;
     return kExitOk;
   }
+  if (args[0] == "--version") {
+    const std::string support = files::FindProgramFiles().data;
+    out << "kinloom-cli " << files::ProgramVersion() << "\n"
+        << "License GPL-3.0-or-later: GNU GPL version 3 or later "
+           "<https://gnu.org/licenses/gpl.html>.\n"
+        << "This is free software: you are free to change and redistribute it.\n"
+        << "There is NO WARRANTY, to the extent permitted by law.\n"
+        << "Support files: " << (support.empty() ? "(not found)" : support) << "\n";
+    return kExitOk;
+  }
   Context c(out, err);
   std::vector<std::string> rest;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -274,7 +286,7 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& terminal_out,
       rest.push_back(args[i]);
     }
   }
-  c.system_candidates = {KINLOOM_SOURCE_SYSTEM};
+  c.system_candidates = {files::FindProgramFiles().data};
   if (rest.empty()) return UsageError(c, "no command");
   return RunWithContext(c, rest);
 }

@@ -11,7 +11,9 @@
 #include "core/queries.h"
 #include "files/media_albums.h"
 #include "ui/dialogs/entry_commands.h"
+#include "ui/main/about_box.h"
 #include "ui/main/fam_tree.h"
+#include "ui/main/guide_window.h"
 #include "ui/person/person_page.h"
 #include "ui/reports/verify_box.h"
 #include "ui/widgets/text_codec.h"
@@ -183,9 +185,21 @@ void TFamTree::BuildGoAndToolsMenus() {
 
 void TFamTree::BuildHelpMenu() {
   commands_.Add(kHelp,
-                {"actShortcuts", QStringLiteral("&Keyboard Shortcuts"), QKeySequence::HelpContents,
+                {"actGuide", QStringLiteral("&User's Guide"), QKeySequence::HelpContents,
+                 QStringLiteral("How to use Kinloom")},
+                [this] { ShowProgramDocument(this, ProgramDocument::kGuide); });
+  commands_.Add(kHelp,
+                {"actShortcuts",
+                 QStringLiteral("&Keyboard Shortcuts"),
+                 {},
                  QStringLiteral("The keys of the menus' commands")},
                 [this] { ShortcutsClick(); });
+  commands_.Add(kHelp,
+                {"actLicence",
+                 QStringLiteral("&Licence"),
+                 {},
+                 QStringLiteral("The licence Kinloom is distributed under")},
+                [this] { ShowProgramDocument(this, ProgramDocument::kLicence); });
   commands_.Add(kHelp,
                 {"actAbout",
                  QStringLiteral("&About Kinloom"),
@@ -257,11 +271,8 @@ void TFamTree::ShortcutsClick() {
 }
 
 void TFamTree::AboutClick() {
-  QMessageBox::about(this, QStringLiteral("About Kinloom"),
-                     QStringLiteral("<h3>Kinloom %1</h3><p>A family tree editor.</p>"
-                                    "<p>Licence: to be chosen.</p><p>Data folders: %2</p>")
-                         .arg(QStringLiteral(KINLOOM_VERSION),
-                              QString::fromStdString(work_.folders().home).toHtmlEscaped()));
+  TAboutBox box(this, QString::fromStdString(work_.folders().home));
+  box.exec();
 }
 
 }  // namespace kinloom::ui

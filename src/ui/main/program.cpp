@@ -1,13 +1,15 @@
 #include "ui/main/program.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QIcon>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <charconv>
 #include <iostream>
 
 #include "files/data_folders.h"
+#include "files/program_files.h"
 #include "files/tree_workspace.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
@@ -21,7 +23,8 @@ namespace kinloom::ui {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kinloom [--home DIR] [--screenshot OUT.png [--page NAME]] [TREE.ged [COPY]]\n";
+    "usage: kinloom [--home DIR] [--screenshot OUT.png [--page NAME]] [TREE.ged [COPY]]\n"
+    "       kinloom --version | --help\n";
 
 bool ParseCopyNumber(const std::string& text, int* number) {
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *number);
@@ -30,14 +33,24 @@ bool ParseCopyNumber(const std::string& text, int* number) {
 
 files::DataFolders MakeFolders(const std::string& home_option, std::string* error) {
   const std::string home = files::DataHome(home_option, files::Environment::FromProcess());
-  const std::string beside_program = QDir(QCoreApplication::applicationDirPath())
-                                         .filePath(QStringLiteral("../system"))
-                                         .toStdString();
-  files::DataFolders folders =
-      files::DataFoldersAt(home, files::FindSystemFolder({beside_program, KINLOOM_SOURCE_SYSTEM}));
+  files::DataFolders folders = files::DataFoldersAt(home, files::FindProgramFiles().data);
   const Status made = files::MakeDataFolders(folders);
   if (!made.ok()) *error = made.message();
   return folders;
+}
+
+bool ShowInnerTab(TFamTree& window, const QString& tab) {
+  if (tab.isEmpty()) return true;
+  for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+    if (!tabs->isVisibleTo(&window)) continue;
+    for (int i = 0; i < tabs->count(); ++i) {
+      if (tabs->tabText(i).remove(QLatin1Char('&')).compare(tab, Qt::CaseInsensitive) != 0)
+        continue;
+      tabs->setCurrentIndex(i);
+      return true;
+    }
+  }
+  return false;
 }
 
 files::OpenRequest RequestFor(files::TreeWorkspace& work, const ProgramArgs& args) {
@@ -153,7 +166,10 @@ std::optional<ProgramArgs> ParseProgramArgs(const std::vector<std::string>& args
 
 bool SaveScreenshot(TFamTree& window, const QString& page, const QString& path,
                     std::string* error) {
-  if (!window.ShowPage(page)) {
+  // "chart:Descendants" shows a tab of a page's own tabs (the chart's views).
+  const QString page_name = page.section(QLatin1Char(':'), 0, 0);
+  const QString tab_name = page.section(QLatin1Char(':'), 1);
+  if (!window.ShowPage(page_name) || !ShowInnerTab(window, tab_name)) {
     *error = "unknown page " + page.toStdString();
     return false;
   }
@@ -168,6 +184,11 @@ bool SaveScreenshot(TFamTree& window, const QString& page, const QString& path,
 
 int RunProgram(int argc, char** argv) {
   std::vector<std::string> list(argv + 1, argv + argc);
+  if (list.size() == 1 && (list[0] == "--version" || list[0] == "--help")) {
+    if (list[0] == "--version") std::cout << "kinloom " << files::ProgramVersion() << "\n";
+    if (list[0] == "--help") std::cout << kUsage;
+    return 0;
+  }
   std::string error;
   const std::optional<ProgramArgs> args = ParseProgramArgs(list, &error);
   if (!args) {
@@ -179,6 +200,8 @@ int RunProgram(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kinloom"));
+  QApplication::setApplicationVersion(QString::fromUtf8(files::ProgramVersion()));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kinloom")));
   return args->screenshot.empty() ? RunWindow(*args) : RunScreenshot(*args);
 }
 

@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,6 +49,7 @@ MediaPreview::MediaPreview(QWidget* parent)
   text_->setReadOnly(true);
   message_->setObjectName(QStringLiteral("NoPreview"));
   message_->setAlignment(Qt::AlignCenter);
+  message_->setWordWrap(true);
   QFont big = message_->font();
   big.setPointSizeF(big.pointSizeF() * 1.4);
   message_->setFont(big);
@@ -97,10 +100,20 @@ void MediaPreview::ShowMessage(const QString& text) {
 }
 
 void MediaPreview::ShowPicture() {
-  if (!picture_.load(path_)) {
+  if (!QFileInfo::exists(path_)) {
     ShowMessage(QStringLiteral("Picture Not Found"));
     return;
   }
+  // The reader takes the first frame of an animation, turns a photograph the way its camera
+  // says, and refuses a picture too large to hold rather than failing later.
+  QImageReader reader(path_);
+  reader.setAutoTransform(true);
+  const QImage image = reader.read();
+  if (image.isNull()) {
+    ShowMessage(QStringLiteral("Cannot show this picture\n%1").arg(QFileInfo(path_).fileName()));
+    return;
+  }
+  picture_ = QPixmap::fromImage(image);
   pages_->setCurrentWidget(picture_label_);
   ScalePicture();
 }

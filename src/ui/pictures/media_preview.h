@@ -13,9 +13,10 @@ class QStackedWidget;
 
 namespace kinloom::ui {
 
-// The preview of the edited item's file: pictures scaled to fit, text files as text, other
-// files as "No Preview Available". The view button opens the file in the desktop's program
-// for its type.
+// The preview of the edited item's file: pictures scaled to fit (the first frame of an
+// animation), text files as text, other files as "No Preview Available". A picture that cannot
+// be read shows "Cannot show this picture" with its file name. The view button opens the file in
+// the desktop's program for its type.
 class MediaPreview : public QWidget {
   Q_OBJECT
 

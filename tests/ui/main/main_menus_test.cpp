@@ -115,7 +115,8 @@ class MainMenusTest : public QObject {
     QCOMPARE(menu(3), (QStringList{"Sources", "Hide Information", "Split Tree", "Check Links",
                                    "Options", "Automatic Entry", "Address Book"}));
     QCOMPARE(menu(4), (QStringList{"Verifier"}));
-    QCOMPARE(menu(5), (QStringList{"Keyboard Shortcuts", "About Kinloom"}));
+    QCOMPARE(menu(5),
+             (QStringList{"User's Guide", "Keyboard Shortcuts", "Licence", "About Kinloom"}));
     // The tool bar keeps its buttons, with the menus' own actions.
     auto* tools = Child<QToolBar>(f.window.get(), "mainToolBar");
     QCOMPARE(Texts(tools->actions()),
