@@ -12,6 +12,8 @@
 #include "files/media_albums.h"
 #include "ui/main/fam_tree.h"
 #include "ui/person/person_page.h"
+#include "ui/reports/stats_box.h"
+#include "ui/reports/todo_box.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -175,6 +177,20 @@ void TFamTree::BuildGoAndToolsMenus() {
                 {"actOptions", QStringLiteral("&Options..."),
                  QKeySequence(Qt::CTRL | Qt::Key_Comma), QStringLiteral("The program's options")},
                 [this] { OptionsClick(); });
+
+  // The statistics and the to-do lists: windows that stay open beside the main window.
+  commands_.Add(QStringLiteral("&Reports"),
+                {"actStatistics",
+                 QStringLiteral("&Statistics..."),
+                 {},
+                 QStringLiteral("The oldest people, common names and places, dates and counts")},
+                [this] { TStatsBox::ShowFor(*this); });
+  commands_.Add(QStringLiteral("&Reports"),
+                {"actToDoLists",
+                 QStringLiteral("&To-Do Lists..."),
+                 {},
+                 QStringLiteral("The information explorer and the to-do lists")},
+                [this] { TToDoBox::ShowFor(*this); });
 }
 
 void TFamTree::BuildHelpMenu() {
