@@ -52,7 +52,8 @@ TToDoBox::TToDoBox(TFamTree& tree) : QDialog(&tree), tree_(tree) {
     tabs_->addTab(BuildCriterionPage(k), FromAnsi(std::string(reports::ToDoTabName(k))));
   }
   layout->addWidget(tabs_);
-  layout->addWidget(BuildList(), 1);
+  layout->addWidget(BuildList());
+  layout->addStretch();
   layout->addWidget(BuildButtons());
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { ListChanged(); });
   connect(&tree_, &TFamTree::treeEdited, this, [this] {
@@ -64,7 +65,7 @@ TToDoBox::TToDoBox(TFamTree& tree) : QDialog(&tree), tree_(tree) {
                                         QStringLiteral("PDF files (*.pdf)"));
   };
   Refresh();
-  resize(980, 700);
+  resize(1180, 620);
 }
 
 TToDoBox::~TToDoBox() = default;
@@ -106,7 +107,7 @@ QWidget* TToDoBox::BuildList() {
   });
   counts_ = new QLabel(widget);
   counts_->setObjectName(QStringLiteral("ToDoCount"));
-  layout->addWidget(members_, 1);
+  layout->addWidget(members_);
   layout->addWidget(counts_);
   return widget;
 }
