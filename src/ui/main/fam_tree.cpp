@@ -158,6 +158,7 @@ void TFamTree::TreeEdited() {
   if (store().individual(individual) == nullptr) individual = FirstIndividualToShow();
   ShowWithoutHistory(individual, shown_.spouse_index);
   UpdateCaption();
+  emit treeEdited();
 }
 
 void TFamTree::RefreshPages() {

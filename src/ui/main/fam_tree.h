@@ -142,6 +142,8 @@ class TFamTree : public QMainWindow {
 
  signals:
   void shownChanged();
+  // TreeEdited ran: windows beside the main one show the tree as it is now.
+  void treeEdited();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -15,6 +15,8 @@
 #include "ui/main/fam_tree.h"
 #include "ui/main/guide_window.h"
 #include "ui/person/person_page.h"
+#include "ui/reports/stats_box.h"
+#include "ui/reports/todo_box.h"
 #include "ui/reports/verify_box.h"
 #include "ui/widgets/text_codec.h"
 
@@ -181,6 +183,20 @@ void TFamTree::BuildGoAndToolsMenus() {
                 {"actOptions", QStringLiteral("&Options..."),
                  QKeySequence(Qt::CTRL | Qt::Key_Comma), QStringLiteral("The program's options")},
                 [this] { OptionsClick(); });
+
+  // The statistics and the to-do lists: windows that stay open beside the main window.
+  commands_.Add(QStringLiteral("&Reports"),
+                {"actStatistics",
+                 QStringLiteral("&Statistics..."),
+                 {},
+                 QStringLiteral("The oldest people, common names and places, dates and counts")},
+                [this] { TStatsBox::ShowFor(*this); });
+  commands_.Add(QStringLiteral("&Reports"),
+                {"actToDoLists",
+                 QStringLiteral("&To-Do Lists..."),
+                 {},
+                 QStringLiteral("The information explorer and the to-do lists")},
+                [this] { TToDoBox::ShowFor(*this); });
 }
 
 void TFamTree::BuildHelpMenu() {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "core/family_ops_support.h"
+#include "reports/todo_lists.h"
 #include "store/line_edit.h"
 #include "store/line_search.h"
 #include "store/stamp.h"
@@ -20,11 +21,6 @@
 namespace kinloom::ui {
 
 namespace {
-
-// List 0 of the information explorer is the user's to-do list.
-constexpr uint8_t kToDoMember = 0x01;
-constexpr uint8_t kToDoTicked = 0x02;
-constexpr std::string_view kNewToDoText = "Enter Description Here";
 
 std::string Citation(int source) {
   return "1 SOUR " + store::MakeXref('S', source);
@@ -49,7 +45,7 @@ void AddCitation(store::RecordStore& store, store::LineNode* first, int source) 
 void PersonPage::RefreshNote() {
   const int individual = tree_.shown().individual;
   store::IndividualRecord* record = individual > 0 ? tree_.store().individual(individual) : nullptr;
-  todo_->setChecked(record != nullptr && (record->listBits[0] & kToDoTicked) != 0);
+  todo_->setChecked(record != nullptr && reports::MyToDoBoxChecked(tree_.store(), individual));
   todo_->setEnabled(record != nullptr);
   const bool typing = note_->hasFocus() && note_->document()->isModified();
   if (typing && note_person_ == individual) return;
@@ -81,16 +77,9 @@ void PersonPage::cbToDoClick(bool checked) {
   const int individual = tree_.shown().individual;
   store::IndividualRecord* record = individual > 0 ? tree_.store().individual(individual) : nullptr;
   if (record == nullptr) return;
+  // The box and the to-do window's own list are one thing.
   PageEdit edit(tree_, updating_);
-  if (checked) {
-    // Ticking puts the person on the to-do list, ready for a description.
-    record->listBits[0] |= kToDoMember | kToDoTicked;
-    if (!record->todoText.has_value()) record->todoText.Set(kNewToDoText);
-  } else {
-    record->listBits[0] &= static_cast<uint8_t>(~kToDoTicked);
-  }
-  edit.store().set_tree_modified(true);
-  edit.Changed();
+  edit.Changed(reports::SetMyToDoBox(edit.store(), individual, checked));
 }
 
 void PersonPage::RefreshSource() {

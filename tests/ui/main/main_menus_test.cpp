@@ -114,7 +114,7 @@ class MainMenusTest : public QObject {
     QCOMPARE(menu(2), (QStringList{"Back", "Forward", "Home", "Find"}));
     QCOMPARE(menu(3), (QStringList{"Sources", "Hide Information", "Split Tree", "Check Links",
                                    "Options", "Automatic Entry", "Address Book"}));
-    QCOMPARE(menu(4), (QStringList{"Verifier"}));
+    QCOMPARE(menu(4), (QStringList{"Statistics", "To-Do Lists", "Verifier"}));
     QCOMPARE(menu(5),
              (QStringList{"User's Guide", "Keyboard Shortcuts", "Licence", "About Kinloom"}));
     // The tool bar keeps its buttons, with the menus' own actions.
@@ -126,11 +126,10 @@ class MainMenusTest : public QObject {
     QCOMPARE(Action(f, "actSave")->shortcut(), QKeySequence(QKeySequence::Save));
     QVERIFY(Action(f, "actSave")->toolTip().endsWith(QStringLiteral("(Ctrl+S)")));
     // A later window's menu is one call, and goes before Help.
-    f.window->commands().Add(QStringLiteral("&Reports"),
-                             {"actStatistics", QStringLiteral("&Statistics..."), {}, QString()},
-                             [] {});
+    f.window->commands().Add(QStringLiteral("&Window"),
+                             {"actCascade", QStringLiteral("&Cascade"), {}, QString()}, [] {});
     QCOMPARE(Texts(bar->actions()),
-             (QStringList{"File", "Edit", "Go", "Tools", "Reports", "Help"}));
+             (QStringList{"File", "Edit", "Go", "Tools", "Reports", "Window", "Help"}));
   }
 
   void EachDialogCommandOpensItsWindow_data() {
