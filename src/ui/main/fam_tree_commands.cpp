@@ -12,6 +12,7 @@
 #include "files/media_albums.h"
 #include "ui/main/fam_tree.h"
 #include "ui/person/person_page.h"
+#include "ui/reports/wall_chart_page.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -175,6 +176,12 @@ void TFamTree::BuildGoAndToolsMenus() {
                 {"actOptions", QStringLiteral("&Options..."),
                  QKeySequence(Qt::CTRL | Qt::Key_Comma), QStringLiteral("The program's options")},
                 [this] { OptionsClick(); });
+  commands_.Add(QStringLiteral("&Reports"),
+                {"actWallChart",
+                 QStringLiteral("&Wall Chart..."),
+                 {},
+                 QStringLiteral("A large chart of a family, printed across sheets or saved")},
+                [this] { ShowWallChartWindow(*this); });
 }
 
 void TFamTree::BuildHelpMenu() {
