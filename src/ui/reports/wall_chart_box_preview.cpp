@@ -68,9 +68,17 @@ void WallChartPreview::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(QPen(QColor(200, 40, 40, 200), 1.5, Qt::DashLine));
     painter.drawRect(sheet);
     if (sheet.width() >= kNumberedSheetWidth) {
+      // On a white label, so the number stays readable over the chart's text.
+      const QString text = QString::number(page);
+      const QRectF label(sheet.topLeft() + QPointF(3, 3),
+                         QSizeF(painter.fontMetrics().horizontalAdvance(text) + 6,
+                                painter.fontMetrics().height()));
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(QColor(255, 255, 255, 220));
+      painter.drawRoundedRect(label, 3, 3);
+      painter.setBrush(Qt::NoBrush);
       painter.setPen(QColor(200, 40, 40));
-      painter.drawText(sheet.adjusted(5, 3, -3, -3), Qt::AlignLeft | Qt::AlignTop,
-                       QString::number(page));
+      painter.drawText(label, Qt::AlignCenter, text);
     }
   }
 }
