@@ -156,6 +156,7 @@ class TFamTree : public QMainWindow {
   void BuildFileMenu();
   void BuildEditMenu();
   void BuildGoAndToolsMenus();
+  void BuildReportsMenu();
   void BuildHelpMenu();
   void BuildToolBar();
   void UpdateActions();

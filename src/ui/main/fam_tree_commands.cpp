@@ -18,6 +18,7 @@
 #include "ui/reports/stats_box.h"
 #include "ui/reports/todo_box.h"
 #include "ui/reports/verify_box.h"
+#include "ui/reports/wall_chart_page.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -57,7 +58,7 @@ void TFamTree::BuildActions() {
   BuildEditMenu();
   BuildGoAndToolsMenus();
   AddEntryCommands(*this);
-  AddVerifierCommand(*this);
+  BuildReportsMenu();
   BuildHelpMenu();
   BuildToolBar();
   UpdateActions();
@@ -183,15 +184,25 @@ void TFamTree::BuildGoAndToolsMenus() {
                 {"actOptions", QStringLiteral("&Options..."),
                  QKeySequence(Qt::CTRL | Qt::Key_Comma), QStringLiteral("The program's options")},
                 [this] { OptionsClick(); });
+}
 
-  // The statistics and the to-do lists: windows that stay open beside the main window.
-  commands_.Add(QStringLiteral("&Reports"),
+// The reports: windows that stay open beside the main window.
+void TFamTree::BuildReportsMenu() {
+  const QString reports = QStringLiteral("&Reports");
+  commands_.Add(reports,
+                {"actWallChart",
+                 QStringLiteral("&Wall Chart..."),
+                 {},
+                 QStringLiteral("A large chart of a family, printed across sheets or saved")},
+                [this] { ShowWallChartWindow(*this); });
+  AddVerifierCommand(*this);
+  commands_.Add(reports,
                 {"actStatistics",
                  QStringLiteral("&Statistics..."),
                  {},
                  QStringLiteral("The oldest people, common names and places, dates and counts")},
                 [this] { TStatsBox::ShowFor(*this); });
-  commands_.Add(QStringLiteral("&Reports"),
+  commands_.Add(reports,
                 {"actToDoLists",
                  QStringLiteral("&To-Do Lists..."),
                  {},

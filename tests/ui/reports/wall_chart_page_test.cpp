@@ -1,0 +1,200 @@
+// The "Wall Chart" page: a chart of the highlighted person opens the viewer on its file, too
+// few generations is said through the interaction layer, spouses are bold only in descendant
+// charts, a saved chart opens in the viewer, and the menu's window charts the person shown.
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "ui/reports/wall_chart_box.h"
+#include "ui/reports/wall_chart_page.h"
+#include "ui_test_support.h"
+
+using kinloom::testing::Child;
+using kinloom::testing::Click;
+using kinloom::testing::WindowFixture;
+using kinloom::ui::TWallChartBox;
+using kinloom::ui::WallChartPage;
+
+namespace {
+
+// Abe and Eve Lee (1, 2) have Cal (3) and Dee (4); Cal and Fay (5) have Gus (6).
+const std::vector<std::string> kTree = {
+    "0 @I000001@ INDI",  "1 NAME Abe /Lee/", "1 SEX M",          "1 BIRT",
+    "2 DATE 1 MAR 1850", "2 PLAC York",      "1 FAMS @F000001@", "0 @I000002@ INDI",
+    "1 NAME Eve /Oak/",  "1 SEX F",          "1 FAMS @F000001@", "0 @I000003@ INDI",
+    "1 NAME Cal /Lee/",  "1 SEX M",          "1 FAMC @F000001@", "1 FAMS @F000002@",
+    "0 @I000004@ INDI",  "1 NAME Dee /Lee/", "1 SEX F",          "1 FAMC @F000001@",
+    "0 @I000005@ INDI",  "1 NAME Fay /Ash/", "1 SEX F",          "1 FAMS @F000002@",
+    "0 @I000006@ INDI",  "1 NAME Gus /Lee/", "1 SEX M",          "1 FAMC @F000002@",
+    "0 @F000001@ FAM",   "1 HUSB @I000001@", "1 WIFE @I000002@", "1 CHIL @I000003@",
+    "1 CHIL @I000004@",  "0 @F000002@ FAM",  "1 HUSB @I000003@", "1 WIFE @I000005@",
+    "1 CHIL @I000006@"};
+
+QString MyFile(WindowFixture& f, const char* name) {
+  return QString::fromStdString(f.work.folders().my_files) + QLatin1Char('/') + QLatin1String(name);
+}
+
+}  // namespace
+
+class WallChartPageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void CreatesTheChartAndOpensTheViewerOnIt_data() {
+    QTest::addColumn<int>("root");
+    QTest::addColumn<bool>("ancestors");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("descendants of Abe") << 1 << false << "WallChart_Lee_1.jpg";
+    QTest::newRow("ancestors of Gus") << 6 << true << "WallChart_Lee_6.jpg";
+  }
+  void CreatesTheChartAndOpensTheViewerOnIt() {
+    QFETCH(int, root);
+    QFETCH(bool, ancestors);
+    QFETCH(QString, file);
+    WindowFixture f;
+    QVERIFY(f.Load(kTree, 1));
+    WallChartPage page(*f.window, [root] { return root; });
+    Child<QRadioButton>(&page, ancestors ? "rbWallChtAnc" : "rbWallChtDesc")->setChecked(true);
+    Click(Child<QPushButton>(&page, "btnWallCht"));
+    QCOMPARE(f.ui.Captions(), std::vector<std::string>{});
+    const QString path = MyFile(f, file.toLatin1().constData());
+    QVERIFY(QFileInfo::exists(path));
+    TWallChartBox& viewer = page.viewer();
+    QVERIFY(viewer.isVisible());
+    QCOMPARE(QString::fromStdString(viewer.path()), path);
+    QCOMPARE(Child<QLabel>(&viewer, "FileName")->text(),
+             QStringLiteral("Wall Chart File Name:  ") + file);
+    QVERIFY(Child<QPushButton>(&viewer, "btnPoster")->isEnabled());
+    // The chart's texts are back in the main window's form: nothing was changed.
+    QVERIFY(!f.store.tree_modified());
+  }
+
+  void TooFewGenerationsIsSaidAndSavesNothing_data() {
+    QTest::addColumn<int>("root");
+    QTest::addColumn<bool>("ancestors");
+    QTest::newRow("descendants of the childless") << 6 << false;
+    QTest::newRow("ancestors of the parentless") << 1 << true;
+  }
+  void TooFewGenerationsIsSaidAndSavesNothing() {
+    QFETCH(int, root);
+    QFETCH(bool, ancestors);
+    WindowFixture f;
+    QVERIFY(f.Load(kTree, 1));
+    WallChartPage page(*f.window, [root] { return root; });
+    Child<QRadioButton>(&page, ancestors ? "rbWallChtAnc" : "rbWallChtDesc")->setChecked(true);
+    Click(Child<QPushButton>(&page, "btnWallCht"));
+    QCOMPARE(f.ui.Captions(), std::vector<std::string>{"Wall Chart Too Small"});
+    QCOMPARE(f.ui.records()[0].text,
+             std::string("The wall chart must include between\ntwo and twelve generations."));
+    QVERIFY(!page.viewer().isVisible());
+    QVERIFY(!QFileInfo::exists(MyFile(f, "WallChart_Lee_1.jpg")));
+    QVERIFY(!QFileInfo::exists(MyFile(f, "WallChart_Lee_6.jpg")));
+  }
+
+  // No highlighted person, or a number that names nobody: nothing happens.
+  void NoPersonDoesNothing() {
+    WindowFixture f;
+    QVERIFY(f.Load(kTree, 1));
+    for (int root : {0, 7, -1}) {
+      WallChartPage page(*f.window, [root] { return root; });
+      Click(Child<QPushButton>(&page, "btnWallCht"));
+      QCOMPARE(f.ui.Captions(), std::vector<std::string>{});
+      QVERIFY(!page.viewer().isVisible());
+    }
+  }
+
+  void OptionsFollowTheControls() {
+    WindowFixture f;
+    QVERIFY(f.Load(kTree, 1));
+    WallChartPage page(*f.window, [] { return 1; });
+    auto* spouses = Child<QCheckBox>(&page, "cbShowBoldSpc");
+    QVERIFY(spouses->isEnabled());
+    Child<QRadioButton>(&page, "rbWallChtAnc")->setChecked(true);
+    QVERIFY(!spouses->isEnabled());
+    Child<QRadioButton>(&page, "rbWallChtDesc")->setChecked(true);
+    QVERIFY(spouses->isEnabled());
+
+    QCOMPARE(Child<QSpinBox>(&page, "WallChtMax")->value(), 6);
+    QCOMPARE(Child<QSpinBox>(&page, "WallChtMax")->minimum(), 2);
+    QCOMPARE(Child<QSpinBox>(&page, "WallChtMax")->maximum(), 12);
+    Child<QSpinBox>(&page, "WallChtMax")->setValue(3);
+    Click(Child<QCheckBox>(&page, "cbShowPlaces"));
+    Click(Child<QCheckBox>(&page, "cbShowIdNo"));
+    Click(spouses);
+    // Roman takes the title along while it is in the Gothic face.
+    Click(Child<QRadioButton>(&page, "rbRoman"));
+    kinloom::reports::WallChartOptions o = page.Options();
+    QCOMPARE(o.generations, 3);
+    QVERIFY(!o.show_places && o.show_id_numbers && o.bold_spouses && o.roman && !o.ancestors);
+    QCOMPARE(o.title_font.face, std::string("Times New Roman"));
+    // A face chosen in the font dialog stays when the body font changes.
+    page.prompts().title_font = [](QWidget*, const kinloom::reports::WallChartTitleFont&) {
+      return kinloom::reports::WallChartTitleFont{"DejaVu Sans Mono", false, true};
+    };
+    Click(Child<QPushButton>(&page, "btnSelectFont"));
+    Click(Child<QRadioButton>(&page, "rbGothic"));
+    o = page.Options();
+    QCOMPARE(o.title_font.face, std::string("DejaVu Sans Mono"));
+    QVERIFY(!o.title_font.bold && o.title_font.italic && !o.roman);
+  }
+
+  void SavedChartOpensInTheViewer() {
+    WindowFixture f;
+    QVERIFY(f.Load(kTree, 1));
+    WallChartPage page(*f.window, [] { return 1; });
+    Click(Child<QPushButton>(&page, "btnWallCht"));
+    page.viewer().hide();
+    QString offered_folder;
+    const QString saved = MyFile(f, "WallChart_Lee_1.jpg");
+    page.prompts().saved_chart = [&](QWidget*, const QString& folder) {
+      offered_folder = folder;
+      return saved;
+    };
+    Click(Child<QPushButton>(&page, "btnPrnWallCht"));
+    QCOMPARE(offered_folder, QString::fromStdString(f.work.folders().my_files));
+    QVERIFY(page.viewer().isVisible());
+    QCOMPARE(QString::fromStdString(page.viewer().path()), saved);
+    // Only a chart made now can be drawn again as a poster.
+    QVERIFY(!Child<QPushButton>(&page.viewer(), "btnPoster")->isEnabled());
+
+    // A file that is no picture is said and not shown.
+    page.viewer().hide();
+    const QString broken = MyFile(f, "WallChart_Broken_9.jpg");
+    kinloom::testing::WriteFileBytes(broken.toStdString(), "not a picture");
+    page.prompts().saved_chart = [&](QWidget*, const QString&) { return broken; };
+    Click(Child<QPushButton>(&page, "btnPrnWallCht"));
+    QCOMPARE(f.ui.Captions(), std::vector<std::string>{"*** Warning ***"});
+    QVERIFY(!page.viewer().isVisible());
+    QCOMPARE(QString::fromStdString(page.viewer().path()), saved);
+  }
+
+  // The Reports menu's window charts the person the main window shows.
+  void MenuWindowChartsTheShownPerson() {
+    WindowFixture f;
+    QVERIFY(f.Load(kTree, 3));
+    f.window->commands().Find(QStringLiteral("actWallChart"))->trigger();
+    auto* window = Child<QDialog>(f.window.get(), "WallChartWindow");
+    QVERIFY(window->isVisible());
+    QCOMPARE(Child<QLabel>(window, "ChartPerson")->text(),
+             QStringLiteral("Wall chart of:  Cal Lee (3)"));
+    f.window->ShowIndividual(1);
+    QCOMPARE(Child<QLabel>(window, "ChartPerson")->text(),
+             QStringLiteral("Wall chart of:  Abe Lee (1)"));
+    Click(Child<QPushButton>(window, "btnWallCht"));
+    QVERIFY(QFileInfo::exists(MyFile(f, "WallChart_Lee_1.jpg")));
+    // The menu shows the same window again, with its options.
+    window->hide();
+    f.window->commands().Find(QStringLiteral("actWallChart"))->trigger();
+    QCOMPARE(f.window->findChildren<QDialog*>(QStringLiteral("WallChartWindow")).size(), 1);
+  }
+};
+
+QTEST_MAIN(WallChartPageTest)
+#include "wall_chart_page_test.moc"
