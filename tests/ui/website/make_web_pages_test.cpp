@@ -46,12 +46,13 @@ struct SiteFixture {
   kinloom::platform::HeadlessInteraction ui{&clock};
   kinloom::store::RecordStore store{ui};
   kinloom::platform::LocalFileSystem file_system;
+  kinloom::reports::LinkCheckSession links;
   kinloom::files::TreeWorkspace work;
   std::unique_ptr<kinloom::ui::TFamTree> window;
 
   SiteFixture()
       : work(store, kinloom::files::DataFoldersAt(home.path(), KINLOOM_SOURCE_DIR "/system"),
-             file_system) {
+             file_system, kinloom::reports::CheckedTreeReader(links)) {
     if (!kinloom::files::MakeDataFolders(work.folders()).ok()) qFatal("no data folders");
     window = std::make_unique<kinloom::ui::TFamTree>(work, ui);
     std::vector<std::string> lines = kinloom::testing::OwnHeader("Test.ged");
@@ -223,3 +224,4 @@ class MakeWebPagesTest : public QObject {
 
 QTEST_MAIN(MakeWebPagesTest)
 #include "make_web_pages_test.moc"
+#include "reports/tree_opening.h"
