@@ -12,6 +12,7 @@
 #include "cli/stats_command.h"
 #include "cli/terminal_text.h"
 #include "cli/todo_command.h"
+#include "cli/tree_copy_commands.h"
 #include "cli/verify_command.h"
 #include "cli/views.h"
 #include "cli/wallchart_command.h"
@@ -69,6 +70,11 @@ constexpr const char* kUsage =
     "            [--bold-members] [--bold-spouses] [--roman] [--pictures] [--pdf OUT.pdf]\n"
     "                                         save the wall chart of ID (N 2-12, default 6) in\n"
     "                                         My Files; print its file and size in pixels\n"
+    "  copy-tree TREE DIR [--replace]         copy a tree with its side files, pictures and web\n"
+    "                                         images into DIR (DIR/gedcom, config, media, image)\n"
+    "  bring-tree DIR TREE [--replace]        copy the tree TREE from such a folder into the\n"
+    "                                         data home; without --replace a tree or picture\n"
+    "                                         there already is kept\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "  --report FILE                          write what the import left out or rewrote to FILE\n"
@@ -284,6 +290,8 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "stats") return Stats(c, args);
   if (args[0] == "todo") return ToDo(c, args);
   if (args[0] == "wallchart") return WallChart(c, args);
+  if (args[0] == "copy-tree") return CopyTreeOut(c, args);
+  if (args[0] == "bring-tree") return BringTreeIn(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 
