@@ -3,17 +3,18 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 
 #include "cli/commands.h"
 #include "core/dates.h"
 #include "files/data_folders.h"
+#include "files/report_files.h"
 #include "files/search_sources.h"
 #include "files/tree_files.h"
 #include "platform/file_io.h"
 #include "reports/problems_file.h"
 #include "reports/verifier.h"
 #include "store/charsets.h"
-#include "store/line_conversion.h"
 
 namespace kinloom::cli {
 namespace {
@@ -125,40 +126,46 @@ std::string TreeName(const std::string& path) {
   return files::WithoutGedExtension(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-// Writes the problems file into "My Files" with the report file counter and counts it on in
-// "sources.web". Returns the file's name, or empty after reporting why it could not be saved.
+// Writes the problems file into "My Files" with the report file counter, as the list window's
+// Save does with its question answered Yes, and counts it on in "sources.web". Returns the
+// file's name, or empty after reporting why it could not be saved.
 std::string SaveProblemsFile(Context& c, const files::DataFolders& folders,
                              files::ProgramSettings& program, bool settings_readable,
                              const reports::ProblemList& list, const std::string& tree) {
-  const std::string name = reports::ProblemsFileName(tree, program.report_file_counter);
   const std::string date = core::FormatLongDate(c.ui.clock().Now(), program.date_display());
   // The tree's name comes from the file system in UTF-8; the list's texts are in the tree's set.
   std::string tree_text = tree;
   store::DecodeUtf8(tree_text, 0);
-  std::string text;
-  for (const std::string& line : reports::ProblemsFileLines(list, tree_text, date)) {
-    text += store::InternalToUtf8(line) + "\r\n";
-  }
   platform::LocalFileSystem file_system;
-  std::unique_ptr<platform::WritableFile> file;
-  Status written = files::MakeDataFolders(folders);
-  if (written.ok())
-    written = file_system.NewWritableFile(files::JoinPath(folders.my_files, name), &file);
-  if (written.ok()) written = file->Append(text);
-  if (written.ok()) written = file->Commit();
-  if (!written.ok()) {
-    c.err << "kinloom-cli: cannot write " << name << ": " << written.message() << "\n";
+  // A folder that cannot be made shows in the failure of the save or of the counter below.
+  (void)files::MakeDataFolders(folders);
+  files::ReportSaveContext context{c.ui, file_system, folders.my_files, program};
+  const files::ReportSaveQuestion question{
+      std::string(reports::kSaveProblemsCaption),
+      [&](int counter) { return reports::ProblemsFileName(tree, counter); },
+      [&](std::string_view name) { return reports::SaveProblemsQuestion(name, folders.my_files); }};
+  // The question is answered Yes without being printed; a failure is printed below.
+  c.ui.EchoTo(nullptr);
+  c.ui.QueueAnswer(platform::Answer::kYes);
+  const files::SavedReport saved = files::SaveTextReport(context, question, [&] {
+    return reports::TextReport{reports::ProblemsFileLines(list, tree_text, date), true};
+  });
+  c.ui.EchoTo(&c.err);
+  if (saved.outcome != files::SaveOutcome::kSaved) {
+    const auto& said = c.ui.records();
+    c.err << "kinloom-cli: " << (said.empty() ? "cannot write " + saved.path : said.back().text)
+          << "\n";
     return {};
   }
+  const std::string name = std::filesystem::path(saved.path).filename().string();
   if (!settings_readable) {
     c.err << "kinloom-cli: " << files::kSourcesFileName
           << " cannot be read; the report file counter stays as it was\n";
     return name;
   }
-  ++program.report_file_counter;
-  if (Status saved = files::SaveSourcesWeb(file_system, files::SourcesFile(folders), &program);
-      !saved.ok()) {
-    c.err << "kinloom-cli: cannot write " << files::kSourcesFileName << ": " << saved.message()
+  if (Status written = files::SaveSourcesWeb(file_system, files::SourcesFile(folders), &program);
+      !written.ok()) {
+    c.err << "kinloom-cli: cannot write " << files::kSourcesFileName << ": " << written.message()
           << "\n";
   }
   return name;

@@ -10,29 +10,12 @@
 #include "platform/headless_interaction.h"
 #include "store/charsets.h"
 #include "store/gedcom_header.h"
+#include "store/line_conversion.h"
 #include "store/line_reader.h"
 #include "store/line_search.h"
 
 namespace kinloom::files {
 namespace {
-
-std::string ToInternal(store::Charset charset, std::string_view line) {
-  switch (charset) {
-    case store::Charset::kAnsel:
-      return store::AnselLineToInternal(line);
-    case store::Charset::kUtf8:
-      return store::Utf8LineToInternal(line);
-    case store::Charset::kAnsi:
-      return store::AnsiLineToInternal(line);
-    case store::Charset::kIbmPc:
-      return store::IbmPcLineToInternal(line);
-    case store::Charset::kAscii:
-      return store::AsciiLineToInternal(line);
-    case store::Charset::kNone:
-      break;
-  }
-  return std::string(line);
-}
 
 // The pictures a GEDCOM file names: "1 OBJE" values, and the "2 FILE" lines of "1 OBJE" links
 // without a value or with a cross-reference.
@@ -44,7 +27,7 @@ void AddGedcomPictures(const std::string& path, std::vector<std::string>* files)
   bool in_object = false;
   std::string_view raw = header.first_record_line;
   do {
-    const std::string line = ToInternal(header.charset, raw);
+    const std::string line = store::LineToInternal(header.charset, raw);
     if (!line.empty() && line[0] <= '1') in_object = false;
     if (store::HasTag(line, "1 OBJE")) {
       const std::string_view value = store::LineValue(line, "1 OBJE");

@@ -12,6 +12,7 @@
 #include "files/media_albums.h"
 #include "ui/main/fam_tree.h"
 #include "ui/person/person_page.h"
+#include "ui/reports/verify_box.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -50,6 +51,7 @@ void TFamTree::BuildActions() {
   BuildFileMenu();
   BuildEditMenu();
   BuildGoAndToolsMenus();
+  AddVerifierCommand(*this);
   BuildHelpMenu();
   BuildToolBar();
   UpdateActions();

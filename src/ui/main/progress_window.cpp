@@ -3,11 +3,51 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace kinloom::ui {
+namespace {
+
+// While an operation lets the progress window take clicks, the user's input to every other
+// window is dropped: the operation runs on the interface thread, and a click elsewhere would
+// start something in the middle of it.
+class OtherInputFilter final : public QObject {
+ public:
+  explicit OtherInputFilter(QWidget* window) : window_(window) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!IsUserInput(event->type())) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && (widget == window_ || window_->isAncestorOf(widget))) return false;
+    if (event->type() == QEvent::Close) event->ignore();
+    return widget != nullptr || watched->isWindowType();
+  }
+
+ private:
+  static bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::Shortcut:
+      case QEvent::ShortcutOverride:
+      case QEvent::Wheel:
+      case QEvent::Close:
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  QWidget* window_;
+};
+
+}  // namespace
 
 ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ProgressWindow"));
@@ -26,6 +66,15 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
   layout->addWidget(label_);
   layout->addWidget(bar_);
   layout->addWidget(text_);
+  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel_->setObjectName(QStringLiteral("btnCancel"));
+  cancel_->setAutoDefault(false);
+  cancel_->hide();
+  connect(cancel_, &QPushButton::clicked, this, [this] {
+    cancelled_ = true;
+    cancel_->setEnabled(false);
+  });
+  layout->addWidget(cancel_, 0, Qt::AlignRight);
   setMinimumWidth(380);
   since_repaint_.start();
 }
@@ -43,6 +92,9 @@ void ProgressWindow::ShowProgress(const QString& caption, const QString& label) 
   label_->setText(label);
   if (!isVisible()) {
     text_->clear();
+    cancelled_ = false;
+    cancel_->hide();
+    cancel_->setEnabled(true);
     show();
     raise();
   }
@@ -82,6 +134,26 @@ void ProgressWindow::HideProgress() {
   }
   PushPosition();
   hide();
+}
+
+bool ProgressWindow::CancelRequested() {
+  if (!isVisible()) return cancelled_;
+  if (cancel_->isHidden()) {
+    cancel_->show();
+    adjustSize();
+  }
+  ProcessInputIfDue();
+  return cancelled_;
+}
+
+void ProgressWindow::ProcessInputIfDue() {
+  if (since_repaint_.elapsed() < kRepaintMs) return;
+  PushPosition();
+  OtherInputFilter filter(this);
+  QCoreApplication::instance()->installEventFilter(&filter);
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  QCoreApplication::instance()->removeEventFilter(&filter);
+  since_repaint_.restart();
 }
 
 void ProgressWindow::Resume() {

@@ -5,6 +5,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace kinloom::ui {
 
@@ -28,6 +29,12 @@ class ProgressWindow : public QDialog {
   void SetText(const QString& text);
   void HideProgress();
 
+  // Whether the user clicked Cancel since the window last appeared. The first question shows
+  // the Cancel button (operations that never ask have none) and lets the window take clicks:
+  // while it is up, the user's input goes to it alone, so nothing else starts mid-operation.
+  bool CancelRequested();
+  QPushButton* cancel_button() const { return cancel_; }
+
   // What the window holds now (the bar may lag behind the position until the next repaint).
   int position() const { return position_; }
   int maximum() const;
@@ -40,10 +47,14 @@ class ProgressWindow : public QDialog {
   void Resume();
   void PushPosition();
   void RepaintIfDue();
+  // Repaints and lets the Cancel button take clicks, at most every kRepaintMs.
+  void ProcessInputIfDue();
 
   QLabel* label_ = nullptr;
   QProgressBar* bar_ = nullptr;
   QLabel* text_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  bool cancelled_ = false;
   QElapsedTimer since_repaint_;
   int position_ = 0;
   int shows_ = 0;  // shows since the window last appeared

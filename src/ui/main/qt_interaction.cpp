@@ -168,6 +168,10 @@ void QtInteraction::ProgressHide() {
   if (progress_) progress_->HideProgress();
 }
 
+bool QtInteraction::ProgressCancelRequested() {
+  return progress_ && progress_->CancelRequested();
+}
+
 int QtInteraction::TextWidth(std::string_view text) {
   if (!chart_metrics_) chart_metrics_ = std::make_unique<QFontMetrics>(ChartFont());
   return chart_metrics_->horizontalAdvance(FromAnsi(text));

@@ -46,6 +46,8 @@ class QtInteraction final : public platform::Interaction {
   void ProgressPosition(int position) override;
   void ProgressText(std::string_view text) override;
   void ProgressHide() override;
+  // The Cancel button of the progress window; asking also keeps the window painted.
+  bool ProgressCancelRequested() override;
 
   int TextWidth(std::string_view text) override;
 

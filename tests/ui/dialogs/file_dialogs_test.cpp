@@ -301,7 +301,8 @@ class FileDialogsTest : public QObject {
     lines.insert(lines.end(),
                  {"0 @I000001@ INDI", "1 NAME Ann /Brown/", "1 OBJE", "2 FILE face.jpg", "0 TRLR"});
     WriteFileBytes(f.GedcomPath("Brown"), kinloom::testing::CrLfJoin(lines));
-    WriteFileBytes(Side(f, "Brown", ".med"), "FILE album.jpg\r\n");
+    WriteFileBytes(Side(f, "Brown", ".med"),
+                   "HEAD Album\r\n\r\nALBM 0\r\nFILE album.jpg\r\nEND\r\n");
     WriteFileBytes(f.work.folders().media + "/face.jpg", "jpg");
     WriteFileBytes(f.work.folders().media + "/album.jpg", "jpg");
     WriteFileBytes(f.work.folders().media + "/other.jpg", "jpg");
@@ -495,7 +496,8 @@ class FileDialogsTest : public QObject {
         "1 OBJE @M1@", "2 FILE scan.png", "1 NOTE",           "2 FILE not-a-picture.txt",
         "0 TRLR"};
     WriteFileBytes(f.GedcomPath("Brown"), kinloom::testing::CrLfJoin(lines));
-    WriteFileBytes(Side(f, "Brown", ".med"), "CHAR UTF-8\r\nFILE Z\xC3\xBCrich.jpg\r\n");
+    WriteFileBytes(Side(f, "Brown", ".med"),
+                   "CHAR UTF-8\r\nHEAD Album\r\n\r\nALBM 0\r\nFILE Z\xC3\xBCrich.jpg\r\nEND\r\n");
     WriteFileBytes(Side(f, "Brown", ".cfg"), "170 title.jpg\r\n");
     const std::vector<std::string> found = files::TreeMediaFiles(folders, "Brown");
     QCOMPARE(found, (std::vector<std::string>{"Ren\xE9.jpg", "scan.png", "Z\xFCrich.jpg",

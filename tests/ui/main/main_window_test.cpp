@@ -18,7 +18,7 @@ using kinloom::testing::WindowFixture;
 
 namespace {
 
-using testing::Records;
+using kinloom::testing::Records;
 
 // John and Mary with children Anne (3) and Peter (4); Anne married Carl (5), then Dan (6).
 const std::vector<std::string> kFamily = Records({

@@ -5,17 +5,21 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <memory>
 
 #include "core/tree_reading.h"
 #include "reports/link_checker.h"
+#include "reports/verifier.h"
 #include "ui/main/progress_window.h"
 #include "ui/main/qt_interaction.h"
 #include "ui_test_support.h"
@@ -283,6 +287,80 @@ class QtInteractionTest : public QObject {
     ui.ProgressHide();
     ui.ProgressShow("Again", "");
     ui.ProgressHide();
+  }
+  void CancelButtonComesWithTheFirstQuestionAndIsAnswered() {
+    auto window = std::make_unique<QWidget>();
+    window->show();
+    QtInteraction ui;
+    ui.SetParent(window.get());
+    QVERIFY(!ui.ProgressCancelRequested());  // no window yet
+    ui.ProgressShow("Verifying Records", "");
+    auto* progress = window->findChild<kinloom::ui::ProgressWindow*>();
+    QVERIFY(progress->cancel_button()->isHidden());
+    QVERIFY(!ui.ProgressCancelRequested());
+    QVERIFY(progress->cancel_button()->isVisible());
+    if (qEnvironmentVariableIsSet("KINLOOM_SHOTS")) {
+      progress->grab().save(qEnvironmentVariable("KINLOOM_SHOTS") + "/progress.png");
+    }
+    // While the operation runs, clicks on other windows are dropped; Cancel takes its click.
+    auto* other = new QPushButton(QStringLiteral("Other"), window.get());
+    other->show();
+    QSignalSpy other_clicks(other, &QPushButton::clicked);
+    QTest::qWait(kinloom::ui::ProgressWindow::kRepaintMs + 10);
+    const QPoint middle = other->rect().center();
+    QCoreApplication::postEvent(
+        other, new QMouseEvent(QEvent::MouseButtonPress, middle, other->mapToGlobal(middle),
+                               Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        other, new QMouseEvent(QEvent::MouseButtonRelease, middle, other->mapToGlobal(middle),
+                               Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    QVERIFY(!ui.ProgressCancelRequested());
+    QCOMPARE(other_clicks.count(), 0);
+    QTest::mouseClick(progress->cancel_button(), Qt::LeftButton);
+    QVERIFY(ui.ProgressCancelRequested());
+    QVERIFY(!progress->cancel_button()->isEnabled());
+    ui.ProgressHide();
+    // The next operation starts afresh, without the button until it asks.
+    ui.ProgressShow("Again", "");
+    QVERIFY(progress->cancel_button()->isHidden());
+    QVERIFY(!ui.ProgressCancelRequested());
+    ui.ProgressHide();
+  }
+
+  void CancelStopsAVerifierRun() {
+    auto window = std::make_unique<QWidget>();
+    window->show();
+    kinloom::testing::TempDir dir;
+    kinloom::platform::FixedClock clock{kinloom::testing::TestNow()};
+    QtInteraction ui{&clock};
+    ui.SetParent(window.get());
+    kinloom::store::RecordStore store{ui};
+    // People with their surname in capitals: one problem each.
+    constexpr int kPeople = 3000;
+    std::vector<std::string> lines = {"0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI"};
+    for (int n = 1; n <= kPeople; ++n) {
+      char id[32];
+      std::snprintf(id, sizeof id, "0 @I%06d@ INDI", n);
+      lines.push_back(id);
+      lines.push_back("1 NAME Tom /HALE/");
+      lines.push_back("1 SEX M");
+    }
+    lines.push_back("0 TRLR");
+    kinloom::testing::WriteFileBytes(dir.File("tree.ged"), kinloom::testing::CrLfJoin(lines));
+    (void)kinloom::core::ReadTree(store, dir.File("tree.ged"), false);
+    QCOMPARE(store.highest_individual(), kPeople);
+    // Cancel is clicked as soon as the run's progress window is up.
+    QTimer::singleShot(0, [&] {
+      auto* progress = window->findChild<kinloom::ui::ProgressWindow*>();
+      if (progress != nullptr && progress->isVisible()) progress->cancel_button()->click();
+    });
+    kinloom::reports::VerifyOptions options;
+    for (int error : {22, 26, 28}) options.settings.set_check(error, false);
+    kinloom::reports::ProblemList list;
+    const auto outcome = kinloom::reports::RunVerifier(store, options, &list);
+    QVERIFY(outcome.cancelled);
+    QVERIFY(list.size() < static_cast<size_t>(kPeople) / 2);
+    QVERIFY(!window->findChild<kinloom::ui::ProgressWindow*>()->isVisible());
   }
 };
 

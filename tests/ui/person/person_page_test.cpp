@@ -22,7 +22,7 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-using testing::Records;
+using kinloom::testing::Records;
 
 // John and Mary with children Anne (3) and Peter (4); Anne married Carl (5), then Dan (6).
 const Lines kFamily = Records({

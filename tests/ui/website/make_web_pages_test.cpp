@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "files/data_folders.h"
+#include "reports/tree_opening.h"
 #include "ui/website/web_picture_scaler.h"
 #include "ui/website/web_settings_page.h"
 #include "ui_test_support.h"
@@ -224,4 +225,3 @@ class MakeWebPagesTest : public QObject {
 
 QTEST_MAIN(MakeWebPagesTest)
 #include "make_web_pages_test.moc"
-#include "reports/tree_opening.h"
