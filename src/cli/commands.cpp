@@ -14,6 +14,7 @@
 #include "cli/stats_command.h"
 #include "cli/terminal_text.h"
 #include "cli/todo_command.h"
+#include "cli/tree_copy_commands.h"
 #include "cli/verify_command.h"
 #include "cli/views.h"
 #include "cli/wallchart_command.h"
@@ -83,6 +84,11 @@ constexpr const char* kUsage =
     "  copy-person TREE ID                    print a person as GEDCOM text for pasting\n"
     "  paste-person TREE FILE OUT.ged         add the people of a GEDCOM text (new numbers, no\n"
     "                                         families) and write the tree to OUT\n"
+    "  copy-tree TREE DIR [--replace]         copy a tree with its side files, pictures and web\n"
+    "                                         images into DIR (DIR/gedcom, config, media, image)\n"
+    "  bring-tree DIR TREE [--replace]        copy the tree TREE from such a folder into the\n"
+    "                                         data home; without --replace a tree or picture\n"
+    "                                         there already is kept\n"
     "\n"
     "Options: --home DIR  the data home (else $KINLOOM_HOME, else ~/.local/share/kinloom)\n"
     "  --report FILE                          write what the import left out or rewrote to FILE\n"
@@ -313,6 +319,8 @@ int RunWithContext(Context& c, const std::vector<std::string>& args) {
   if (args[0] == "entry") return Entry(c, args);
   if (args[0] == "copy-person") return CopyPerson(c, args);
   if (args[0] == "paste-person") return PastePerson(c, args);
+  if (args[0] == "copy-tree") return CopyTreeOut(c, args);
+  if (args[0] == "bring-tree") return BringTreeIn(c, args);
   return UsageError(c, "unknown command '" + args[0] + "'");
 }
 

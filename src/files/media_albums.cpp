@@ -229,6 +229,28 @@ ItemRef MediaAlbums::AddItem(int album_index, std::string_view file) {
   return current_;
 }
 
+ItemRef MediaAlbums::AddDerivedItem(ItemRef ref, std::string_view file,
+                                    std::string_view title_suffix) {
+  const MediaItem* original = item(ref);
+  if (original == nullptr) return ItemRef{};
+  MediaItem copy = *original;
+  SelectItem(ref);
+  const ItemRef added = AddItem(ref.album, file);
+  MediaItem& fresh = *MutableItem(added);
+  fresh.kind = copy.kind;
+  fresh.hide = copy.hide;
+  fresh.source = copy.source;
+  fresh.note = std::move(copy.note);
+  // An untitled item's copy is titled by the suffix alone, without its leading spaces.
+  if (copy.title.empty())
+    title_suffix.remove_prefix(std::min(title_suffix.size(), title_suffix.find_first_not_of(' ')));
+  fresh.title = copy.title.substr(0, kMaxItemTitle - std::min(kMaxItemTitle, title_suffix.size()));
+  fresh.title += title_suffix;
+  fresh.individuals = std::move(copy.individuals);
+  CountIndividuals(fresh.individuals, 1);
+  return added;
+}
+
 bool MediaAlbums::RemoveItem(ItemRef ref, platform::Interaction& ui) {
   const MediaItem* doomed = item(ref);
   if (doomed == nullptr) return false;
@@ -321,6 +343,23 @@ bool MediaAlbums::UnlinkIndividual(ItemRef ref, int individual) {
   list.erase(at + 1, entry.size() - 1);
   if (list == "|") list.clear();
   CountIndividuals(entry, -1);
+  changed_ = true;
+  return true;
+}
+
+bool MediaAlbums::SetIndividuals(ItemRef ref, const std::vector<int>& individuals) {
+  MediaItem* target = MutableItem(ref);
+  if (target == nullptr) return false;
+  std::string list = "|";
+  for (int n : individuals) {
+    if (n < 1 || n > store::kMaxIndividual || list.find(Entry(n)) != std::string::npos) continue;
+    list += std::to_string(n) + "|";
+  }
+  if (list == "|") list.clear();
+  if (list == target->individuals) return false;
+  CountIndividuals(target->individuals, -1);
+  target->individuals = std::move(list);
+  CountIndividuals(target->individuals, 1);
   changed_ = true;
   return true;
 }

@@ -109,6 +109,10 @@ class MediaAlbums {
   // A new picture item naming `file`: after the current item when it is in `album`, else at
   // the album's end. It becomes the current item. {-1, -1} for a bad album.
   ItemRef AddItem(int album, std::string_view file);
+  // A new item right after `ref` naming `file` (a picture made from the item's file): the
+  // item's kind, hide, source, people and note come along, its title gets `title_suffix`
+  // (cut to the title's limit). It becomes the current item. {-1, -1} when `ref` names none.
+  ItemRef AddDerivedItem(ItemRef ref, std::string_view file, std::string_view title_suffix);
   // Asks, then removes the item from the tree; the file stays in the media folder.
   bool RemoveItem(ItemRef ref, platform::Interaction& ui);
   // Takes kind, hide, source, title and note from `fields` (title and note cut to the
@@ -122,6 +126,9 @@ class MediaAlbums {
   // Adds an individual to, or takes one from, an item's list; false when nothing changed.
   bool LinkIndividual(ItemRef ref, int individual);
   bool UnlinkIndividual(ItemRef ref, int individual);
+  // Makes an item's people exactly `individuals` (in that order, repeats and numbers out of
+  // range left out), keeping every individual's item count right; false when nothing changed.
+  bool SetIndividuals(ItemRef ref, const std::vector<int>& individuals);
   // A deleted individual: the digits of its entries become "0", so no later person of that
   // number inherits its pictures.
   void ForgetIndividual(int individual);

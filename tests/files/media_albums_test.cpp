@@ -398,6 +398,65 @@ TEST_F(MediaAlbumsTest, LinkedIndividualsAndDeletedPeople) {
   EXPECT_TRUE(albums_.changed());
 }
 
+TEST_F(MediaAlbumsTest, SettingThePeopleOfAnItemKeepsTheCountsRight) {
+  const ItemRef first = albums_.AddItem(0, "a.jpg");
+  const ItemRef second = albums_.AddItem(1, "b.jpg");
+  albums_.LinkIndividual(second, 12);
+  albums_.set_changed(false);
+
+  EXPECT_TRUE(albums_.SetIndividuals(first, {12, 45, 12, 0, -3, store::kMaxIndividual + 1, 7}));
+  EXPECT_EQ(albums_.item(first)->individuals, "|12|45|7|");
+  EXPECT_TRUE(albums_.changed());
+  EXPECT_EQ(albums_.media_count(12), 2);
+  EXPECT_EQ(albums_.media_count(45), 1);
+  EXPECT_FALSE(albums_.SetIndividuals(first, {12, 45, 7})) << "the same list changes nothing";
+
+  EXPECT_TRUE(albums_.SetIndividuals(first, {45, 3}));
+  EXPECT_EQ(albums_.item(first)->individuals, "|45|3|");
+  EXPECT_EQ(albums_.media_count(12), 1);
+  EXPECT_EQ(albums_.media_count(7), 0);
+  EXPECT_EQ(albums_.media_count(3), 1);
+
+  EXPECT_TRUE(albums_.SetIndividuals(first, {}));
+  EXPECT_EQ(albums_.item(first)->individuals, "");
+  EXPECT_EQ(albums_.media_count(45), 0);
+  EXPECT_FALSE(albums_.SetIndividuals(ItemRef{0, 9}, {1}));
+}
+
+TEST_F(MediaAlbumsTest, ADerivedItemFollowsItsOriginalWithItsFieldsAndPeople) {
+  const ItemRef original = albums_.AddItem(0, "a.jpg");
+  albums_.AddItem(0, "z.jpg");
+  MediaItem fields;
+  fields.kind = kHeadstone;
+  fields.hide = true;
+  fields.source = 4;
+  fields.title = "Grave";
+  fields.note = "Line one\r\nLine two";
+  albums_.EditItem(original, fields);
+  albums_.LinkIndividual(original, 12);
+  albums_.SelectItem(ItemRef{0, 1});
+
+  const ItemRef added = albums_.AddDerivedItem(original, "a_crop.jpg", " (cropped)");
+  EXPECT_EQ(added, (ItemRef{0, 1}));
+  EXPECT_EQ(albums_.current_item(), added);
+  const MediaItem& item = *albums_.item(added);
+  EXPECT_EQ(item.file, "a_crop.jpg");
+  EXPECT_EQ(item.title, "Grave (cropped)");
+  const std::string people = "|12|";
+  EXPECT_EQ(std::tie(item.kind, item.hide, item.source, item.note, item.individuals),
+            std::tie(fields.kind, fields.hide, fields.source, fields.note, people));
+  EXPECT_EQ(item.number, 2);
+  EXPECT_EQ(albums_.item(ItemRef{0, 2})->file, "z.jpg");
+  EXPECT_EQ(albums_.media_count(12), 2);
+
+  fields.title = std::string(kMaxItemTitle, 'T');
+  albums_.EditItem(original, fields);
+  const ItemRef long_title = albums_.AddDerivedItem(original, "a_crop2.jpg", " (cropped)");
+  EXPECT_EQ(albums_.item(long_title)->title.size(), kMaxItemTitle);
+  EXPECT_TRUE(albums_.item(long_title)->title.ends_with(" (cropped)"));
+  EXPECT_EQ(albums_.AddDerivedItem(ItemRef{5, 0}, "x.jpg", ""), ItemRef{});
+}
+
 TEST_F(MediaAlbumsTest, RenamingAFileNeverOverwritesAnother) {
   TempDir media;
   WriteFileBytes(media.File("a.jpg"), "A");

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +13,7 @@
 #include <filesystem>
 
 #include "files/data_folders.h"
+#include "files/tree_copy.h"
 #include "files/tree_files.h"
 #include "files/tree_media.h"
 #include "platform/file_io.h"
@@ -42,6 +44,31 @@ QString ChooseTreeFile(QWidget* parent, const QString& start_folder) {
                                       QStringLiteral("Family Tree Files (GED) (*.ged)"));
 }
 
+QString ChooseSourceFolder(QWidget* parent, const QString& start_folder) {
+  return QFileDialog::getExistingDirectory(
+      parent, QStringLiteral("Copy Family Tree From Another Folder"), start_folder);
+}
+
+QString ChooseOneTree(QWidget* parent, const QStringList& trees) {
+  bool ok = false;
+  const QString tree =
+      QInputDialog::getItem(parent, QStringLiteral("Copy Family Tree From Another Folder"),
+                            QStringLiteral("Family tree to copy:"), trees, 0, false, &ok);
+  return ok ? tree : QString();
+}
+
+// The data home a chosen folder belongs to: its own, or its parent when the gedcom folder
+// itself was chosen.
+std::string PortableHome(const std::string& chosen) {
+  namespace fs = std::filesystem;
+  const fs::path folder(chosen);
+  std::error_code error;
+  if (folder.filename() == "gedcom" && !fs::is_directory(folder / "gedcom", error)) {
+    return folder.parent_path().string();
+  }
+  return chosen;
+}
+
 QPushButton* AddButton(QBoxLayout* layout, QWidget* parent, const char* name, const char* text,
                        const char* tip) {
   auto* button = new QPushButton(QString::fromLatin1(text), parent);
@@ -54,7 +81,12 @@ QPushButton* AddButton(QBoxLayout* layout, QWidget* parent, const char* name, co
 }  // namespace
 
 TOpenBox::TOpenBox(TFamTree& tree)
-    : QDialog(&tree), tree_(tree), launch_(StartDetached), choose_file_(ChooseTreeFile) {
+    : QDialog(&tree),
+      tree_(tree),
+      launch_(StartDetached),
+      choose_file_(ChooseTreeFile),
+      choose_folder_(ChooseSourceFolder),
+      choose_tree_(ChooseOneTree) {
   setObjectName(QStringLiteral("TOpenBox"));
   setWindowTitle(QStringLiteral("Open Family Tree"));
   auto* layout = new QHBoxLayout(this);
@@ -66,7 +98,14 @@ TOpenBox::TOpenBox(TFamTree& tree)
   left->addWidget(file_list_);
   show_backups_ = new QCheckBox(QStringLiteral("Show All Backup Family Tree Files"), this);
   show_backups_->setObjectName(QStringLiteral("cbShowBackups"));
-  left->addWidget(show_backups_);
+  // The copy button is wide: it sits under the list rather than widening the button column.
+  auto* below_list = new QHBoxLayout;
+  below_list->addWidget(show_backups_);
+  below_list->addStretch(1);
+  QPushButton* copy_from =
+      AddButton(below_list, this, "btnCopyFrom", "&Copy Family Tree From Another Folder...",
+                "Copy a family tree with its pictures from a USB stick or another folder");
+  left->addLayout(below_list);
   new_tree_ = new QLineEdit(this);
   new_tree_->setObjectName(QStringLiteral("NewTreeName"));
   SetUpNewTreeField(new_tree_);
@@ -78,6 +117,7 @@ TOpenBox::TOpenBox(TFamTree& tree)
   connect(file_list_, &QListWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
   connect(new_tree_, &QLineEdit::textChanged, this, [this] { UpdateButtons(); });
   connect(show_backups_, &QCheckBox::toggled, this, [this] { RefreshList(); });
+  connect(copy_from, &QPushButton::clicked, this, [this] { btnCopyFromClick(); });
   RefreshList();
 }
 
@@ -216,14 +256,7 @@ bool TOpenBox::CopyTreeIn(const std::string& path) {
     return false;
   }
   const bool replaces_open = name == tree_.work().session().tree_name;
-  if (replaces_open) {
-    const QString text = QString::fromLatin1(kCopyOverOpenQuestion)
-                             .arg(QString::fromStdString(folder), FromAnsi(name));
-    if (ui.Ask(" *** Copy Over Open Family Tree ***", ToAnsi(text), Icon::kQuestion,
-               Buttons::kYesNo) != Answer::kYes) {
-      return false;
-    }
-  }
+  if (replaces_open && !ConfirmCopyOverOpen(folder, name)) return false;
   files::CopyFlags flags = files::kShowErrors;
   if (!replaces_open) flags |= files::kAskOverwrite;  // the question above was the ask
   platform::LocalFileSystem file_system;
@@ -247,6 +280,51 @@ bool TOpenBox::CopyTreeIn(const std::string& path) {
     if (tree_.OpenTreeFile(request)) accept();
   }
   return true;
+}
+
+bool TOpenBox::ConfirmCopyOverOpen(const std::string& folder, const std::string& name) {
+  const QString text = QString::fromLatin1(kCopyOverOpenQuestion)
+                           .arg(QString::fromStdString(folder), FromAnsi(name));
+  return tree_.ui().Ask(" *** Copy Over Open Family Tree ***", ToAnsi(text), Icon::kQuestion,
+                        Buttons::kYesNo) == Answer::kYes;
+}
+
+void TOpenBox::btnCopyFromClick() {
+  const files::UserFolders user = files::FindUserFolders(files::Environment::FromProcess());
+  const QString chosen = choose_folder_(this, QString::fromStdString(user.documents));
+  if (chosen.isEmpty()) return;
+  const files::DataFolders source = files::PortableFolders(PortableHome(chosen.toStdString()));
+  QStringList trees;
+  for (const std::string& file : files::FolderFileNames(source.gedcom, nullptr)) {
+    if (files::WithoutGedExtension(file) != file)
+      trees << FromAnsi(files::WithoutGedExtension(file));
+  }
+  platform::Interaction& ui = tree_.ui();
+  if (trees.isEmpty()) {
+    ui.Message(" *** Copy Family Tree ***",
+               "There is no family tree in\n" + source.gedcom +
+                   "\n\nChoose the folder the family tree was copied to: the one that holds "
+                   "the gedcom folder.",
+               Icon::kExclamation);
+    return;
+  }
+  const QString picked = trees.size() == 1 ? trees.front() : choose_tree_(this, trees);
+  if (picked.isEmpty()) return;
+  const std::string name = ToAnsi(picked);
+  const bool replaces_open = name == tree_.work().session().tree_name;
+  if (replaces_open && !ConfirmCopyOverOpen(source.home, name)) return;
+  platform::LocalFileSystem file_system;
+  const files::TreeCopyResult copied =
+      files::CopyTree(source, tree_.work().folders(), name, file_system, ui, replaces_open);
+  RefreshList();
+  SelectTreeFile(file_list_, name + ".ged");
+  UpdateButtons();
+  // The tree in memory would otherwise be saved over the copy.
+  if (replaces_open && copied.outcome == files::TreeCopyOutcome::kCopied) {
+    files::OpenRequest request;
+    request.path = files::TreeFile(tree_.work().folders().gedcom, name, ".ged");
+    if (tree_.OpenTreeFile(request)) accept();
+  }
 }
 
 }  // namespace kinloom::ui

@@ -32,6 +32,12 @@ class TOpenBox : public QDialog {
   // Tests replace the real process start and file dialog.
   void SetLauncher(Launcher launcher) { launch_ = std::move(launcher); }
   void SetFileChooser(FileChooser chooser) { choose_file_ = std::move(chooser); }
+  // Asks for the folder a tree is copied from; empty when none was chosen.
+  using FolderChooser = std::function<QString(QWidget* parent, const QString& start_folder)>;
+  // Picks one of the trees found there; empty when none was picked.
+  using TreeChooser = std::function<QString(QWidget* parent, const QStringList& trees)>;
+  void SetFolderChooser(FolderChooser chooser) { choose_folder_ = std::move(chooser); }
+  void SetTreeChooser(TreeChooser chooser) { choose_tree_ = std::move(chooser); }
 
   // Lists the trees again (or the backups while they are shown).
   void RefreshList();
@@ -50,10 +56,17 @@ class TOpenBox : public QDialog {
   // Copies a tree file from another folder into the gedcom folder; false when nothing was
   // copied.
   bool CopyTreeIn(const std::string& path);
+  // "Copy Family Tree From Another Folder": a tree with its side files and pictures from a
+  // folder laid out as a data home (a USB stick the save dialog copied to).
+  void btnCopyFromClick();
+  // Asks before the open tree is replaced; false to stop.
+  bool ConfirmCopyOverOpen(const std::string& folder, const std::string& name);
 
   TFamTree& tree_;
   Launcher launch_;
   FileChooser choose_file_;
+  FolderChooser choose_folder_;
+  TreeChooser choose_tree_;
   QListWidget* file_list_ = nullptr;
   QCheckBox* show_backups_ = nullptr;
   QLineEdit* new_tree_ = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/dialogs/save_file_box.h"
 
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,20 +13,38 @@
 #include <QVBoxLayout>
 
 #include "files/data_folders.h"
+#include "files/tree_copy.h"
 #include "files/tree_files.h"
+#include "platform/file_io.h"
 #include "ui/main/fam_tree.h"
 #include "ui/main/option_effects.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+QString ChooseTargetFolder(QWidget* parent, const QString& start_folder) {
+  return QFileDialog::getExistingDirectory(
+      parent, QStringLiteral("Copy Family Tree to Another Folder"), start_folder);
+}
+
+}  // namespace
 
 TSaveFileBox::TSaveFileBox(TFamTree& tree)
-    : QDialog(&tree), tree_(tree), startup_name_(tree.work().session().tree_name) {
+    : QDialog(&tree),
+      tree_(tree),
+      choose_folder_(ChooseTargetFolder),
+      startup_name_(tree.work().session().tree_name) {
   setObjectName(QStringLiteral("TSaveFileBox"));
   setWindowTitle(QStringLiteral("Save Family Tree"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildNamePart());
   layout->addWidget(BuildCopyPart());
+  layout->addWidget(BuildDrivePart());
   layout->addWidget(BuildBackupPart());
   auto* buttons = new QDialogButtonBox(this);
   save_ = buttons->addButton(QStringLiteral("&Save"), QDialogButtonBox::AcceptRole);
@@ -117,6 +136,55 @@ QWidget* TSaveFileBox::BuildBackupPart() {
     MarkSourcesChanged(tree_.work());
   });
   return part;
+}
+
+QWidget* TSaveFileBox::BuildDrivePart() {
+  auto* group = new QGroupBox(QStringLiteral("Copy to another drive"), this);
+  auto* row = new QHBoxLayout(group);
+  auto* button = new QPushButton(QStringLiteral("Copy Family Tree to Another Folder..."), group);
+  button->setObjectName(QStringLiteral("btnCopyTree"));
+  auto* label =
+      new QLabel(QStringLiteral("The saved tree, its side files, pictures and web images,\n"
+                                "into the folders gedcom, config, media and image of a USB stick"),
+                 group);
+  row->addWidget(button);
+  row->addWidget(label, 1);
+  connect(button, &QPushButton::clicked, this, [this] { btnCopyTreeClick(); });
+  return group;
+}
+
+void TSaveFileBox::btnCopyTreeClick() {
+  files::TreeSession& session = tree_.work().session();
+  platform::Interaction& ui = tree_.ui();
+  files::TakeStoreChanges(session, tree_.store());
+  if (session.tree_name.empty()) {
+    ui.Message(" *** Copy Family Tree ***", "Save the family tree under a name first.",
+               Icon::kExclamation);
+    return;
+  }
+  // The copy takes the files as saved.
+  if (session.changed.TreeChanged()) {
+    const Answer answer = ui.Ask(" *** Copy Family Tree ***",
+                                 "The family tree has changes that are not saved.\n\n"
+                                 "Save them before copying?\n"
+                                 "           [ Yes ]  Save, then copy\n"
+                                 "           [  No  ]  Copy the tree as it was last saved",
+                                 Icon::kQuestion, Buttons::kYesNoCancel);
+    if (answer == Answer::kCancel) return;
+    if (answer == Answer::kYes) {
+      tree_.SaveTree(false);
+      files::TakeStoreChanges(session, tree_.store());
+      if (session.changed.TreeChanged()) return;  // the save failed and said so
+    }
+  }
+  const files::UserFolders user = files::FindUserFolders(files::Environment::FromProcess());
+  const QString folder = choose_folder_(this, QString::fromStdString(user.documents));
+  if (folder.isEmpty()) return;
+  platform::LocalFileSystem file_system;
+  const files::TreeCopyResult copied =
+      files::CopyTree(tree_.work().folders(), files::PortableFolders(folder.toStdString()),
+                      session.tree_name, file_system, ui);
+  (void)copied;  // CopyTree has reported how it went
 }
 
 void TSaveFileBox::SaveNameChange() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 
 class QLabel;
@@ -20,16 +21,25 @@ class TSaveFileBox : public QDialog {
  public:
   explicit TSaveFileBox(TFamTree& tree);
 
+  // Asks for the folder a tree is copied to (a USB stick); empty when none was chosen. Tests
+  // replace the folder dialog.
+  using FolderChooser = std::function<QString(QWidget* parent, const QString& start_folder)>;
+  void SetFolderChooser(FolderChooser chooser) { choose_folder_ = std::move(chooser); }
+
  private:
   QWidget* BuildNamePart();
   QWidget* BuildCopyPart();
   QWidget* BuildBackupPart();
+  QWidget* BuildDrivePart();
   // Rebuilds the explanation for the name typed; cuts a typed ".ged".
   void SaveNameChange();
   void btnSaveNormalClick();
   void SaveCopy(int kind);
+  // Copies the saved tree with its side files and pictures to a chosen folder.
+  void btnCopyTreeClick();
 
   TFamTree& tree_;
+  FolderChooser choose_folder_;
   std::string startup_name_;  // the tree name when the dialog opened
   bool updating_ = false;     // the dialog's own change of the name field
   QLineEdit* save_name_ = nullptr;

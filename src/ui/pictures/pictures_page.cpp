@@ -15,8 +15,10 @@
 #include "ui/main/fam_tree.h"
 #include "ui/pictures/album_grid.h"
 #include "ui/pictures/album_view.h"
+#include "ui/pictures/crop_box.h"
 #include "ui/pictures/media_item_editor.h"
 #include "ui/pictures/media_preview.h"
+#include "ui/pictures/picture_people_box.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -27,6 +29,8 @@ PicturesPage::PicturesPage(TFamTree& tree, QWidget* parent) : QWidget(parent), t
                     const QString& filter) {
     return QFileDialog::getOpenFileName(owner, caption, folder, filter);
   };
+  run_crop_ = [](TCropBox& box) { return box.exec() == QDialog::Accepted; };
+  run_people_ = [](TPicturePeopleBox& box) { return box.exec() == QDialog::Accepted; };
   grid_ = new AlbumGrid(this);
   views_ = {new AlbumView(0, this), new AlbumView(1, this)};
   editor_ = new MediaItemEditor(this);
@@ -104,6 +108,10 @@ QWidget* PicturesPage::BuildItemButtons() {
   AddButton(row, "btnRenameFile", QStringLiteral("Rename File"), &PicturesPage::btnRenameFileClick);
   profile_ = AddButton(row, "btnProfilePic", QStringLiteral("Make Profile Picture"),
                        &PicturesPage::btnProfilePicClick);
+  crop_ = AddButton(row, "btnCropPicture", QStringLiteral("Crop Picture..."),
+                    &PicturesPage::btnCropClick);
+  people_ = AddButton(row, "btnPicturePeople", QStringLiteral("People in Picture..."),
+                      &PicturesPage::btnPeopleClick);
   row->addStretch(1);
   return bar;
 }
@@ -141,8 +149,11 @@ void PicturesPage::ShowCurrentItem() {
                                     : QString());
   preview_->ShowFile(item == nullptr ? QString() : MediaPath(item->file),
                      item == nullptr ? std::string() : item->file);
-  profile_->setEnabled(item != nullptr && shown > 0 &&
-                       files::PreviewOf(item->file) == files::MediaPreview::kPicture);
+  const bool picture =
+      item != nullptr && files::PreviewOf(item->file) == files::MediaPreview::kPicture;
+  profile_->setEnabled(picture && shown > 0);
+  crop_->setEnabled(picture);
+  people_->setEnabled(item != nullptr);
 }
 
 void PicturesPage::ShowUnusedAndHint(int pointed) {

@@ -18,6 +18,8 @@ class AlbumGrid;
 class AlbumView;
 class MediaItemEditor;
 class MediaPreview;
+class TCropBox;
+class TPicturePeopleBox;
 
 // The main window's pictures page: the tree's media albums, their items and the item editor.
 class PicturesPage : public QWidget {
@@ -35,6 +37,11 @@ class PicturesPage : public QWidget {
   void SetFileChooser(FileChooser chooser) { choose_file_ = std::move(chooser); }
   // Opens a file in the desktop's program for it; true when it started.
   void SetOpener(std::function<bool(const QUrl&)> opener);
+  // Run the crop and people dialogs; true for OK. Tests fill them in instead.
+  using CropRunner = std::function<bool(TCropBox& box)>;
+  using PeopleRunner = std::function<bool(TPicturePeopleBox& box)>;
+  void SetCropRunner(CropRunner runner) { run_crop_ = std::move(runner); }
+  void SetPeopleRunner(PeopleRunner runner) { run_people_ = std::move(runner); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -67,6 +74,11 @@ class PicturesPage : public QWidget {
   void btnRemoveItemClick();
   void btnRenameFileClick();
   void btnProfilePicClick();
+  void MakeProfilePicture(const std::string& file, int person);
+  void btnCropClick();
+  // Writes the cropped picture under a free name beside `file`; the name, or empty.
+  std::string SaveCrop(const QImage& cropped, const std::string& file, bool profile);
+  void btnPeopleClick();
   void FieldsEdited();
   void AddShownPerson();
   void RemoveSelectedPerson();
@@ -79,6 +91,8 @@ class PicturesPage : public QWidget {
 
   TFamTree& tree_;
   FileChooser choose_file_;
+  CropRunner run_crop_;
+  PeopleRunner run_people_;
   bool stale_ = false;   // shown state or albums changed while the page was hidden
   int active_list_ = 0;  // the list whose album takes new items
   AlbumGrid* grid_ = nullptr;
@@ -88,6 +102,8 @@ class PicturesPage : public QWidget {
   MediaItemEditor* editor_ = nullptr;
   MediaPreview* preview_ = nullptr;
   QPushButton* profile_ = nullptr;
+  QPushButton* crop_ = nullptr;
+  QPushButton* people_ = nullptr;
 };
 
 }  // namespace kinloom::ui

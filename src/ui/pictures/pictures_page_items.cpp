@@ -115,7 +115,12 @@ void PicturesPage::btnProfilePicClick() {
   const files::MediaItem* item = albums().item(albums().current_item());
   const int person = tree_.shown().individual;
   if (item == nullptr || item->file.empty() || person <= 0) return;
-  const std::string file = item->file;
+  const std::string file = item->file;  // the albums may move while it is used
+  MakeProfilePicture(file, person);
+}
+
+// The person's first picture line names the file; the current item shows the person.
+void PicturesPage::MakeProfilePicture(const std::string& file, int person) {
   const std::string& media = tree_.work().folders().media;
   MakeChartPicture(media, file);
   const bool set = files::SetProfilePicture(tree_.store(), person, file);

@@ -12,6 +12,7 @@
 
 #include "core/family_ops.h"
 #include "files/data_folders.h"
+#include "files/tree_copy.h"
 #include "files/tree_media.h"
 #include "ui/dialogs/open_box.h"
 #include "ui/dialogs/save_file_box.h"
@@ -353,6 +354,73 @@ class FileDialogsTest : public QObject {
     f.ui.QueueAnswer(Answer::kYes);
     Click(Child<QPushButton>(&box, "btnBrowse"));
     QVERIFY(kinloom::testing::HasLine(f.Person(1), "1 NAME Ann /Newer/"));
+  }
+
+  void CopyPageCopiesTheSavedTreeToAFolderAndTheOpenDialogBringsItBack() {
+    WindowFixture f;
+    QVERIFY(f.Load({"0 @I000001@ INDI", "1 NAME John /Smith/", "1 OBJE john.jpg"}, 1, "Smith"));
+    WriteFileBytes(f.work.folders().media + "/john.jpg", "JPEG");
+    kinloom::testing::TempDir stick;
+    {
+      kinloom::ui::TSaveFileBox box(*f.window);
+      QString asked_start;
+      box.SetFolderChooser([&](QWidget*, const QString& start) {
+        asked_start = start;
+        return QString::fromStdString(stick.path());
+      });
+      Click(Child<QPushButton>(&box, "btnCopyTree"));
+      QCOMPARE(f.ui.records().back().caption, std::string(" *** Copy Complete ***"));
+      QVERIFY(!asked_start.isEmpty());
+    }
+    QCOMPARE(ReadFileBytes(stick.File("gedcom/Smith.ged")), ReadFileBytes(f.GedcomPath("Smith")));
+    QCOMPARE(ReadFileBytes(stick.File("media/john.jpg")), std::string("JPEG"));
+
+    // Into a data home without the tree: the open dialog lists it afterwards.
+    fs::remove(f.GedcomPath("Smith"));
+    f.ui.ClearRecords();
+    PutTree(f.GedcomPath("Other"), "Ann /Other/");
+    kinloom::ui::TOpenBox box(*f.window);
+    box.SetFolderChooser(
+        [&](QWidget*, const QString&) { return QString::fromStdString(stick.File("gedcom")); });
+    f.ui.QueueAnswer(Answer::kYes);  // the open tree Smith is replaced
+    Click(Child<QPushButton>(&box, "btnCopyFrom"));
+    QVERIFY(fs::exists(f.GedcomPath("Smith")));
+    QCOMPARE(f.ui.Captions().front(), std::string(" *** Copy Over Open Family Tree ***"));
+  }
+
+  void CopyFromAnotherFolderAsksBeforeReplacingATreeAndPicksOneOfSeveral() {
+    WindowFixture f;
+    QVERIFY(f.Load(kSmiths, 1, "Smith"));
+    PutTree(f.GedcomPath("Brown"), "Ann /Home/");
+    kinloom::testing::TempDir stick;
+    fs::create_directories(stick.File("gedcom"));
+    PutTree(stick.File("gedcom/Brown.ged"), "Ann /Stick/");
+    PutTree(stick.File("gedcom/Jones.ged"), "Bo /Jones/");
+    kinloom::ui::TOpenBox box(*f.window);
+    box.SetFolderChooser(
+        [&](QWidget*, const QString&) { return QString::fromStdString(stick.path()); });
+    QStringList offered;
+    box.SetTreeChooser([&](QWidget*, const QStringList& trees) {
+      offered = trees;
+      return QStringLiteral("Brown");
+    });
+    f.ui.QueueAnswer(Answer::kNo);
+    Click(Child<QPushButton>(&box, "btnCopyFrom"));
+    QCOMPARE(offered, QStringList({"Brown", "Jones"}));
+    QCOMPARE(f.ui.records().back().caption, std::string(files::kReplaceTreeCaption));
+    QVERIFY(ReadFileBytes(f.GedcomPath("Brown")).find("Home") != std::string::npos);
+
+    f.ui.QueueAnswer(Answer::kYes);
+    Click(Child<QPushButton>(&box, "btnCopyFrom"));
+    QVERIFY(ReadFileBytes(f.GedcomPath("Brown")).find("Stick") != std::string::npos);
+    QCOMPARE(Child<QListWidget>(&box, "FileList")->currentItem()->text(), QStringLiteral("Brown"));
+
+    // A folder without trees says where to look.
+    kinloom::testing::TempDir empty;
+    box.SetFolderChooser(
+        [&](QWidget*, const QString&) { return QString::fromStdString(empty.path()); });
+    Click(Child<QPushButton>(&box, "btnCopyFrom"));
+    QCOMPARE(f.ui.records().back().caption, std::string(" *** Copy Family Tree ***"));
   }
 
   void StartWindowListsTreesOpensTheSelectedOneOrNamesANewTree() {

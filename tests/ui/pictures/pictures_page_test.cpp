@@ -1,9 +1,11 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -14,6 +16,8 @@
 #include "files/data_folders.h"
 #include "files/media_albums.h"
 #include "ui/pictures/album_grid.h"
+#include "ui/pictures/crop_box.h"
+#include "ui/pictures/picture_people_box.h"
 #include "ui/pictures/pictures_page.h"
 #include "ui_test_support.h"
 
@@ -256,6 +260,129 @@ class PicturesPageTest : public QObject {
     QVERIFY(std::filesystem::exists(p.Media("john.jpg")));
     QCOMPARE(p.Current().individuals, std::string("|1|"));
     QVERIFY(p.f.work.session().changed.tree_modified);
+  }
+
+  void APictureIsCroppedIntoANewItemOrAProfilePicture() {
+    PageFixture p;
+    p.AddItem(MakePicture(p.outside, "family.png"));
+    MediaItem fields = p.Current();
+    fields.title = "Family";
+    p.albums().EditItem(p.albums().current_item(), fields);
+    p.albums().LinkIndividual(p.albums().current_item(), 2);
+    const kinloom::files::ItemRef original = p.albums().current_item();
+    QVERIFY(p.Button("btnCropPicture")->isEnabled());
+
+    // Cancel changes nothing.
+    p.page->SetCropRunner([](kinloom::ui::TCropBox&) { return false; });
+    Click(p.Button("btnCropPicture"));
+    QCOMPARE(p.albums().album(0).items.size(), size_t{1});
+
+    kinloom::files::PixelRect shown_size;
+    p.page->SetCropRunner([&](kinloom::ui::TCropBox& box) {
+      box.view().SetSelection({10, 5, 20, 15});
+      shown_size = box.selection();
+      return true;
+    });
+    Click(p.Button("btnCropPicture"));
+    QCOMPARE(shown_size, (kinloom::files::PixelRect{10, 5, 20, 15}));
+    QCOMPARE(p.albums().album(0).items.size(), size_t{2});
+    QCOMPARE(p.Current().file, std::string("family_crop.png"));
+    QCOMPARE(p.Current().title, std::string("Family (cropped)"));
+    QCOMPARE(p.Current().individuals, std::string("|2|"));
+    QCOMPARE(p.albums().media_count(2), 2);
+    QCOMPARE(QImage(QString::fromStdString(p.Media("family_crop.png"))).size(), QSize(20, 15));
+    QVERIFY(p.f.work.session().changed.albums_changed);
+
+    // Into the shown person's profile picture: a JPEG beside the original.
+    p.albums().SelectItem(original);
+    p.page->SetCropRunner([](kinloom::ui::TCropBox& box) {
+      box.view().SetAspect({3, 4});  // the largest 3 : 4 part, centred
+      Click(Child<QAbstractButton>(&box, "rbProfile"));
+      return true;
+    });
+    Click(p.Button("btnCropPicture"));
+    QVERIFY(HasLine(p.f.Person(1), "1 OBJE family_profile.jpg"));
+    QCOMPARE(QImage(QString::fromStdString(p.Media("family_profile.jpg"))).size(), QSize(23, 30));
+    QCOMPARE(p.albums().album(0).items.size(), size_t{2});
+    QCOMPARE(p.albums().item(original)->individuals, std::string("|2|1|"));
+  }
+
+  void CropWindowDragsARectangleThatKeepsItsShapeWhenAsked() {
+    QImage picture(400, 300, QImage::Format_RGB32);
+    {
+      QPainter painter(&picture);
+      QLinearGradient sky(0, 0, 400, 300);
+      sky.setColorAt(0, Qt::darkBlue);
+      sky.setColorAt(1, Qt::yellow);
+      painter.fillRect(picture.rect(), sky);
+    }
+    kinloom::ui::TCropBox box(picture, "Wedding", "John Smith", nullptr);
+    box.resize(600, 520);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto* ok = Child<QPushButton>(&box, "btnOk");
+    QVERIFY(!ok->isEnabled());
+    kinloom::ui::CropView& view = box.view();
+    const kinloom::files::PictureView fit =
+        kinloom::files::FitPicture({400, 300}, {view.width(), view.height()}, true);
+    auto at = [&](int x, int y) {
+      return QPoint(static_cast<int>(fit.left + x * fit.scale + 0.5),
+                    static_cast<int>(fit.top + y * fit.scale + 0.5));
+    };
+    QTest::mousePress(&view, Qt::LeftButton, {}, at(100, 50));
+    QTest::mouseMove(&view, at(200, 100));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, at(300, 100));
+    const kinloom::files::PixelRect dragged = box.selection();
+    QVERIFY(std::abs(dragged.x - 100) <= 1 && std::abs(dragged.width - 200) <= 2);
+    QVERIFY(std::abs(dragged.height - 50) <= 2);
+    QVERIFY(ok->isEnabled());
+    QVERIFY(Child<QLabel>(&box, "CropSize")->text().startsWith("Kept: "));
+
+    Click(Child<QCheckBox>(&box, "cbKeepAspect"));  // 3 : 4 first
+    const kinloom::files::PixelRect shaped = box.selection();
+    QVERIFY(std::abs(shaped.width * 4 - shaped.height * 3) <= 4);  // within a pixel's rounding
+    QCOMPARE(box.Cropped().size(), QSize(shaped.width, shaped.height));
+    QCOMPARE(box.target(), kinloom::ui::TCropBox::Target::kNewItem);
+    QVERIFY(Child<QAbstractButton>(&box, "rbProfile")->isEnabled());
+
+    kinloom::ui::TCropBox nobody(picture, "Wedding", QString(), nullptr);
+    QVERIFY(!Child<QAbstractButton>(&nobody, "rbProfile")->isEnabled());
+  }
+
+  void ThePeopleOfAPictureAreEditedByName() {
+    PageFixture p;
+    p.AddItem(MakePicture(p.outside, "pair.png"));
+    p.albums().LinkIndividual(p.albums().current_item(), 2);
+    std::vector<QString> listed;
+    bool added_once = false;
+    p.page->SetPeopleRunner([&](kinloom::ui::TPicturePeopleBox& box) {
+      auto* list = Child<QListWidget>(&box, "PeopleList");
+      listed.push_back(list->item(0)->text());
+      Click(Child<QPushButton>(&box, "btnAddShown"));  // John, the shown person
+      added_once = !Child<QPushButton>(&box, "btnAddShown")->isEnabled();
+      list->setCurrentRow(0);
+      Click(Child<QPushButton>(&box, "btnRemove"));  // Mary
+      box.AddPerson(99);                             // no such person: ignored
+      listed.push_back(list->item(0)->text());
+      return true;
+    });
+    Click(p.Button("btnPicturePeople"));
+    QCOMPARE(listed.size(), size_t{2});
+    QVERIFY(added_once);
+    QVERIFY(listed[0].contains("Mary"));
+    QVERIFY(listed[1].contains("John"));
+    QCOMPARE(p.Current().individuals, std::string("|1|"));
+    QCOMPARE(p.albums().media_count(1), 1);
+    QCOMPARE(p.albums().media_count(2), 0);
+    QVERIFY(p.f.work.session().changed.albums_changed);
+
+    // Cancel keeps the list.
+    p.page->SetPeopleRunner([](kinloom::ui::TPicturePeopleBox& box) {
+      Click(Child<QPushButton>(&box, "btnRemove"));
+      return false;
+    });
+    Click(p.Button("btnPicturePeople"));
+    QCOMPARE(p.Current().individuals, std::string("|1|"));
   }
 
   // The album file's own round trip is tested below the page; here: what the page typed in
