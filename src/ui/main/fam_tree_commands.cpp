@@ -12,6 +12,7 @@
 #include "files/media_albums.h"
 #include "ui/main/fam_tree.h"
 #include "ui/person/person_page.h"
+#include "ui/reports/relate_box.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -22,6 +23,7 @@ const QString kFile = QStringLiteral("&File");
 const QString kEdit = QStringLiteral("&Edit");
 const QString kGo = QStringLiteral("&Go");
 const QString kTools = QStringLiteral("&Tools");
+const QString kReports = QStringLiteral("&Reports");
 const QString kHelp = QStringLiteral("&Help");
 
 // The commands with a shortcut, one row each: menu, command, keys.
@@ -50,6 +52,7 @@ void TFamTree::BuildActions() {
   BuildFileMenu();
   BuildEditMenu();
   BuildGoAndToolsMenus();
+  BuildReportsMenu();
   BuildHelpMenu();
   BuildToolBar();
   UpdateActions();
@@ -177,6 +180,19 @@ void TFamTree::BuildGoAndToolsMenus() {
                 [this] { OptionsClick(); });
 }
 
+void TFamTree::BuildReportsMenu() {
+  commands_.Add(kReports,
+                {"actReports", QStringLiteral("&Reports..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+                 QStringLiteral("Ancestor and descendant lists and family forms, printed, as "
+                                "PDF or as text files")},
+                [this] { ShowReports(); });
+  commands_.Add(kReports,
+                {"actRelationship", QStringLiteral("Relationship &Calculator..."),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+                 QStringLiteral("How two individuals are related")},
+                [this] { relate_box().Open(); });
+}
+
 void TFamTree::BuildHelpMenu() {
   commands_.Add(kHelp,
                 {"actShortcuts", QStringLiteral("&Keyboard Shortcuts"), QKeySequence::HelpContents,
@@ -197,7 +213,7 @@ void TFamTree::BuildToolBar() {
   bar->setMovable(false);
   const char* const groups[][4] = {{"actOpen", "actSave", "actSaveAs", nullptr},
                                    {"actBack", "actForward", "actHome", "actFind"},
-                                   {"actSources", "actOptions", nullptr, nullptr},
+                                   {"actSources", "actOptions", "actReports", nullptr},
                                    {"actHide", "actSplit", nullptr, nullptr}};
   for (const auto& group : groups) {
     if (&group != &groups[0]) bar->addSeparator();

@@ -104,7 +104,8 @@ class MainMenusTest : public QObject {
     WindowFixture f;
     QVERIFY(f.Load(kFamily, 1));
     QMenuBar* bar = f.window->menuBar();
-    QCOMPARE(Texts(bar->actions()), (QStringList{"File", "Edit", "Go", "Tools", "Help"}));
+    QCOMPARE(Texts(bar->actions()),
+             (QStringList{"File", "Edit", "Go", "Tools", "Reports", "Help"}));
     auto menu = [&](int i) { return Texts(bar->actions()[i]->menu()->actions()); };
     QCOMPARE(menu(0), (QStringList{"New Tree", "Open", "Merge File", "Save", "Save As",
                                    "Save a Copy", "Close", "Quit"}));
@@ -113,12 +114,13 @@ class MainMenusTest : public QObject {
     QCOMPARE(menu(2), (QStringList{"Back", "Forward", "Home", "Find"}));
     QCOMPARE(menu(3),
              (QStringList{"Sources", "Hide Information", "Split Tree", "Check Links", "Options"}));
-    QCOMPARE(menu(4), (QStringList{"Keyboard Shortcuts", "About Kinloom"}));
+    QCOMPARE(menu(4), (QStringList{"Reports", "Relationship Calculator"}));
+    QCOMPARE(menu(5), (QStringList{"Keyboard Shortcuts", "About Kinloom"}));
     // The tool bar keeps its buttons, with the menus' own actions.
     auto* tools = Child<QToolBar>(f.window.get(), "mainToolBar");
     QCOMPARE(Texts(tools->actions()),
              (QStringList{"Open", "Save", "Save As", "Back", "Forward", "Home", "Find", "Sources",
-                          "Options", "Hide Information", "Split Tree"}));
+                          "Options", "Reports", "Hide Information", "Split Tree"}));
     QVERIFY(tools->actions().contains(Action(f, "actSave")));
     QCOMPARE(Action(f, "actSave")->shortcut(), QKeySequence(QKeySequence::Save));
     QVERIFY(Action(f, "actSave")->toolTip().endsWith(QStringLiteral("(Ctrl+S)")));
