@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,7 +40,12 @@ PrintBoxForms::PrintBoxForms(TPrintBox& box) : QWidget(&box), box_(box) {
   AddFormRow(grid, 0, Form::kFamilySheet, "FamilySheet", QStringLiteral("Family Group Sheet"),
              QStringLiteral("The couple of the marriage chosen below, their events, notes and "
                             "sources, and their children"));
-  grid->addWidget(family_choice_, 1, 0, 1, 3);
+  auto* marriage = new QHBoxLayout;
+  auto* marriage_label = new QLabel(QStringLiteral("&Marriage:"), this);
+  marriage_label->setBuddy(family_choice_);
+  marriage->addWidget(marriage_label);
+  marriage->addWidget(family_choice_, 1);
+  grid->addLayout(marriage, 1, 0, 1, 3);
   AddFormRow(grid, 2, Form::kBlankSheet, "BlankSheet", QStringLiteral("Blank Family Group Sheet"),
              QStringLiteral("The family group sheet with empty fields, to fill in by hand"));
   AddFormRow(grid, 3, Form::kPedigree, "Pedigree", QStringLiteral("Pedigree Chart"),
@@ -74,6 +80,7 @@ void PrintBoxForms::AddFormRow(QGridLayout* grid, int row, Form form, const char
   pdf->setObjectName(QStringLiteral("btnPdf%1").arg(QLatin1String(name)));
   pdf->setToolTip(hint);
   pdf->setAutoDefault(false);
+  if (form == Form::kFamilySheet) family_buttons_ = {print, pdf};
   connect(print, &QPushButton::clicked, this, [this, form] { PrintForm(form); });
   connect(pdf, &QPushButton::clicked, this, [this, form] { SaveFormAsPdf(form); });
   grid->addWidget(label, row, 0);
@@ -82,8 +89,8 @@ void PrintBoxForms::AddFormRow(QGridLayout* grid, int row, Form form, const char
 }
 
 void PrintBoxForms::PersonChanged(int individual) {
-  person_ = individual;
   family_choice_->clear();
+  for (QPushButton* button : family_buttons_) button->setEnabled(false);
   if (individual == 0) return;
   const store::RecordStore& store = box_.tree().store();
   const core::ShownState& shown = box_.tree().shown();
@@ -97,6 +104,7 @@ void PrintBoxForms::PersonChanged(int individual) {
   if (shown.individual == individual && shown.spouse_index < family_choice_->count()) {
     family_choice_->setCurrentIndex(shown.spouse_index);
   }
+  for (QPushButton* button : family_buttons_) button->setEnabled(family_choice_->count() > 0);
 }
 
 int PrintBoxForms::ChosenFamily() const {

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
+#include <array>
 
 #include "reports/report_job.h"
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace kinloom::ui {
 
@@ -40,8 +41,8 @@ class PrintBoxForms : public QWidget {
   QString PdfName(Form form) const;
 
   TPrintBox& box_;
-  int person_ = 0;
   QComboBox* family_choice_ = nullptr;
+  std::array<QPushButton*, 2> family_buttons_{};  // the family group sheet's Print and PDF
   QLabel* saved_ = nullptr;
 };
 

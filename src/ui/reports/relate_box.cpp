@@ -44,6 +44,7 @@ TRelateBox::TRelateBox(TFamTree& tree)
                                     QStringLiteral("Line of descent to person 2")});
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   grid_->verticalHeader()->hide();
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -70,7 +71,7 @@ TRelateBox::TRelateBox(TFamTree& tree)
   layout->addLayout(memo_row);
   layout->addWidget(grid_, 1);
   layout->addWidget(BuildButtons());
-  resize(760, 640);
+  resize(860, 600);
 }
 
 QLineEdit* TRelateBox::ReadOnlyBox(const char* name) {
@@ -89,7 +90,6 @@ QWidget* TRelateBox::BuildPeople() {
   const char* const finds[] = {"btnFindRelate1", "btnFindRelate2"};
   const char* const names[] = {"IndName1", "IndName2"};
   const char* const relations[] = {"Relation1", "Relation2"};
-  const QString is_the[] = {QStringLiteral("is the"), QStringLiteral("is the")};
   for (int field = 0; field < 2; ++field) {
     auto* number = new QLineEdit(panel);
     number->setObjectName(QString::fromLatin1(numbers[field]));
@@ -114,8 +114,9 @@ QWidget* TRelateBox::BuildPeople() {
     grid->addWidget(number, field, 1);
     grid->addWidget(find, field, 2);
     grid->addWidget(ind_name_[field], field, 3);
-    grid->addWidget(new QLabel(is_the[field], panel), field, 4);
+    grid->addWidget(new QLabel(QStringLiteral("is the"), panel), field, 4);
     grid->addWidget(relation_[field], field, 5);
+    grid->addWidget(new QLabel(QStringLiteral("of person %1").arg(2 - field), panel), field, 6);
   }
   grid->setColumnStretch(3, 3);
   grid->setColumnStretch(5, 2);

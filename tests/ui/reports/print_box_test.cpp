@@ -90,6 +90,11 @@ class PrintBoxTest : public QObject {
     QCOMPARE(box.pages().count(), 2);
     QCOMPARE(box.pages().tabText(0), QStringLiteral("Ancestors and Descendants"));
     QCOMPARE(box.pages().tabText(1), QStringLiteral("Family Forms"));
+    if (qEnvironmentVariableIsSet("KINLOOM_SCREENSHOT")) {
+      box.grab().save(qEnvironmentVariable("KINLOOM_SCREENSHOT") + QStringLiteral("lists.png"));
+      box.pages().setCurrentIndex(1);
+      box.grab().save(qEnvironmentVariable("KINLOOM_SCREENSHOT") + QStringLiteral("forms.png"));
+    }
     // Another page is one call.
     QCOMPARE(box.AddPage(new QWidget, QStringLiteral("Another")), 2);
   }
@@ -195,8 +200,10 @@ class PrintBoxTest : public QObject {
     QCOMPARE(choice->count(), 1);
     QCOMPARE(choice->itemText(0), QStringLiteral("Marriage 1: with Finn Ross (7)"));
     QCOMPARE(box.findChild<PrintBoxForms*>()->ChosenFamily(), 3);
+    QVERIFY(Child<QPushButton>(&box, "btnPdfFamilySheet")->isEnabled());
     QVERIFY(box.Highlight(9));
     QCOMPARE(choice->count(), 0);
+    QVERIFY(!Child<QPushButton>(&box, "btnPrintFamilySheet")->isEnabled());
     reports_job_refused_without_family(box);
   }
 

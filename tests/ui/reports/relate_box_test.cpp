@@ -111,6 +111,9 @@ class RelateBoxTest : public QObject {
     }
     QCOMPARE(Child<QPushButton>(&box, "btnPrint")->isEnabled(), shown);
     QCOMPARE(Child<QPushButton>(&box, "btnSave")->isEnabled(), shown);
+    if (qEnvironmentVariableIsSet("KINLOOM_SCREENSHOT") && person1 == 6 && person2 == 8) {
+      box.grab().save(qEnvironmentVariable("KINLOOM_SCREENSHOT") + QStringLiteral("relate.png"));
+    }
   }
 
   void namesAndNumbersFollowTheFields() {
