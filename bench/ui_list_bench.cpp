@@ -25,6 +25,7 @@
 #include "files/tree_workspace.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
+#include "reports/tree_opening.h"
 #include "store/record_store.h"
 #include "ui/dialogs/exclude_box.h"
 #include "ui/dialogs/search_box.h"
@@ -151,8 +152,9 @@ int main(int argc, char** argv) {
   platform::HeadlessInteraction ui;
   store::RecordStore store(ui);
   platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(store, files::DataFoldersAt(home.path().toStdString(), ""),
-                            file_system);
+  reports::LinkCheckSession links;
+  files::TreeWorkspace work(store, files::DataFoldersAt(home.path().toStdString(), ""), file_system,
+                            reports::CheckedTreeReader(links));
   (void)files::MakeDataFolders(work.folders());
   ui::TFamTree window(work, ui);
   files::OpenRequest request;

@@ -135,7 +135,7 @@ double CreateInChild(kinloom::store::RecordStore& tree, int root, int generation
 }
 
 bool Load(kinloom::store::RecordStore& tree, const std::string& path) {
-  const double seconds = Seconds([&] { kinloom::core::ReadTree(tree, path, false); });
+  const double seconds = Seconds([&] { (void)kinloom::core::ReadTree(tree, path, false); });
   std::printf("%s: %d people, read in %.2f s\n", path.c_str(), tree.highest_individual(), seconds);
   return tree.highest_individual() > 0;
 }

@@ -10,6 +10,7 @@
 #include "cli/merge_people_command.h"
 #include "cli/report_commands.h"
 #include "cli/stats_command.h"
+#include "cli/terminal_text.h"
 #include "cli/todo_command.h"
 #include "cli/verify_command.h"
 #include "cli/views.h"
@@ -237,7 +238,12 @@ int Merge(Context& c, const std::vector<std::string>& args) {
 
 }  // namespace
 
-int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& args, std::ostream& terminal_out,
+               std::ostream& terminal_err) {
+  TerminalTextBuffer out_buffer(terminal_out);
+  TerminalTextBuffer err_buffer(terminal_err);
+  std::ostream out(&out_buffer);
+  std::ostream err(&err_buffer);
   if (args.empty()) {
     err << kUsage;
     return kExitUsage;

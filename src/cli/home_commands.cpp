@@ -12,6 +12,7 @@
 #include "files/tree_workspace.h"
 #include "platform/file_io.h"
 #include "reports/split_selection.h"
+#include "reports/tree_opening.h"
 
 namespace kinloom::cli {
 namespace {
@@ -73,7 +74,8 @@ int Import(Context& c, const std::vector<std::string>& args) {
   files::DataFolders folders;
   if (!OpenHome(c, &folders)) return kExitCannotWrite;
   platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(c.tree, folders, file_system);
+  files::TreeWorkspace work(c.tree, folders, file_system,
+                            reports::CheckedTreeReader(c.links_session));
   work.OpenStepsWired().read_sources(files::SourcesFile(folders));
   store::ReadResult read;
   if (int status = ReadInput(c, file, &read, false); status != kExitOk) return status;
@@ -185,7 +187,8 @@ int SaveCopy(Context& c, const std::vector<std::string>& args) {
   files::DataFolders folders;
   if (!OpenHome(c, &folders)) return kExitCannotWrite;
   platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(c.tree, folders, file_system);
+  files::TreeWorkspace work(c.tree, folders, file_system,
+                            reports::CheckedTreeReader(c.links_session));
   files::OpenRequest open{work.ResolveTree(args[1]), false, false, 0};
   if (!files::FileExists(open.path)) {
     c.err << "kinloom-cli: no tree " << args[1] << "\n";

@@ -7,8 +7,10 @@
 #include "files/album_file.h"
 #include "files/data_folders.h"
 #include "files/tree_session.h"
+#include "platform/file_io.h"
 #include "reports/statistics_pages.h"
 #include "store/charsets.h"
+#include "store/line_conversion.h"
 
 namespace kinloom::cli {
 namespace {
@@ -66,26 +68,10 @@ std::string ParseSubtree(const std::vector<std::string>& args, size_t from, Stat
   return {};
 }
 
-void AppendUtf8(std::string& out, uint32_t code_point) {
-  if (code_point < 0x80) {
-    out += static_cast<char>(code_point);
-  } else if (code_point < 0x800) {
-    out += static_cast<char>(0xC0 | (code_point >> 6));
-    out += static_cast<char>(0x80 | (code_point & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code_point >> 12));
-    out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code_point & 0x3F));
-  }
-}
-
 }  // namespace
 
 std::string ShownText(std::string_view text) {
-  std::string shown;
-  shown.reserve(text.size());
-  for (char c : text) AppendUtf8(shown, store::InternalToCodePoint(static_cast<uint8_t>(c)));
-  return shown;
+  return store::InternalToUtf8(text);
 }
 
 TreeAlbums ReadTreeAlbums(Context& c, const std::string& tree) {
@@ -94,7 +80,9 @@ TreeAlbums ReadTreeAlbums(Context& c, const std::string& tree) {
   const std::string home = files::DataHome(c.home_option, files::Environment::FromProcess());
   const std::string path = files::TreeFile(files::DataFoldersAt(home, "").config,
                                            files::WithoutGedExtension(tree), ".med");
-  albums.read = files::ReadAlbumFile(path, c.tree, &albums.albums, &albums.settings).ok();
+  platform::LocalFileSystem file_system;
+  albums.read =
+      files::ReadAlbumFile(file_system, path, c.tree, &albums.albums, &albums.settings).ok();
   return albums;
 }
 

@@ -13,6 +13,7 @@
 #include "reports/problems_file.h"
 #include "reports/verifier.h"
 #include "store/charsets.h"
+#include "store/line_conversion.h"
 
 namespace kinloom::cli {
 namespace {
@@ -124,31 +125,6 @@ std::string TreeName(const std::string& path) {
   return files::WithoutGedExtension(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-// A text of the internal set as UTF-8, which saved reports are written in.
-std::string Utf8Of(std::string_view text) {
-  static constexpr char16_t kHigh[32] = {
-      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    const char32_t code = byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
-    if (code < 0x80) {
-      out += static_cast<char>(code);
-    } else if (code < 0x800) {
-      out += static_cast<char>(0xC0 | (code >> 6));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (code >> 12));
-      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-  return out;
-}
-
 // Writes the problems file into "My Files" with the report file counter and counts it on in
 // "sources.web". Returns the file's name, or empty after reporting why it could not be saved.
 std::string SaveProblemsFile(Context& c, const files::DataFolders& folders,
@@ -161,7 +137,7 @@ std::string SaveProblemsFile(Context& c, const files::DataFolders& folders,
   store::DecodeUtf8(tree_text, 0);
   std::string text;
   for (const std::string& line : reports::ProblemsFileLines(list, tree_text, date)) {
-    text += Utf8Of(line) + "\r\n";
+    text += store::InternalToUtf8(line) + "\r\n";
   }
   platform::LocalFileSystem file_system;
   std::unique_ptr<platform::WritableFile> file;

@@ -13,6 +13,7 @@
 #include "files/tree_files.h"
 #include "files/tree_workspace.h"
 #include "platform/file_io.h"
+#include "reports/tree_opening.h"
 #include "store/charsets.h"
 
 namespace kinloom::cli {
@@ -106,7 +107,8 @@ int WallChart(Context& c, const std::vector<std::string>& args) {
     return kExitCannotWrite;
   }
   platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(c.tree, folders, file_system);
+  files::TreeWorkspace work(c.tree, folders, file_system,
+                            reports::CheckedTreeReader(c.links_session));
   files::OpenRequest open{work.ResolveTree(a.tree), false, false, 0};
   if (!files::FileExists(open.path)) {
     c.err << "kinloom-cli: no tree " << a.tree << "\n";

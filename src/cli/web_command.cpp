@@ -5,6 +5,7 @@
 #include "files/tree_files.h"
 #include "files/tree_workspace.h"
 #include "platform/file_io.h"
+#include "reports/tree_opening.h"
 #include "web/make_web_pages.h"
 
 namespace kinloom::cli {
@@ -59,7 +60,8 @@ int Web(Context& c, const std::vector<std::string>& args) {
     return kExitCannotWrite;
   }
   platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(c.tree, folders, file_system);
+  files::TreeWorkspace work(c.tree, folders, file_system,
+                            reports::CheckedTreeReader(c.links_session));
   files::OpenRequest open{work.ResolveTree(request.tree), false, false, 0};
   if (!files::FileExists(open.path)) {
     c.err << "kinloom-cli: no tree " << request.tree << "\n";

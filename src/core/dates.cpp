@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "store/date_format.h"
+#include "store/decimal.h"
 
 namespace kinloom::core {
 namespace {
@@ -55,7 +56,7 @@ constexpr int kLastDayOfMonth = 31;
 constexpr int kMarchIndex = 2;
 
 bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
+  return store::IsDecimalDigit(c);
 }
 bool IsLetter(char c) {
   return c >= 'A' && c <= 'Z';
@@ -302,14 +303,7 @@ ParsedDate ScanDate(std::string_view text) {
 
 // The number at the start of a word, held at INT_MAX if it would grow beyond.
 int LeadingNumber(std::string_view word) {
-  int value = 0;
-  for (char c : word) {
-    if (!IsDigit(c)) break;
-    const int digit = c - '0';
-    if (value > (INT_MAX - digit) / 10) return INT_MAX;
-    value = value * 10 + digit;
-  }
-  return value;
+  return static_cast<int>(store::ReadDigits(word, 0, INT_MAX).value);
 }
 
 // ---- Showing ---------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include "core/dates.h"
 #include "core/queries.h"
+#include "store/decimal.h"
 #include "store/line_edit.h"
 #include "store/stamp.h"
 
@@ -138,12 +139,8 @@ std::string InheritedSurname(RecordStore& store, int individual) {
 int NumberFromLabel(std::string_view text) {
   size_t open = text.rfind('(');
   if (open == std::string_view::npos) return 0;
-  long long number = 0;
-  for (size_t i = open + 1; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    number = number * 10 + (text[i] - '0');
-    if (number > 0x7FFFFFFF) return 0;
-  }
-  return static_cast<int>(number);
+  const long long number = store::ReadDigits(text, open + 1, 0x80000000LL).value;
+  return number > 0x7FFFFFFF ? 0 : static_cast<int>(number);
 }
 
 int SexOf(const RecordStore& store, int individual) {

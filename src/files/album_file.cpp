@@ -10,6 +10,7 @@
 
 #include "files/side_file_lines.h"
 #include "store/charsets.h"
+#include "store/decimal.h"
 
 namespace kinloom::files {
 namespace {
@@ -27,15 +28,7 @@ constexpr long long kMaxNumber = 999999999;
 
 // A decimal number after optional blanks and a sign; digits beyond the range saturate.
 int ReadNumber(std::string_view text) {
-  size_t i = text.find_first_not_of(' ');
-  if (i == std::string_view::npos) return 0;
-  const bool negative = text[i] == '-';
-  if (text[i] == '-' || text[i] == '+') ++i;
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = std::min(value * 10 + (text[i] - '0'), kMaxNumber);
-  }
-  return static_cast<int>(negative ? -value : value);
+  return static_cast<int>(store::ReadSignedDecimal(text, kMaxNumber));
 }
 
 // Kind and source are 16-bit fields.
@@ -210,10 +203,7 @@ void ReadSettings(SideFileLines& reader, bool utf8, SettingsRead& read) {
   while (reader.Next(&raw)) {
     std::string line(raw.substr(0, kMaxSettingLine));
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-    size_t digits = 0;
-    while (digits < line.size() && digits < 10 && line[digits] >= '0' && line[digits] <= '9') {
-      ++digits;
-    }
+    const size_t digits = std::min<size_t>(store::ReadDigits(line, 0, kMaxNumber).end, 10);
     if (digits == 0 || digits == 10) continue;
     int key = ReadNumber(std::string_view(line).substr(0, digits));
     seen_300 = seen_300 || key == 300;

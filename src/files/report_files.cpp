@@ -126,6 +126,24 @@ SavedReport SaveList(ReportSaveContext& context, const store::RecordStore& store
 
 }  // namespace
 
+SavedReport OfferDroppedLinesReport(ReportSaveContext& context,
+                                    const store::DroppedLines& dropped) {
+  const std::string summary = store::DroppedSummary(dropped);
+  ReportSaveQuestion question{
+      std::string(kNotCarriedOverCaption),
+      [](int counter) { return Printf("NotCarriedOver_%d.txt", counter); },
+      [&](std::string_view name) {
+        return summary +
+               "\n\nThe full list, record by record, can be saved in the \"My_Files\" "
+               "directory:\n" +
+               context.my_files + "\n\nNew file name:  " + std::string(name) +
+               "\n\nDo you want to save the list?";
+      }};
+  return SaveTextReport(context, question, [&] {
+    return reports::TextReport{store::DroppedLinesReport(dropped), true, true};
+  });
+}
+
 SavedReport SaveAncestorList(ReportSaveContext& context, const store::RecordStore& store,
                              int individual, int generations, const std::string& report_date) {
   return SaveList(context, store, individual, true, generations, report_date);

@@ -9,6 +9,7 @@
 #include "platform/interaction.h"
 #include "reports/relationship.h"
 #include "reports/report_text.h"
+#include "store/dropped_lines.h"
 #include "store/record_store.h"
 
 namespace kinloom::files {
@@ -70,6 +71,13 @@ struct SavedReport {
                                          const std::function<reports::TextReport()>& produce);
 
 inline constexpr std::string_view kReportNotSavedCaption = "*** Warning ***";
+
+inline constexpr std::string_view kNotCarriedOverCaption = " Not Carried Over ";
+
+// After an import or merge that dropped or changed lines: the summary, and on Yes the full
+// list, record by record, saved in "My Files" as "NotCarriedOver_<counter>.txt".
+[[nodiscard]] SavedReport OfferDroppedLinesReport(ReportSaveContext& context,
+                                                  const store::DroppedLines& dropped);
 
 // The saves of the reports window and the relationship calculator, each with its question:
 // the ancestor and descendant lists of `individual` (the list's generation limit as its

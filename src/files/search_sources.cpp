@@ -8,6 +8,7 @@
 
 #include "files/side_file_lines.h"
 #include "store/charsets.h"
+#include "store/decimal.h"
 
 namespace kinloom::files {
 namespace {
@@ -23,15 +24,7 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // The number a text starts with, after leading blanks; 0 when it starts with none. Numbers too
 // large for an int stop at its limits.
 int Decimal(std::string_view text) {
-  size_t i = text.find_first_not_of(' ');
-  if (i == std::string_view::npos) return 0;
-  const bool negative = text[i] == '-';
-  if (text[i] == '-' || text[i] == '+') ++i;
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = std::min(value * 10 + (text[i] - '0'), static_cast<long long>(INT_MAX) + 1);
-  }
-  if (negative) value = -value;
+  const long long value = store::ReadSignedDecimal(text, static_cast<long long>(INT_MAX) + 1);
   return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "reports/tree_opening.h"
+#include "core/tree_reading.h"
 
 namespace kinloom::files {
 namespace {
@@ -135,11 +135,17 @@ void StartSession(TreeSession& session, const std::string& name, TreeOrigin orig
 
 }  // namespace
 
-OpenSteps GedcomOpenSteps(store::RecordStore& store, reports::LinkCheckSession& links) {
+TreeReader CoreTreeReader() {
+  return [](store::RecordStore& store, const std::string& path, bool merge) {
+    return store::ReadTree(store, path, merge, core::CoreReadSteps());
+  };
+}
+
+OpenSteps GedcomOpenSteps(store::RecordStore& store, TreeReader read_tree) {
   OpenSteps steps;
-  steps.read_gedcom = [&store, &links](const std::string& path, bool merge) {
-    reports::OpenResult opened = reports::ReadTreeChecked(store, path, merge, links);
-    return GedcomRead{opened.read.outcome, store.tree_modified()};
+  steps.read_gedcom = [&store, read = std::move(read_tree)](const std::string& path, bool merge) {
+    const store::ReadResult read_result = read(store, path, merge);
+    return GedcomRead{read_result.outcome, store.tree_modified()};
   };
   return steps;
 }

@@ -12,7 +12,6 @@
 #include "platform/file_io.h"
 #include "platform/interaction.h"
 #include "platform/status.h"
-#include "reports/link_checker.h"
 #include "store/gedcom_reader.h"
 #include "store/gedcom_writer.h"
 #include "store/record_store.h"
@@ -24,6 +23,14 @@ struct GedcomRead {
   store::ReadOutcome outcome = store::ReadOutcome::kMissing;
   bool tree_modified = false;  // the store's TreeModified after the read
 };
+
+// Reads a .ged into the store (or merges it into the open tree) with its finishing steps. The
+// program that opens trees chooses them: the programs add the link check, which lives above
+// this layer.
+using TreeReader = std::function<store::ReadResult(store::RecordStore& store,
+                                                   const std::string& path, bool merge)>;
+// The reader with the core's finishing steps only, for tools and tests that check no links.
+TreeReader CoreTreeReader();
 
 // The readers an open runs, each given the path of its file. An empty step is skipped.
 struct OpenSteps {
@@ -45,7 +52,7 @@ struct SaveSteps {
 
 // The GEDCOM steps wired to the checked reader and the writer; the side-file steps are left
 // for their owners to fill in.
-OpenSteps GedcomOpenSteps(store::RecordStore& store, reports::LinkCheckSession& links);
+OpenSteps GedcomOpenSteps(store::RecordStore& store, TreeReader read_tree);
 SaveSteps GedcomSaveSteps(store::RecordStore& store, platform::FileSystem& file_system);
 
 struct OpenRequest {

@@ -4,21 +4,23 @@
 #include "files/album_file.h"
 #include "files/config_file.h"
 #include "files/search_sources.h"
-#include "reports/tree_opening.h"
 #include "store/gedcom_writer.h"
 
 namespace kinloom::files {
 
 TreeWorkspace::TreeWorkspace(store::RecordStore& store, DataFolders folders,
-                             platform::FileSystem& file_system)
-    : store_(store), folders_(std::move(folders)), file_system_(file_system) {}
+                             platform::FileSystem& file_system, TreeReader read_tree)
+    : store_(store),
+      folders_(std::move(folders)),
+      file_system_(file_system),
+      read_tree_(std::move(read_tree)) {}
 
 OpenSteps TreeWorkspace::OpenStepsWired() {
   OpenSteps steps;
   steps.read_gedcom = [this](const std::string& path, bool merge) {
-    reports::OpenResult opened = reports::ReadTreeChecked(store_, path, merge, link_session_);
-    last_link_check_ = opened.links;
-    return GedcomRead{opened.read.outcome, store_.tree_modified()};
+    store::ReadResult read = read_tree_(store_, path, merge);
+    last_dropped_ = std::move(read.dropped);
+    return GedcomRead{read.outcome, store_.tree_modified()};
   };
   steps.read_sources = [this](const std::string& path) {
     const Status read = ReadSourcesWeb(file_system_, path, &program_settings_);

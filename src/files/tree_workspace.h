@@ -10,7 +10,6 @@
 #include "files/tree_session.h"
 #include "files/web_settings.h"
 #include "platform/file_io.h"
-#include "reports/link_checker.h"
 #include "store/record_store.h"
 
 namespace kinloom::files {
@@ -21,7 +20,9 @@ namespace kinloom::files {
 // tool share it.
 class TreeWorkspace {
  public:
-  TreeWorkspace(store::RecordStore& store, DataFolders folders, platform::FileSystem& file_system);
+  // `read_tree` reads the .ged with the finishing steps the program wants.
+  TreeWorkspace(store::RecordStore& store, DataFolders folders, platform::FileSystem& file_system,
+                TreeReader read_tree);
 
   store::RecordStore& store() { return store_; }
   const DataFolders& folders() const { return folders_; }
@@ -31,7 +32,8 @@ class TreeWorkspace {
   MediaAlbums& albums() { return albums_; }
   TreeSettings& tree_settings() { return tree_settings_; }
   platform::FileSystem& file_system() { return file_system_; }
-  const reports::LinkCheckResult& last_link_check() const { return last_link_check_; }
+  // What the last read of a .ged (an open or a merge) dropped or changed.
+  const store::DroppedLines& last_dropped() const { return last_dropped_; }
 
   // The readers report a side file that exists but cannot be read (NoteSideFileRead); the
   // writers leave such a file as it is while the session holds it as unreadable.
@@ -51,8 +53,8 @@ class TreeWorkspace {
   MediaAlbums albums_;
   TreeSettings tree_settings_;
   std::vector<int> sources_cited_by_items_;  // from the album step to the GEDCOM step
-  reports::LinkCheckSession link_session_;
-  reports::LinkCheckResult last_link_check_;
+  TreeReader read_tree_;
+  store::DroppedLines last_dropped_;
 };
 
 }  // namespace kinloom::files

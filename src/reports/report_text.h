@@ -15,6 +15,7 @@ std::string AnsiToUtf8(std::string_view text);
 struct TextReport {
   std::vector<std::string> lines;
   bool end_last_line = true;
+  bool utf8 = false;  // the lines are UTF-8 already (texts read from other programs' files)
 };
 
 // The bytes of a report file: UTF-8 with CR LF line ends.

@@ -16,4 +16,12 @@ struct [[nodiscard]] OpenResult {
 [[nodiscard]] OpenResult ReadTreeChecked(store::RecordStore& store, const std::string& path,
                                          bool merge, LinkCheckSession& session);
 
+// The same as a tree reader for the data home's workspace (files::TreeReader): the programs
+// open their trees with it, the confirmed ignores kept in `session`, which must outlive it.
+inline auto CheckedTreeReader(LinkCheckSession& session) {
+  return [&session](store::RecordStore& store, const std::string& path, bool merge) {
+    return ReadTreeChecked(store, path, merge, session).read;
+  };
+}
+
 }  // namespace kinloom::reports

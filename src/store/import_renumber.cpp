@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/progress.h"
+#include "store/decimal.h"
 #include "store/import_passes.h"
 #include "store/line_search.h"
 
@@ -47,13 +48,9 @@ std::string_view ReferenceOf(std::string_view text) {
 // The value of the first run of digits in the text; -1 when it has none.
 long long FirstNumber(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() && (text[i] < '0' || text[i] > '9')) ++i;
+  while (i < text.size() && !IsDecimalDigit(text[i])) ++i;
   if (i == text.size()) return -1;
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (value < 100000000000000LL) value = value * 10 + (text[i] - '0');
-  }
-  return value;
+  return ReadDigits(text, i, 100000000000000LL).value;
 }
 
 // Finds the new record of one kind that a file's cross-reference names, by binary search over

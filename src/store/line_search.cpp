@@ -3,19 +3,15 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "store/decimal.h"
+
 namespace kinloom::store {
 
 int XrefNumber(std::string_view text) {
   size_t at = text.find('@');
   if (at == std::string_view::npos || at + 2 >= text.size()) return 0;
-  long long value = 0;
-  for (size_t i = at + 2; i < text.size(); ++i) {
-    char c = text[i];
-    if (c < '0' || c > '9') break;
-    value = value * 10 + (c - '0');
-    if (value > 0x7FFFFFFF) return 0;
-  }
-  return static_cast<int>(value);
+  const long long value = ReadDigits(text, at + 2, 0x80000000LL).value;
+  return value > 0x7FFFFFFF ? 0 : static_cast<int>(value);
 }
 
 std::string MakeXref(char letter, int number) {

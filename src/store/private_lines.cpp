@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "store/decimal.h"
+
 namespace kinloom::store {
 namespace {
 
@@ -11,15 +13,7 @@ long long Field(std::string_view line, size_t first, size_t last) {
   if (first > line.size()) return 0;
   std::string_view field = line.substr(first - 1);
   if (last != 0 && last >= first) field = field.substr(0, last - first + 1);
-  size_t i = 0;
-  while (i < field.size() && field[i] == ' ') ++i;
-  bool negative = i < field.size() && field[i] == '-';
-  if (negative) ++i;
-  long long value = 0;
-  for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) {
-    if (value < 100000000000LL) value = value * 10 + (field[i] - '0');
-  }
-  return negative ? -value : value;
+  return ReadSignedDecimal(field, 100000000000LL);
 }
 
 uint8_t Byte(long long value) {

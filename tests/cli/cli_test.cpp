@@ -107,23 +107,23 @@ TEST(CliInfo, SummarisesAnOwnTreeAndRefusesMissingOrForeignInput) {
 
 TEST(CliInfo, ReadsFilesFromOtherProgramsWithTheirCharsetNotesAndRepairs) {
   KINLOOM_REQUIRE_CORPUS();
+  // How many people each file holds is the corpus test's; here the summary's lines.
   const struct {
     const char* file;
-    const char* start;  // the first lines of the summary
-    const char* line;   // one more line of it
+    const char* line;
   } cases[] = {
-      {"ansel-myroots-lincoln.ged", "individuals: 20\nfamilies: 11\n", "charset: ANSEL\n"},
-      {"ansi-paf-tudor.ged", "individuals: 268\nfamilies: 175\n", "notes: 4\n"},
-      {"utf8-paf-bible.ged", "individuals: 583\nfamilies: 297\n", "own-file: no\n"},
-      {"utf8-paf-bach.ged", "", "charset: UTF-8\n"},
-      {"ansi-ftm-potter.ged", "", "charset: ANSI\n"},
-      {"nochar-input.ged", "", "charset: none\n"},
-      {"ansel-paf-japanese-imperial.ged", "", "links-repaired: 4\n"},
+      {"ansel-myroots-lincoln.ged", "charset: ANSEL\n"},
+      {"ansi-paf-tudor.ged", "notes: 4\n"},
+      {"utf8-paf-bach.ged", "charset: UTF-8\n"},
+      {"ansi-ftm-potter.ged", "charset: ANSI\n"},
+      {"nochar-input.ged", "charset: none\n"},
+      {"ansel-paf-japanese-imperial.ged", "links-repaired: 4\n"},
   };
   for (const auto& c : cases) {
     CliRun run = Cli({"info", Corpus(c.file)});
     ASSERT_EQ(run.status, kExitOk) << c.file;
-    EXPECT_TRUE(run.out.starts_with(c.start)) << c.file << "\n" << run.out;
+    EXPECT_TRUE(run.out.starts_with("individuals: ")) << c.file << "\n" << run.out;
+    EXPECT_TRUE(Has(run.out, "\nfamilies: ")) << c.file << "\n" << run.out;
     EXPECT_TRUE(Has(run.out, c.line)) << c.file << "\n" << run.out;
     EXPECT_TRUE(Has(run.out, "own-file: no")) << c.file;
   }

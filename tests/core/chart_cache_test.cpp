@@ -16,22 +16,10 @@ namespace kinloom::core {
 namespace {
 
 using testing::LoadOwnTree;
+using testing::Records;
 using testing::TestTree;
 
 constexpr int kCharWidth = 7;
-
-// Record lines from one text per record, its lines separated by "|".
-std::vector<std::string> Records(std::initializer_list<std::string_view> records) {
-  std::vector<std::string> lines;
-  for (std::string_view record : records) {
-    for (size_t bar; (bar = record.find('|')) != std::string_view::npos;) {
-      lines.emplace_back(record.substr(0, bar));
-      record.remove_prefix(bar + 1);
-    }
-    lines.emplace_back(record);
-  }
-  return lines;
-}
 
 // Ann (1) married Bob (2) in 1920 and had Cid (3); Ann also married Dan (4), childless and
 // without a date.

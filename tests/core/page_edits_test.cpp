@@ -1,14 +1,16 @@
 // The record edits and views behind the person, details and organizer pages, without a window:
 // event details, the shared slots, notes, the organizer's family links, what is shown around a
-// person and the navigation history.
+// person, the living mark and the navigation history.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "core/event_slots.h"
+#include "core/living_status.h"
 #include "core/organizer_links.h"
 #include "core/shown_state.h"
+#include "store/line_search.h"
 #include "support/test_support.h"
 
 namespace kinloom::core {
@@ -147,6 +149,25 @@ TEST(ShownState, ParentsMarriageAndChildrenAroundAPersonWithTheSpouseIndexKeptIn
   const ShownState first = ComputeShownState(t.store, 1, 0);
   EXPECT_EQ(first.spouse, 2);
   EXPECT_EQ(first.children, (std::vector<int>{3, 4}));
+}
+
+TEST(LivingStatus, FollowsTheBoxAndRefusesAPersonWhoseDatesSayTheyDied) {
+  TestTree t;
+  testing::LoadOwnTree(t, {"0 @I000001@ INDI", "1 NAME Old /Lee/", "1 BIRT", "2 DATE 1700",
+                           "0 @I000002@ INDI", "1 NAME New /Lee/", "1 DEAT", "1 DEAT"});
+  const auto living = [&t](int n) {
+    return (t.store.individual(n)->hideFlags & store::kHideLiving) != 0;
+  };
+  EXPECT_EQ(SetLivingStatus(t.store, 2, true), LivingChange::kDone);
+  EXPECT_EQ(RecordLines(Lines1(t, 2)).size(), 2u + kStamp.size());  // both bare deaths gone
+  EXPECT_TRUE(living(2));
+  EXPECT_TRUE(t.store.tree_modified());
+  EXPECT_EQ(SetLivingStatus(t.store, 2, false), LivingChange::kDone);
+  EXPECT_FALSE(living(2));
+  EXPECT_NE(store::FindTagLine(Lines1(t, 2), "1 DEAT"), nullptr);
+  EXPECT_EQ(SetLivingStatus(t.store, 1, true), LivingChange::kMustStayDeceased);
+  EXPECT_FALSE(living(1));
+  EXPECT_EQ(SetLivingStatus(t.store, 9, true), LivingChange::kNoPerson);
 }
 
 TEST(NavigationHistory, GoesBackAndForwardAndAVisitDropsTheForwardEntries) {

@@ -48,7 +48,7 @@ TEST(ReducedCopy, DescendantsWithLivingPeopleHiddenAndOnlyTheirSources) {
   platform::LocalFileSystem fs;
   DataFolders folders = DataFoldersAt(home.path(), "");
   ASSERT_TRUE(MakeDataFolders(folders).ok());
-  TreeWorkspace work(t.store, folders, fs);
+  TreeWorkspace work(t.store, folders, fs, CoreTreeReader());
   ASSERT_EQ(core::ReadTree(t.store, generated, false).outcome, store::ReadOutcome::kRead);
   work.session().tree_name = "Gen";
 

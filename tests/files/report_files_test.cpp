@@ -81,6 +81,24 @@ TEST_F(ReportFilesTest, AncestorListQuestionFileAndCounter) {
   EXPECT_EQ(settings_.report_file_counter, 9);
 }
 
+TEST_F(ReportFilesTest, WhatAnImportDroppedIsSummedUpAndSavedAsItsUtf8Text) {
+  store::DroppedLines dropped;
+  const std::string record = "0 @I3@ INDI";
+  dropped.SetRecord('I', 1, record);
+  dropped.Add(store::DropReason::kNotKept, "2 CAUS Fi\xc3\xa8vre");  // UTF-8 as the file had it
+  ReportSaveContext context = Context(local_);
+  const SavedReport saved = OfferDroppedLinesReport(context, dropped);
+  ASSERT_EQ(saved.outcome, SaveOutcome::kSaved);
+  EXPECT_EQ(saved.path, folder_.File("NotCarriedOver_7.txt"));
+  ASSERT_EQ(tree_.ui.records().size(), 1u);
+  EXPECT_EQ(tree_.ui.records()[0].caption, std::string(kNotCarriedOverCaption));
+  EXPECT_EQ(tree_.ui.records()[0].text.rfind(store::DroppedSummary(dropped) + "\n\n", 0), 0u);
+  const std::string bytes = ReadFileBytes(saved.path);
+  EXPECT_NE(bytes.find("2 CAUS Fi\xc3\xa8vre"), std::string::npos) << bytes;  // not converted twice
+  EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+  EXPECT_EQ(settings_.report_file_counter, 8);
+}
+
 TEST_F(ReportFilesTest, DeclinedTakenAndFailedSaves) {
   ReportSaveContext context = Context(local_);
   tree_.ui.QueueAnswer(Answer::kNo);

@@ -21,7 +21,7 @@ struct SavedTree {
   TestTree tree;
   platform::LocalFileSystem file_system;
   DataFolders folders = DataFoldersAt(home.path(), "");
-  TreeWorkspace work{tree.store, folders, file_system};
+  TreeWorkspace work{tree.store, folders, file_system, CoreTreeReader()};
 
   SavedTree() {
     EXPECT_TRUE(MakeDataFolders(folders).ok());
@@ -51,7 +51,7 @@ TEST(TreeWorkspace, SaveWritesEveryFileWithTheCitedSourcesAndOpenReadsThemBack) 
   EXPECT_FALSE(t.work.session().changed.tree_modified);
 
   TestTree other;
-  TreeWorkspace reopened(other.store, t.folders, t.file_system);
+  TreeWorkspace reopened(other.store, t.folders, t.file_system, CoreTreeReader());
   OpenRequest request{t.home.File("gedcom/Lee.ged"), false, false, 0};
   ASSERT_TRUE(
       OpenTree(reopened.session(), t.folders, request, reopened.OpenStepsWired(), other.ui).ok());
@@ -74,7 +74,7 @@ TEST_P(UnreadableSideFile, IsReportedOnceAndNotWrittenOverWhileTheOthersAreSaved
   testing::FaultyFileSystem faulty;
   faulty.FailReading(broken);
   TestTree other;
-  TreeWorkspace reopened(other.store, t.folders, faulty);
+  TreeWorkspace reopened(other.store, t.folders, faulty, CoreTreeReader());
   const OpenSteps steps = reopened.OpenStepsWired();
   steps.read_sources(SourcesFile(t.folders));  // the start window reads it before the open
   OpenRequest request{t.home.File("gedcom/Lee.ged"), false, false, 0};
@@ -112,7 +112,7 @@ TEST(TreeWorkspace, MissingSideFilesAreNotReportedAndAreWrittenAtTheNextSave) {
     std::filesystem::remove(t.home.File(file));
   }
   TestTree other;
-  TreeWorkspace reopened(other.store, t.folders, t.file_system);
+  TreeWorkspace reopened(other.store, t.folders, t.file_system, CoreTreeReader());
   OpenRequest request{t.home.File("gedcom/Lee.ged"), false, false, 0};
   ASSERT_TRUE(
       OpenTree(reopened.session(), t.folders, request, reopened.OpenStepsWired(), other.ui).ok());

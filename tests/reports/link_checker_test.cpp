@@ -23,6 +23,7 @@ using platform::LinkFixAnswer;
 using platform::LinkProblem;
 using store::LineNode;
 using testing::RecordLines;
+using testing::Split;
 using testing::TestTree;
 using Lines = std::vector<std::string>;
 
@@ -34,16 +35,6 @@ const std::string kAddedPerson = "|1 SEX U|1 NAME  Person Added by /Fix Links Pr
 constexpr std::string_view kWarning =
     "Not repairing all errors could create\nunexpected errors or cause the program\n"
     "to become non-responsive.\n\nDo you want to continue?";
-
-// Lines from one text, separated by "|".
-Lines Split(std::string_view text) {
-  Lines lines;
-  for (size_t bar; (bar = text.find('|')) != std::string_view::npos; text.remove_prefix(bar + 1)) {
-    lines.emplace_back(text.substr(0, bar));
-  }
-  lines.emplace_back(text);
-  return lines;
-}
 
 // Records from one text of lines separated by "|": each starts at a line of level 0.
 std::vector<Lines> Records(std::string_view text) {

@@ -14,6 +14,7 @@
 namespace kinloom::store {
 namespace {
 
+using testing::SplitLines;
 using namespace std::string_literals;
 using testing::TestTree;
 
@@ -74,16 +75,6 @@ bool IsWellFormedUtf8(std::string_view text) {
     }
   }
   return true;
-}
-
-std::vector<std::string> SplitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::istringstream in(bytes);
-  for (std::string line; std::getline(in, line);) {
-    if (line.ends_with('\r')) line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
 }
 
 TEST(CharsetLinePart, OnlyTheValueAfterLevelAndTagIsConverted) {

@@ -17,20 +17,11 @@ using testing::CrLfJoin;
 using testing::OwnHeader;
 using testing::ReadFileBytes;
 using testing::RecordLines;
+using testing::Split;
 using testing::TempDir;
 using testing::TestTree;
 using testing::WriteFileBytes;
 using Lines = std::vector<std::string>;
-
-// Lines from one text, separated by "|".
-Lines Split(std::string_view text) {
-  Lines lines;
-  for (size_t bar; (bar = text.find('|')) != std::string_view::npos; text.remove_prefix(bar + 1)) {
-    lines.emplace_back(text.substr(0, bar));
-  }
-  lines.emplace_back(text);
-  return lines;
-}
 
 // A file of the program's own, as the writer makes it: header, records, trailer.
 std::string OwnFile(const Lines& records) {

@@ -17,20 +17,11 @@ using testing::CrLfJoin;
 using testing::FaultyFileSystem;
 using testing::OwnHeader;
 using testing::ReadFileBytes;
+using testing::Split;
 using testing::TempDir;
 using testing::TestTree;
 using testing::WriteFileBytes;
 using Lines = std::vector<std::string>;
-
-// Lines from one text, separated by "|".
-Lines Split(std::string_view text) {
-  Lines lines;
-  for (size_t bar; (bar = text.find('|')) != std::string_view::npos; text.remove_prefix(bar + 1)) {
-    lines.emplace_back(text.substr(0, bar));
-  }
-  lines.emplace_back(text);
-  return lines;
-}
 
 // The first line of a record and the lines below it, chained.
 LineNode* Chain(RecordStore& store, const std::string& first, const Lines& lines) {

@@ -7,24 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "store/decimal.h"
 #include "support/test_support.h"
 
 namespace kinloom::store {
 namespace {
 
 using testing::RecordLines;
+using testing::Split;
 using testing::TestTree;
 using Lines = std::vector<std::string>;
-
-// Lines from one text, separated by "|".
-Lines Split(std::string_view text) {
-  Lines lines;
-  for (size_t bar; (bar = text.find('|')) != std::string_view::npos; text.remove_prefix(bar + 1)) {
-    lines.emplace_back(text.substr(0, bar));
-  }
-  lines.emplace_back(text);
-  return lines;
-}
 
 // A list of lines owned by the tree, not filed under any record number.
 LineNode* Build(RecordStore& store, std::string_view lines) {
@@ -62,6 +54,31 @@ TEST(XrefNumber, ReadsTheNumberAfterTheRecordLetterAndRejectsShortOrHugeTexts) {
   for (const auto& [text, number] : cases) EXPECT_EQ(XrefNumber(text), number) << text;
   EXPECT_EQ(MakeXref('F', 12), "@F000012@");
   EXPECT_EQ(XrefNumber(MakeXref('I', 999999)), 999999);
+}
+
+TEST(Decimal, ReadsSignsBlanksAndRunsThatOutgrowTheirCap) {
+  const struct {
+    const char* text;
+    long long value;
+  } cases[] = {
+      {"  42 rest", 42},
+      {"-17", -17},
+      {"+8", 8},
+      {"", 0},
+      {"   ", 0},
+      {"x12", 0},
+      {"- 5", 0},
+      {"99999999999", 1000000},
+      {"-99999999999", -1000000},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReadSignedDecimal(c.text, 1000000), c.value) << c.text;
+  const DecimalRun run = ReadDigits("ab123cd", 2, 1000);
+  EXPECT_TRUE(run.found);
+  EXPECT_EQ(run.value, 123);
+  EXPECT_EQ(run.end, 5u);
+  EXPECT_FALSE(ReadDigits("ab", 2, 1000).found);
+  EXPECT_EQ(ReadDigits("9223372036854775807999", 0, 9223372036854775807LL).value,
+            9223372036854775807LL);  // no overflow at the widest cap
 }
 
 TEST(CompareTags, ComparesLevelAndWholeTagOnly) {

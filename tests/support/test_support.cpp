@@ -48,6 +48,38 @@ std::string CrLfJoin(const std::vector<std::string>& lines) {
   return joined;
 }
 
+std::vector<std::string> Split(std::string_view text, std::string_view separators) {
+  std::vector<std::string> lines;
+  for (size_t at; (at = text.find_first_of(separators)) != std::string_view::npos;
+       text.remove_prefix(at + 1)) {
+    lines.emplace_back(text.substr(0, at));
+  }
+  lines.emplace_back(text);
+  return lines;
+}
+
+std::vector<std::string> Records(std::initializer_list<std::string_view> records) {
+  std::vector<std::string> lines;
+  for (std::string_view record : records) {
+    std::vector<std::string> parts = Split(record);
+    lines.insert(lines.end(), parts.begin(), parts.end());
+  }
+  return lines;
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  while (!bytes.empty()) {
+    const size_t end = bytes.find('\n');
+    std::string_view line = bytes.substr(0, end);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.emplace_back(line);
+    if (end == std::string_view::npos) break;
+    bytes.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
 std::vector<std::string> RecordLines(const store::LineNode* first) {
   std::vector<std::string> lines;
   for (; first != nullptr; first = first->next) lines.emplace_back(first->text());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <set>
 #include <string>
@@ -43,6 +44,13 @@ void WriteFileBytes(const std::string& path, std::string_view bytes);
 std::string CrLfJoin(const std::vector<std::string>& lines);
 // The lines of a record, in order.
 std::vector<std::string> RecordLines(const store::LineNode* first);
+
+// The short forms tests write lines in: one text with a separator between the lines ("|", or
+// "|\n" for one record a line), or one text per record with "|" between its lines.
+std::vector<std::string> Split(std::string_view text, std::string_view separators = "|");
+std::vector<std::string> Records(std::initializer_list<std::string_view> records);
+// The lines of a file's text, with CR LF or LF line ends.
+std::vector<std::string> SplitLines(std::string_view bytes);
 
 // The header lines of an own-format file as the writer makes them (date and time aside).
 std::vector<std::string> OwnHeader(const std::string& file_name);

@@ -4,10 +4,13 @@
 #include <algorithm>
 
 #include "files/data_folders.h"
+#include "reports/tree_opening.h"
 
 namespace kinloom::testing {
 
-WindowFixture::WindowFixture() : work(store, files::DataFoldersAt(home.path(), ""), file_system) {
+WindowFixture::WindowFixture()
+    : work(store, files::DataFoldersAt(home.path(), ""), file_system,
+           reports::CheckedTreeReader(links)) {
   (void)files::MakeDataFolders(work.folders());
   window = std::make_unique<ui::TFamTree>(work, ui);
 }

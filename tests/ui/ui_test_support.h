@@ -25,6 +25,7 @@ struct WindowFixture {
   platform::HeadlessInteraction ui{&clock};
   store::RecordStore store{ui};
   platform::LocalFileSystem file_system;
+  reports::LinkCheckSession links;
   files::TreeWorkspace work;
   std::unique_ptr<ui::TFamTree> window;
 

@@ -187,6 +187,8 @@ class TFamTree : public QMainWindow {
   bool CloseTree();
   // The instructions for a new tree, once, when the window shows it.
   void ShowPendingInstructions();
+  // What an import or merge did not carry over, once the window shows.
+  void ShowDroppedLines();
 
   files::TreeWorkspace& work_;
   platform::Interaction& ui_;
@@ -214,6 +216,7 @@ class TFamTree : public QMainWindow {
   std::optional<SaveMark> last_save_;
   bool tree_closed_ = false;                // Close ended the program: the window goes unasked
   bool instructions_pending_ = false;       // a new tree waits for its instructions
+  bool dropped_pending_ = false;            // the last read's dropped lines wait to be shown
   reports::LinkCheckSession link_session_;  // the ignores confirmed by Check Links
 };
 

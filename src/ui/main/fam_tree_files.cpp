@@ -10,6 +10,7 @@
 #include "core/chart_cache.h"
 #include "files/data_folders.h"
 #include "files/media_profile.h"
+#include "files/report_files.h"
 #include "store/search_lists.h"
 #include "ui/dialogs/open_box.h"
 #include "ui/dialogs/save_file_box.h"
@@ -83,6 +84,8 @@ bool TFamTree::OpenTreeFile(const files::OpenRequest& request) {
   web_settings_page_->Refresh();
   UpdateCaption();
   RestartAutoSave();
+  dropped_pending_ = !work_.last_dropped().empty();
+  if (dropped_pending_ && isVisible()) QTimer::singleShot(0, this, [this] { ShowDroppedLines(); });
   // A tree that was not read is a new one: how to begin, once, when the window shows it.
   if (!request.merge) {
     instructions_pending_ = work_.session().save_state < 0;
@@ -97,6 +100,17 @@ void TFamTree::ShowPendingInstructions() {
   if (!instructions_pending_) return;
   instructions_pending_ = false;
   files::ShowNewTreeInstructions(ui_);
+}
+
+void TFamTree::ShowDroppedLines() {
+  if (!dropped_pending_) return;
+  dropped_pending_ = false;
+  files::ReportSaveContext context{ui_, work_.file_system(), work_.folders().my_files,
+                                   work_.program_settings()};
+  if (files::OfferDroppedLinesReport(context, work_.last_dropped()).outcome ==
+      files::SaveOutcome::kSaved) {
+    MarkSourcesChanged(work_);  // the report file counter moved on
+  }
 }
 
 void TFamTree::OpenClick() {
@@ -280,11 +294,13 @@ void TFamTree::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (first_shown_) {
     if (instructions_pending_) QTimer::singleShot(0, this, [this] { ShowPendingInstructions(); });
+    if (dropped_pending_) QTimer::singleShot(0, this, [this] { ShowDroppedLines(); });
     return;
   }
   first_shown_ = true;
   QTimer::singleShot(0, this, [this] {
     files::ShowFirstActivationMessages(work_.session(), ui_);
+    ShowDroppedLines();
     ShowPendingInstructions();
   });
 }

@@ -24,27 +24,32 @@ class HintFilter : public QObject {
   }
 };
 
-HintFilter* hint_filter = nullptr;
-bool hints_shown = true;
+constexpr const char* kHintFilterName = "kinloom-hint-filter";
 
-void InstallHintFilter() {
+// The application owns the filter, so the setting lives as long as the program does and there
+// is one for every window.
+HintFilter* ProgramHintFilter(bool make) {
   QCoreApplication* app = QCoreApplication::instance();
-  if (hint_filter != nullptr || app == nullptr) return;
-  hint_filter = new HintFilter(app);
-  QObject::connect(hint_filter, &QObject::destroyed, [] { hint_filter = nullptr; });
-  app->installEventFilter(hint_filter);
+  if (app == nullptr) return nullptr;
+  auto* filter = static_cast<HintFilter*>(
+      app->findChild<QObject*>(kHintFilterName, Qt::FindDirectChildrenOnly));
+  if (filter == nullptr && make) {
+    filter = new HintFilter(app);
+    filter->setObjectName(kHintFilterName);
+    app->installEventFilter(filter);
+  }
+  return filter;
 }
 
 }  // namespace
 
 void SetHintsShown(bool shown) {
-  hints_shown = shown;
-  InstallHintFilter();
-  if (hint_filter != nullptr) hint_filter->shown = shown;
+  if (HintFilter* filter = ProgramHintFilter(true); filter != nullptr) filter->shown = shown;
 }
 
 bool HintsShown() {
-  return hints_shown;
+  const HintFilter* filter = ProgramHintFilter(false);
+  return filter == nullptr || filter->shown;
 }
 
 void ApplyDisplayOptions(files::TreeWorkspace& work) {

@@ -11,6 +11,7 @@
 #include "files/tree_workspace.h"
 #include "platform/file_io.h"
 #include "platform/headless_interaction.h"
+#include "reports/tree_opening.h"
 #include "store/record_store.h"
 #include "ui/dialogs/start_box.h"
 #include "ui/main/fam_tree.h"
@@ -63,7 +64,8 @@ int RunScreenshot(const ProgramArgs& args) {
   ui.EchoTo(&std::cerr);
   store::RecordStore store(ui);
   platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(store, folders, file_system);
+  reports::LinkCheckSession links;
+  files::TreeWorkspace work(store, folders, file_system, reports::CheckedTreeReader(links));
   TFamTree window(work, ui);
   files::OpenRequest request;
   if (used.tree.empty()) {
@@ -92,7 +94,8 @@ int RunWindow(const ProgramArgs& args) {
   store::RecordStore store(ui);
   ui.SetStore(&store);  // the link fixer shows the records a broken link concerns
   platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(store, folders, file_system);
+  reports::LinkCheckSession links;
+  files::TreeWorkspace work(store, folders, file_system, reports::CheckedTreeReader(links));
   TFamTree window(work, ui);
   ui.SetParent(&window);
 

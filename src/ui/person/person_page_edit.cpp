@@ -3,6 +3,7 @@
 #include <QCheckBox>
 
 #include "core/dates.h"
+#include "core/living_status.h"
 #include "core/queries.h"
 #include "store/line_edit.h"
 #include "store/line_search.h"
@@ -80,27 +81,16 @@ void EventBoxClicked(TFamTree& tree, int& updating, EventRow& row, EventOwner ow
 
 namespace {
 
-constexpr std::string_view kCannotChangeCaption = " *** Cannot Change to Living ***";
-constexpr std::string_view kCannotChangeText =
-    "This individual cannot be changed to living status until all\n"
-    "details in Death, Burial and Cremation fields are removed.\n\n"
-    "Also, Birth, Baptism, Christening dates for this individual\n"
-    "(and near relation) cannot be over 120 years old.";
-
-// The living mark follows the death line: a person with one is not marked living, a person
-// whose death line the user removed is.
-void MarkLiving(store::RecordStore& store, int individual, bool living) {
-  store::IndividualRecord* record = store.individual(individual);
-  if (record == nullptr || ((record->hideFlags & store::kHideLiving) != 0) == living) return;
-  record->hideFlags ^= store::kHideLiving;
-  store.set_tree_modified(true);
+void ShowMustStayDeceased(TFamTree& tree) {
+  tree.ui().Message(core::kCannotChangeToLivingCaption, core::kCannotChangeToLivingText,
+                    platform::Icon::kExclamation);
+  tree.TreeEdited();  // the rule may have written a bare "1 DEAT"; the boxes go back
 }
 
 // Whether the person must stay deceased; the warning is shown when so.
 bool MustStayDeceased(TFamTree& tree, int individual) {
   if (!core::IsDeceased(tree.store(), individual, true)) return false;
-  tree.ui().Message(kCannotChangeCaption, kCannotChangeText, platform::Icon::kExclamation);
-  tree.TreeEdited();  // the rule may have written a bare "1 DEAT"; the boxes go back
+  ShowMustStayDeceased(tree);
   return true;
 }
 
@@ -114,28 +104,22 @@ void DeathBoxClicked(TFamTree& tree, int& updating, EventRow& row, int individua
   PageEdit edit(tree, updating);
   const core::EventSwitch::State state =
       row.event_switch.SetEventIncluded(edit.store(), first, checked, "1 DEAT", "Death Included");
-  MarkLiving(edit.store(), individual, !state.checked);
+  core::MarkLiving(edit.store(), individual, !state.checked);
   edit.Changed();
 }
 
 void LivingBoxClicked(TFamTree& tree, int& updating, int individual, bool living) {
-  if (updating > 0) return;
-  store::LineNode* first = PersonFirst(tree.store(), individual);
-  if (first == nullptr) return;
-  if (living && MustStayDeceased(tree, individual)) return;
-  PageEdit edit(tree, updating);
-  bool lines_changed = false;
-  if (living) {
-    // A person who may be living has at most bare death lines left; every one goes.
-    while (store::RemoveTagLine(edit.store(), first, "1 DEAT")) lines_changed = true;
-  } else if (store::FindTagLine(first, "1 DEAT") == nullptr) {
-    store::InsertLineAfter(edit.store(), store::FindInsertPoint(first, "1 DEAT"), "1 DEAT");
-    lines_changed = true;
+  if (updating > 0 || PersonFirst(tree.store(), individual) == nullptr) return;
+  core::LivingChange change;
+  {
+    PageEdit edit(tree, updating);
+    change = core::SetLivingStatus(edit.store(), individual, living);
+    if (change == core::LivingChange::kDone) {
+      edit.TouchPerson(individual);
+      edit.Changed();
+    }
   }
-  if (lines_changed) store::StampChanged(edit.store(), first);
-  MarkLiving(edit.store(), individual, living);
-  edit.TouchPerson(individual);
-  edit.Changed();
+  if (change == core::LivingChange::kMustStayDeceased) ShowMustStayDeceased(tree);
 }
 
 void SlotBoxClicked(TFamTree& tree, int& updating, EventRow& row, core::SlotKind kind, bool second,
@@ -171,7 +155,7 @@ void CheckAgeForDeath(TFamTree& tree, int& updating, int individual) {
   PageEdit edit(tree, updating);
   core::EventSwitch death;
   death.SetEventIncluded(edit.store(), first, true, "1 DEAT", "Death Included");
-  MarkLiving(edit.store(), individual, false);
+  core::MarkLiving(edit.store(), individual, false);
   edit.Changed();
 }
 

@@ -22,16 +22,8 @@ using kinloom::ui::TMergeBox;
 
 namespace {
 
-// The lines of `text`, which holds one record a line with its lines parted by '|'.
-std::vector<std::string> Records(const std::string& text) {
-  std::vector<std::string> lines(1);
-  for (char c : text) {
-    if (c == '|' || c == '\n')
-      lines.emplace_back();
-    else
-      lines.back().push_back(c);
-  }
-  return lines;
+std::vector<std::string> Records(std::string_view text) {
+  return kinloom::testing::Split(text, "|\n");
 }
 
 // John Smith (1, with parents 5 and 6) and "john SMITH" (2) are one man, each married to Mary

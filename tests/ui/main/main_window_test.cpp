@@ -18,18 +18,7 @@ using kinloom::testing::WindowFixture;
 
 namespace {
 
-// Record lines written one record a line, with '|' between the lines of a record.
-std::vector<std::string> Records(std::initializer_list<std::string_view> records) {
-  std::vector<std::string> lines;
-  for (std::string_view record : records) {
-    for (size_t end; (end = record.find('|')) != std::string_view::npos;
-         record.remove_prefix(end + 1)) {
-      lines.emplace_back(record.substr(0, end));
-    }
-    lines.emplace_back(record);
-  }
-  return lines;
-}
+using kinloom::testing::Records;
 
 // John and Mary with children Anne (3) and Peter (4); Anne married Carl (5), then Dan (6).
 const std::vector<std::string> kFamily = Records({

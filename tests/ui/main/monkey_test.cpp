@@ -119,6 +119,7 @@ class MonkeyTest : public QObject {
     });
     f.window->web_settings_page()->SetFileChooser(
         [](const QString&, const QString&) { return QString(); });
+    f.window->web_settings_page()->SetUrlOpener([](const QUrl&) { return true; });
   }
 
   void RunSession(unsigned seed, int steps, const std::vector<const char*>& pages) {

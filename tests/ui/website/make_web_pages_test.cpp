@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "files/data_folders.h"
+#include "reports/tree_opening.h"
 #include "ui/website/web_picture_scaler.h"
 #include "ui/website/web_settings_page.h"
 #include "ui_test_support.h"
@@ -46,12 +47,13 @@ struct SiteFixture {
   kinloom::platform::HeadlessInteraction ui{&clock};
   kinloom::store::RecordStore store{ui};
   kinloom::platform::LocalFileSystem file_system;
+  kinloom::reports::LinkCheckSession links;
   kinloom::files::TreeWorkspace work;
   std::unique_ptr<kinloom::ui::TFamTree> window;
 
   SiteFixture()
       : work(store, kinloom::files::DataFoldersAt(home.path(), KINLOOM_SOURCE_DIR "/system"),
-             file_system) {
+             file_system, kinloom::reports::CheckedTreeReader(links)) {
     if (!kinloom::files::MakeDataFolders(work.folders()).ok()) qFatal("no data folders");
     window = std::make_unique<kinloom::ui::TFamTree>(work, ui);
     std::vector<std::string> lines = kinloom::testing::OwnHeader("Test.ged");
