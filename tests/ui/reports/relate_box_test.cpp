@@ -1,10 +1,13 @@
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -147,6 +150,24 @@ class RelateBoxTest : public QObject {
     QCOMPARE(fixture_->window->shown().individual, 4);
     QCOMPARE(box.CellPerson(1, 0), 6);
     QCOMPARE(box.CellPerson(5, 0), 0);
+  }
+
+  void gridMenuOffersThePersonOfTheCell() {
+    fixture_->window->ShowRelationship(6, 8);
+    TRelateBox& box = fixture_->window->relate_box();
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      for (QAction* action : menu->actions()) texts << action->text();
+      menu->actions().value(1)->trigger();
+      menu->close();
+    });
+    box.RelateGridMenu(1, 1, box.mapToGlobal(QPoint(40, 40)));
+    QCOMPARE(texts, (QStringList{"Show This Person", "Make Person 1", "Make Person 2"}));
+    // Gail made person 1 as well.
+    QCOMPARE(box.person1(), 8);
+    QCOMPARE(Child<QLineEdit>(&box, "Relation1")->text(), QStringLiteral("Same Person"));
   }
 
   void personPageMenuOpensTheCalculatorOnTheHomePerson() {
