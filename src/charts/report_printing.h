@@ -27,7 +27,7 @@ void PreparePrinter(QPrinter& printer, const reports::ReportJob& job);
 // The message shown when the printer picked in the print dialog is not there. Saving as PDF
 // (the dialog's file output) needs no printer and never shows it.
 inline constexpr std::string_view kNoPrinterCaption = " No Printer Available";
-inline constexpr std::string_view kNoPrinterText = "Printer is not connecter or not installed.";
+inline constexpr std::string_view kNoPrinterText = "Printer is not connected or not installed.";
 
 // Whether the printer can print: PDF output always can; a printer of the system only when it
 // is installed. When it cannot, the message above is shown (with a warning icon) and false

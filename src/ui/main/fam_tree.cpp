@@ -16,6 +16,8 @@
 #include "ui/person/organizer_page.h"
 #include "ui/person/person_page.h"
 #include "ui/pictures/pictures_page.h"
+#include "ui/reports/print_box.h"
+#include "ui/reports/relate_box.h"
 #include "ui/website/web_settings_page.h"
 #include "ui/widgets/text_codec.h"
 
@@ -208,6 +210,24 @@ bool TFamTree::ShowMergeBox(int first, int second) {
 TMergeBox& TFamTree::merge_box() {
   if (merge_box_ == nullptr) merge_box_ = new TMergeBox(*this);
   return *merge_box_;
+}
+
+void TFamTree::ShowReports() {
+  print_box().Open();
+}
+
+void TFamTree::ShowRelationship(int person1, int person2) {
+  relate_box().OpenWith(person1, person2);
+}
+
+TPrintBox& TFamTree::print_box() {
+  if (print_box_ == nullptr) print_box_ = new TPrintBox(*this);
+  return *print_box_;
+}
+
+TRelateBox& TFamTree::relate_box() {
+  if (relate_box_ == nullptr) relate_box_ = new TRelateBox(*this);
+  return *relate_box_;
 }
 
 void TFamTree::OptionsClick() {

@@ -29,6 +29,8 @@ class ChartPage;
 class PicturesPage;
 class TSearchBox;
 class TMergeBox;
+class TPrintBox;
+class TRelateBox;
 
 // What the file commands ask beyond the interaction layer's questions; tests answer them.
 struct FilePrompts {
@@ -132,6 +134,12 @@ class TFamTree : public QMainWindow {
   // the user merged them.
   bool ShowMergeBox(int first, int second);
   TMergeBox& merge_box();
+  // The reports window and the relationship calculator (kept, so their settings and numbers
+  // stay between openings). ShowRelationship opens the calculator on two individuals.
+  void ShowReports();
+  void ShowRelationship(int person1, int person2);
+  TPrintBox& print_box();
+  TRelateBox& relate_box();
 
   // Restarts the automatic-save timer after an open, a save or a change of the options.
   void RestartAutoSave();
@@ -201,6 +209,8 @@ class TFamTree : public QMainWindow {
   PicturesPage* pictures_page_ = nullptr;
   TSearchBox* search_box_ = nullptr;
   TMergeBox* merge_box_ = nullptr;
+  TPrintBox* print_box_ = nullptr;
+  TRelateBox* relate_box_ = nullptr;
   QTimer* auto_save_timer_ = nullptr;
   MainCommands commands_;
   FilePrompts prompts_;

@@ -15,10 +15,10 @@
 #include "ui/main/fam_tree.h"
 #include "ui/main/guide_window.h"
 #include "ui/person/person_page.h"
+#include "ui/reports/relate_box.h"
 #include "ui/reports/stats_box.h"
 #include "ui/reports/todo_box.h"
 #include "ui/reports/verify_box.h"
-#include "ui/reports/wall_chart_page.h"
 #include "ui/widgets/text_codec.h"
 
 namespace kinloom::ui {
@@ -29,6 +29,7 @@ const QString kFile = QStringLiteral("&File");
 const QString kEdit = QStringLiteral("&Edit");
 const QString kGo = QStringLiteral("&Go");
 const QString kTools = QStringLiteral("&Tools");
+const QString kReports = QStringLiteral("&Reports");
 const QString kHelp = QStringLiteral("&Help");
 
 // The commands with a shortcut, one row each: menu, command, keys.
@@ -188,21 +189,24 @@ void TFamTree::BuildGoAndToolsMenus() {
 
 // The reports: windows that stay open beside the main window.
 void TFamTree::BuildReportsMenu() {
-  const QString reports = QStringLiteral("&Reports");
-  commands_.Add(reports,
-                {"actWallChart",
-                 QStringLiteral("&Wall Chart..."),
-                 {},
-                 QStringLiteral("A large chart of a family, printed across sheets or saved")},
-                [this] { ShowWallChartWindow(*this); });
+  commands_.Add(kReports,
+                {"actReports", QStringLiteral("&Reports..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+                 QStringLiteral("Ancestor and descendant lists, family forms and the wall chart, "
+                                "printed, as PDF or as files")},
+                [this] { ShowReports(); });
+  commands_.Add(kReports,
+                {"actRelationship", QStringLiteral("Relationship &Calculator..."),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+                 QStringLiteral("How two individuals are related")},
+                [this] { relate_box().Open(); });
   AddVerifierCommand(*this);
-  commands_.Add(reports,
+  commands_.Add(kReports,
                 {"actStatistics",
                  QStringLiteral("&Statistics..."),
                  {},
                  QStringLiteral("The oldest people, common names and places, dates and counts")},
                 [this] { TStatsBox::ShowFor(*this); });
-  commands_.Add(reports,
+  commands_.Add(kReports,
                 {"actToDoLists",
                  QStringLiteral("&To-Do Lists..."),
                  {},
@@ -242,7 +246,7 @@ void TFamTree::BuildToolBar() {
   bar->setMovable(false);
   const char* const groups[][4] = {{"actOpen", "actSave", "actSaveAs", nullptr},
                                    {"actBack", "actForward", "actHome", "actFind"},
-                                   {"actSources", "actOptions", nullptr, nullptr},
+                                   {"actSources", "actOptions", "actReports", nullptr},
                                    {"actHide", "actSplit", nullptr, nullptr}};
   for (const auto& group : groups) {
     if (&group != &groups[0]) bar->addSeparator();

@@ -1,6 +1,7 @@
 #include "ui/person/person_page.h"
 #include "ui/widgets/reentry_guard.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -42,6 +43,14 @@ void ShowName(const store::RecordStore& store, int individual, QLineEdit* given,
 PersonPage::PersonPage(TFamTree& tree, QWidget* parent) : QWidget(parent), tree_(tree) {
   setObjectName(QStringLiteral("PersonPage"));
   BuildPage();
+  // The page's own menu, on a right click where no box has a menu of its own.
+  auto* relate = new QAction(QStringLiteral("Relationship to Home Person"), this);
+  relate->setObjectName(QStringLiteral("actRelateHome"));
+  connect(relate, &QAction::triggered, this, [this] {
+    tree_.ShowRelationship(tree_.shown().individual, tree_.store().home_person());
+  });
+  addAction(relate);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
   Refresh();
 }
 

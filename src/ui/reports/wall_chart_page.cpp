@@ -253,32 +253,4 @@ void WallChartPage::btnPrnWallChtClick() {
   box.activateWindow();
 }
 
-void ShowWallChartWindow(TFamTree& tree) {
-  auto* window =
-      tree.findChild<QDialog*>(QStringLiteral("WallChartWindow"), Qt::FindDirectChildrenOnly);
-  if (window == nullptr) {
-    window = new QDialog(&tree);
-    window->setObjectName(QStringLiteral("WallChartWindow"));
-    window->setWindowTitle(QStringLiteral(" Wall Chart"));
-    auto* person = new QLabel(window);
-    person->setObjectName(QStringLiteral("ChartPerson"));
-    const auto show_person = [&tree, person] {
-      person->setText(QStringLiteral("Wall chart of:  ") +
-                      FromAnsi(core::PersonLabel(tree.store(), tree.shown().individual)));
-    };
-    show_person();
-    QObject::connect(&tree, &TFamTree::shownChanged, person, show_person);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(person);
-    layout->addWidget(new WallChartPage(
-        tree, [&tree] { return tree.shown().individual; }, window));
-    layout->addWidget(buttons);
-  }
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-
 }  // namespace kinloom::ui

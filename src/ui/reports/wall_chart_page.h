@@ -80,8 +80,4 @@ class WallChartPage : public QWidget {
   QRadioButton* rbRoman = nullptr;
 };
 
-// Until the reports window holds the page: a window of its own with the page, making charts
-// of the person the main window shows. One window per main window, kept with its options.
-void ShowWallChartWindow(TFamTree& tree);
-
 }  // namespace kinloom::ui

@@ -114,14 +114,15 @@ class MainMenusTest : public QObject {
     QCOMPARE(menu(2), (QStringList{"Back", "Forward", "Home", "Find"}));
     QCOMPARE(menu(3), (QStringList{"Sources", "Hide Information", "Split Tree", "Check Links",
                                    "Options", "Automatic Entry", "Address Book"}));
-    QCOMPARE(menu(4), (QStringList{"Wall Chart", "Verifier", "Statistics", "To-Do Lists"}));
+    QCOMPARE(menu(4), (QStringList{"Reports", "Relationship Calculator", "Verifier",
+                                   "Statistics", "To-Do Lists"}));
     QCOMPARE(menu(5),
              (QStringList{"User's Guide", "Keyboard Shortcuts", "Licence", "About Kinloom"}));
     // The tool bar keeps its buttons, with the menus' own actions.
     auto* tools = Child<QToolBar>(f.window.get(), "mainToolBar");
     QCOMPARE(Texts(tools->actions()),
              (QStringList{"Open", "Save", "Save As", "Back", "Forward", "Home", "Find", "Sources",
-                          "Options", "Hide Information", "Split Tree"}));
+                          "Options", "Reports", "Hide Information", "Split Tree"}));
     QVERIFY(tools->actions().contains(Action(f, "actSave")));
     QCOMPARE(Action(f, "actSave")->shortcut(), QKeySequence(QKeySequence::Save));
     QVERIFY(Action(f, "actSave")->toolTip().endsWith(QStringLiteral("(Ctrl+S)")));

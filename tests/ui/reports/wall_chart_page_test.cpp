@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -175,24 +176,18 @@ class WallChartPageTest : public QObject {
     QCOMPARE(QString::fromStdString(page.viewer().path()), saved);
   }
 
-  // The Reports menu's window charts the person the main window shows.
-  void MenuWindowChartsTheShownPerson() {
+  // The reports window holds the page, which charts the person highlighted there.
+  void ReportsWindowChartsTheHighlightedPerson() {
     WindowFixture f;
-    QVERIFY(f.Load(kTree, 3));
-    f.window->commands().Find(QStringLiteral("actWallChart"))->trigger();
-    auto* window = Child<QDialog>(f.window.get(), "WallChartWindow");
-    QVERIFY(window->isVisible());
-    QCOMPARE(Child<QLabel>(window, "ChartPerson")->text(),
-             QStringLiteral("Wall chart of:  Cal Lee (3)"));
-    f.window->ShowIndividual(1);
-    QCOMPARE(Child<QLabel>(window, "ChartPerson")->text(),
-             QStringLiteral("Wall chart of:  Abe Lee (1)"));
-    Click(Child<QPushButton>(window, "btnWallCht"));
+    QVERIFY(f.Load(kTree, 1));
+    f.window->ShowReports();
+    auto* box = Child<QDialog>(f.window.get(), "TPrintBox");
+    auto* pages = Child<QTabWidget>(box, "ReportPages");
+    QCOMPARE(pages->tabText(pages->count() - 1), QStringLiteral("Wall Chart"));
+    pages->setCurrentIndex(pages->count() - 1);
+    Click(Child<QPushButton>(box, "btnWallCht"));
     QVERIFY(QFileInfo::exists(MyFile(f, "WallChart_Lee_1.jpg")));
-    // The menu shows the same window again, with its options.
-    window->hide();
-    f.window->commands().Find(QStringLiteral("actWallChart"))->trigger();
-    QCOMPARE(f.window->findChildren<QDialog*>(QStringLiteral("WallChartWindow")).size(), 1);
+    box->close();
   }
 };
 
