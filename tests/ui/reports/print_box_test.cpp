@@ -87,16 +87,17 @@ class PrintBoxTest : public QObject {
     TPrintBox& box = fixture_->window->print_box();
     QVERIFY(box.isVisible());
     QCOMPARE(box.HighlightedPerson(), 6);
-    QCOMPARE(box.pages().count(), 2);
+    QCOMPARE(box.pages().count(), 3);
     QCOMPARE(box.pages().tabText(0), QStringLiteral("Ancestors and Descendants"));
     QCOMPARE(box.pages().tabText(1), QStringLiteral("Family Forms"));
+    QCOMPARE(box.pages().tabText(2), QStringLiteral("Wall Chart"));
     if (qEnvironmentVariableIsSet("KINLOOM_SCREENSHOT")) {
       box.grab().save(qEnvironmentVariable("KINLOOM_SCREENSHOT") + QStringLiteral("lists.png"));
       box.pages().setCurrentIndex(1);
       box.grab().save(qEnvironmentVariable("KINLOOM_SCREENSHOT") + QStringLiteral("forms.png"));
     }
     // Another page is one call.
-    QCOMPARE(box.AddPage(new QWidget, QStringLiteral("Another")), 2);
+    QCOMPARE(box.AddPage(new QWidget, QStringLiteral("Another")), 3);
   }
 
   void typingFindsAName_data() {
