@@ -18,6 +18,7 @@
 #include "ui/dialogs/start_box.h"
 #include "ui/main/fam_tree.h"
 #include "ui/main/qt_interaction.h"
+#include "ui/reports/print_box.h"
 
 namespace kinloom::ui {
 namespace {
@@ -39,7 +40,7 @@ files::DataFolders MakeFolders(const std::string& home_option, std::string* erro
   return folders;
 }
 
-bool ShowInnerTab(TFamTree& window, const QString& tab) {
+bool ShowInnerTab(QWidget& window, const QString& tab) {
   if (tab.isEmpty()) return true;
   for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
     if (!tabs->isVisibleTo(&window)) continue;
@@ -169,12 +170,20 @@ bool SaveScreenshot(TFamTree& window, const QString& page, const QString& path,
   // "chart:Descendants" shows a tab of a page's own tabs (the chart's views).
   const QString page_name = page.section(QLatin1Char(':'), 0, 0);
   const QString tab_name = page.section(QLatin1Char(':'), 1);
-  if (!window.ShowPage(page_name) || !ShowInnerTab(window, tab_name)) {
+  // "reports" is the reports window over the main window ("reports:Wall Chart" one of its pages).
+  QWidget* shown = &window;
+  if (page_name == QStringLiteral("reports")) {
+    window.ShowReports();
+    shown = &window.print_box();
+  } else if (!window.ShowPage(page_name)) {
+    shown = nullptr;
+  }
+  if (shown == nullptr || !ShowInnerTab(*shown, tab_name)) {
     *error = "unknown page " + page.toStdString();
     return false;
   }
   QApplication::processEvents();
-  const QPixmap shot = window.grab();
+  const QPixmap shot = shown->grab();
   if (!shot.save(path, "PNG")) {
     *error = "cannot write " + path.toStdString();
     return false;
