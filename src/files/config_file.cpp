@@ -333,12 +333,6 @@ Status ReadInto(platform::FileSystem& file_system, const std::string& path,
   return Status::Ok();
 }
 
-ConfigReadResult ResultOf(const Status& read) {
-  if (read.ok()) return ConfigReadResult::kRead;
-  if (read.code() == Status::Code::kNotFound) return ConfigReadResult::kMissing;
-  return ConfigReadResult::kUnreadable;
-}
-
 Status NamingFile(const std::string& path, const Status& status) {
   if (status.message().starts_with(path)) return status;
   return Status::IoError(path + ": " + status.message());
@@ -359,17 +353,6 @@ Status ReadConfigFile(platform::FileSystem& file_system, const std::string& path
 Status ReadConfigFile(platform::FileSystem& file_system, const std::string& path,
                       const ConfigFileStart& start, WebSiteSettings* settings) {
   return ReadInto(file_system, path, &start, settings);
-}
-
-ConfigReadResult ReadConfigFile(const std::string& path, WebSiteSettings* settings) {
-  platform::LocalFileSystem file_system;
-  return ResultOf(ReadInto(file_system, path, nullptr, settings));
-}
-
-ConfigReadResult ReadConfigFile(const std::string& path, const ConfigFileStart& start,
-                                WebSiteSettings* settings) {
-  platform::LocalFileSystem file_system;
-  return ResultOf(ReadInto(file_system, path, &start, settings));
 }
 
 std::string ConfigFileText(const WebSiteSettings& settings) {

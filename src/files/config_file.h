@@ -35,16 +35,6 @@ void ApplyConfigText(std::string_view bytes, WebSiteSettings* settings);
 [[nodiscard]] Status ReadConfigFile(platform::FileSystem& file_system, const std::string& path,
                                     const ConfigFileStart& start, WebSiteSettings* settings);
 
-// The same through the real file system, for the places that only show the settings.
-enum class ConfigReadResult {
-  kRead,        // the file was read; its keys replaced the settings they name
-  kMissing,     // there is no file: the settings are unchanged
-  kUnreadable,  // the file exists but cannot be read: the settings are unchanged
-};
-[[nodiscard]] ConfigReadResult ReadConfigFile(const std::string& path, WebSiteSettings* settings);
-ConfigReadResult ReadConfigFile(const std::string& path, const ConfigFileStart& start,
-                                WebSiteSettings* settings);
-
 // The whole file as it is written. Blank lines at the end of the message are left out.
 std::string ConfigFileText(const WebSiteSettings& settings);
 
