@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "files/address_book.h"
+
 namespace kinloom::files {
 namespace {
 
@@ -114,6 +116,7 @@ bool RemoveTree(const DataFolders& folders, const std::string& ged_path,
   Remove(file_system, ged_path, &failures);
   Remove(file_system, TreeFile(folders.config, tree, ".med"), &failures);
   Remove(file_system, TreeFile(folders.config, tree, ".cfg"), &failures);
+  Remove(file_system, AddressBookFile(folders.config, tree), &failures);
   if (!failures.empty()) ReportFailures(tree, failures, ui);
   return true;
 }

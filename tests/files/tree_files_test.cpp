@@ -275,6 +275,7 @@ TEST_F(TreeFilesTest, RemoveTreeDeletesOnlyInsideTheDataHome) {
   MakeTreeWebFolders(folders_, "Smith");
   WriteFileBytes(folders_.web + "/Smith/htm/ind/p1.htm", "page");
   WriteFileBytes(folders_.media + "/face.jpg", "jpg");
+  WriteFileBytes(Config("Smith", ".adr"), "NAME A. Researcher\r\n");
   testing::TempDir outside;
   WriteFileBytes(outside.File("keep.jpg"), "jpg");
   WriteFileBytes(dir_.File("beside.jpg"), "jpg");
@@ -287,6 +288,7 @@ TEST_F(TreeFilesTest, RemoveTreeDeletesOnlyInsideTheDataHome) {
   ASSERT_TRUE(RemoveTree(folders_, Ged("Smith"), media, tree_.ui));
   EXPECT_FALSE(fs::exists(Ged("Smith")));
   EXPECT_FALSE(fs::exists(Config("Smith", ".cfg")));
+  EXPECT_FALSE(fs::exists(Config("Smith", ".adr")));  // the tree's address book goes with it
   EXPECT_FALSE(fs::exists(folders_.media + "/face.jpg"));
   EXPECT_FALSE(fs::exists(folders_.web + "/Smith"));
   EXPECT_TRUE(fs::exists(outside.File("keep.jpg")));
