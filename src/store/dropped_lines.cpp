@@ -282,7 +282,8 @@ void DroppedLines::PutRecord() {
   *out++ = kind_;
   out = PutVarint(out, number);
   out = PutVarint(out, pending_record_.size());
-  std::memcpy(out, pending_record_.data(), pending_record_.size());
+  // An empty view may hold no pointer at all, which memcpy must not be given.
+  if (!pending_record_.empty()) std::memcpy(out, pending_record_.data(), pending_record_.size());
   record_written_ = true;
 }
 
@@ -291,7 +292,7 @@ void DroppedLines::Add(DropReason reason, std::string_view text, bool sub_line) 
   char* out = Reserve(1 + VarintSize(text.size()) + text.size());
   *out++ = static_cast<char>(0x80 | static_cast<unsigned>(reason) << 1 | (sub_line ? 1 : 0));
   out = PutVarint(out, text.size());
-  std::memcpy(out, text.data(), text.size());
+  if (!text.empty()) std::memcpy(out, text.data(), text.size());
   ++count_;
   if (reason == DropReason::kChanged) ++changed_;
 }
