@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "cli/commands.h"
+#include "cli/home_tree.h"
 #include "files/config_file.h"
 #include "files/data_folders.h"
 #include "files/search_sources.h"
@@ -16,18 +17,6 @@
 
 namespace kinloom::cli {
 namespace {
-
-// The data home's folders, made when missing; nothing when they cannot be made.
-bool OpenHome(Context& c, files::DataFolders* folders) {
-  const std::string home = files::DataHome(c.home_option, files::Environment::FromProcess());
-  *folders = files::DataFoldersAt(home, files::FindSystemFolder(c.system_candidates));
-  Status made = files::MakeDataFolders(*folders);
-  if (!made.ok()) {
-    c.err << "kinloom-cli: cannot make the data folders: " << made.message() << "\n";
-    return false;
-  }
-  return true;
-}
 
 std::string FileStem(const std::string& path) {
   size_t slash = path.find_last_of('/');
@@ -184,19 +173,8 @@ int SaveCopy(Context& c, const std::vector<std::string>& args) {
   if (args.size() < 3) return UsageError(c, "save-copy takes a tree and a kind of copy");
   CopyRequest request;
   if (!ParseCopyRequest(c, args, &request)) return kExitUsage;
-  files::DataFolders folders;
-  if (!OpenHome(c, &folders)) return kExitCannotWrite;
-  platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(c.tree, folders, file_system,
-                            reports::CheckedTreeReader(c.links_session));
-  files::OpenRequest open{work.ResolveTree(args[1]), false, false, 0};
-  if (!files::FileExists(open.path)) {
-    c.err << "kinloom-cli: no tree " << args[1] << "\n";
-    return kExitBadInput;
-  }
-  if (!files::OpenTree(work.session(), folders, open, work.OpenStepsWired(), c.ui).ok()) {
-    return kExitBadInput;
-  }
+  HomeTree home(c);
+  if (int status = home.Open(args[1]); status != kExitOk) return status;
   if (request.select != 0) {
     if (c.tree.individual(request.select) == nullptr) {
       c.err << "kinloom-cli: no individual " << request.select << "\n";
@@ -204,8 +182,9 @@ int SaveCopy(Context& c, const std::vector<std::string>& args) {
     }
     MarkSelection(c.tree, request);
   }
-  std::string name =
-      files::SaveReducedCopy(work.session(), folders, request.kind, work.SaveStepsWired(), c.ui);
+  files::TreeWorkspace& work = home.work();
+  std::string name = files::SaveReducedCopy(work.session(), home.folders(), request.kind,
+                                            work.SaveStepsWired(), c.ui);
   if (name.empty()) return kExitCannotWrite;
   c.out << name << "\n";
   return kExitOk;

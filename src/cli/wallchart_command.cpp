@@ -8,6 +8,7 @@
 #include "charts/report_printing.h"
 #include "charts/wall_chart_maker.h"
 #include "cli/commands.h"
+#include "cli/home_tree.h"
 #include "files/data_folders.h"
 #include "files/media_profile.h"
 #include "files/tree_files.h"
@@ -99,24 +100,9 @@ int Root(Context& c, const std::string& text) {
 int WallChart(Context& c, const std::vector<std::string>& args) {
   WallChartArguments a;
   if (!ParseWallChart(c, args, &a)) return kExitUsage;
-  const std::string home = files::DataHome(c.home_option, files::Environment::FromProcess());
-  files::DataFolders folders =
-      files::DataFoldersAt(home, files::FindSystemFolder(c.system_candidates));
-  if (Status made = files::MakeDataFolders(folders); !made.ok()) {
-    c.err << "kinloom-cli: cannot make the data folders: " << made.message() << "\n";
-    return kExitCannotWrite;
-  }
-  platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(c.tree, folders, file_system,
-                            reports::CheckedTreeReader(c.links_session));
-  files::OpenRequest open{work.ResolveTree(a.tree), false, false, 0};
-  if (!files::FileExists(open.path)) {
-    c.err << "kinloom-cli: no tree " << a.tree << "\n";
-    return kExitBadInput;
-  }
-  if (!files::OpenTree(work.session(), folders, open, work.OpenStepsWired(), c.ui).ok()) {
-    return kExitBadInput;
-  }
+  HomeTree home(c);
+  if (int status = home.Open(a.tree); status != kExitOk) return status;
+  const files::DataFolders& folders = home.folders();
   charts::WallChartRequest request;
   request.root = Root(c, a.id);
   if (request.root == 0) return kExitBadInput;
@@ -128,7 +114,7 @@ int WallChart(Context& c, const std::vector<std::string>& args) {
   if (request.options.show_pictures) files::FillChartPictures(c.tree, folders.media);
   // Fonts and painting need an application; it goes with the chart.
   const std::unique_ptr<QGuiApplication> application = charts::MakeOffscreenApplication();
-  const charts::WallChartSaving saving{folders.my_files, file_system, a.pdf};
+  const charts::WallChartSaving saving{folders.my_files, home.work().file_system(), a.pdf};
   const charts::WallChartResult made = charts::CreateWallChart(c.tree, request, saving);
   switch (made.outcome) {
     case charts::WallChartOutcome::kSaved:

@@ -1,6 +1,7 @@
 #include "cli/web_command.h"
 
 #include "cli/commands.h"
+#include "cli/home_tree.h"
 #include "files/data_folders.h"
 #include "files/tree_files.h"
 #include "files/tree_workspace.h"
@@ -52,25 +53,9 @@ bool ParseWebRequest(Context& c, const std::vector<std::string>& args, WebReques
 int Web(Context& c, const std::vector<std::string>& args) {
   WebRequest request;
   if (!ParseWebRequest(c, args, &request)) return kExitUsage;
-  const std::string home = files::DataHome(c.home_option, files::Environment::FromProcess());
-  files::DataFolders folders =
-      files::DataFoldersAt(home, files::FindSystemFolder(c.system_candidates));
-  if (Status made = files::MakeDataFolders(folders); !made.ok()) {
-    c.err << "kinloom-cli: cannot make the data folders: " << made.message() << "\n";
-    return kExitCannotWrite;
-  }
-  platform::LocalFileSystem file_system;
-  files::TreeWorkspace work(c.tree, folders, file_system,
-                            reports::CheckedTreeReader(c.links_session));
-  files::OpenRequest open{work.ResolveTree(request.tree), false, false, 0};
-  if (!files::FileExists(open.path)) {
-    c.err << "kinloom-cli: no tree " << request.tree << "\n";
-    return kExitBadInput;
-  }
-  if (!files::OpenTree(work.session(), folders, open, work.OpenStepsWired(), c.ui).ok()) {
-    return kExitBadInput;
-  }
-  const web::WebPagesResult made = web::MakeWebPages(work, request.options, c.ui);
+  HomeTree home(c);
+  if (int status = home.Open(request.tree); status != kExitOk) return status;
+  const web::WebPagesResult made = web::MakeWebPages(home.work(), request.options, c.ui);
   if (!made.status.ok()) return kExitCannotWrite;
   if (!made.completed) return kExitBadInput;
   c.out << "folder: " << made.folder << "\n"

@@ -230,9 +230,9 @@ MergeBoxState BuildMergeBoxState(const store::RecordStore& store, int first, int
   store::LineNode* lines1 = PersonLines(store, first);
   store::LineNode* lines2 = PersonLines(store, second);
   for (int row = 1; row < kFirstFamilyRow; ++row) {
-    const MergeRowSpec& spec = kRows[static_cast<size_t>(row)];
+    const MergeRowSpec& row_layout = kRows[static_cast<size_t>(row)];
     state.person_rows[static_cast<size_t>(row)] =
-        ReadRow(lines1, lines2, spec.tag, spec.kind, kept_side);
+        ReadRow(lines1, lines2, row_layout.tag, row_layout.kind, kept_side);
   }
   RetargetComingOfAge(state, store);
   state.show_additional = AnyRowPresent(state, 15, 27);
@@ -243,10 +243,10 @@ MergeBoxState BuildMergeBoxState(const store::RecordStore& store, int first, int
     if (!marriage.paired()) break;
     ++state.paired_marriages;
     for (int i = 0; i < kFamilyRowCount; ++i) {
-      const MergeRowSpec& spec = kRows[static_cast<size_t>(kFirstFamilyRow + i)];
+      const MergeRowSpec& row_layout = kRows[static_cast<size_t>(kFirstFamilyRow + i)];
       marriage.rows[static_cast<size_t>(i)] =
           ReadRow(FamilyLines(store, marriage.family[0]), FamilyLines(store, marriage.family[1]),
-                  spec.tag, spec.kind, kept_side);
+                  row_layout.tag, row_layout.kind, kept_side);
     }
   }
   return state;
