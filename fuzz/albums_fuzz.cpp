@@ -32,8 +32,9 @@ struct SmallTree {
     std::fputs(kTree, file);
     std::fclose(file);
     kinloom::reports::LinkCheckSession links;
-    kinloom::reports::ReadTreeChecked(store, path, false, links);
+    const auto opened = kinloom::reports::ReadTreeChecked(store, path, false, links);
     std::remove(path.c_str());
+    if (opened.read.outcome != kinloom::store::ReadOutcome::kRead) std::abort();
   }
 };
 

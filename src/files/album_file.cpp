@@ -21,7 +21,6 @@ constexpr std::string_view kNoteEnd = "\xA9\xAE";
 constexpr std::string_view kNoteEndUtf8 = "\xC2\xA9\xC2\xAE";
 constexpr size_t kValueStart = 5;  // a tag line: four letters, a blank, the value
 constexpr size_t kMaxTagLine = 2399;
-constexpr size_t kMaxNoteLine = 499;
 constexpr size_t kNoteCap = 2424;
 constexpr size_t kMaxSettingLine = 499;
 constexpr long long kMaxNumber = 999999999;
@@ -51,6 +50,13 @@ bool StartsWithUtf8Marker(std::string_view line) {
     if (c != kUtf8Marker[i]) return false;
   }
   return true;
+}
+
+// A note line of blanks before the terminator's bytes: the writer adds a blank to it so that
+// a line the user typed never ends the note early.
+bool LooksLikeNoteEnd(std::string_view line) {
+  const size_t text = line.find_first_not_of(' ');
+  return text != std::string_view::npos && line.substr(text).starts_with(kNoteEnd);
 }
 
 // Consumes the first line when it is the UTF-8 marker.
@@ -151,15 +157,17 @@ class AlbumSectionReader {
   }
 
   // Only the terminator line ends a note; a note that would grow past the cap keeps the lines
-  // before the one that does not fit.
+  // before the one that does not fit. A line is kept whole, however long: the editor allows a
+  // single line of a whole note.
   void ReadNote(std::string note) {
     bool keeping = true;
     std::string_view raw;
     while (reader_.Next(&raw)) {
       if (raw.starts_with(kNoteEnd) || (utf8_ && raw.starts_with(kNoteEndUtf8))) break;
-      std::string line(raw.substr(0, kMaxNoteLine));
+      std::string line(raw.substr(0, kNoteCap));
       while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
       if (utf8_) store::DecodeUtf8(line, 0);
+      if (LooksLikeNoteEnd(line) && line.front() == ' ') line.erase(0, 1);
       keeping = keeping && note.size() + kEol.size() + line.size() < kNoteCap;
       if (keeping) note.append(kEol).append(line);
     }
@@ -250,22 +258,33 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
-// A note's lines joined by CR LF, however the editor ended them.
+// A note's lines joined by CR LF, however the editor ended them; carriage returns are
+// dropped. A line after the first that would read as the terminator gets one more leading
+// blank, which the reader takes off again.
 std::string NoteText(std::string_view note) {
   std::string text;
   text.reserve(note.size() + 16);
-  for (char c : note) {
-    if (c == '\n') {
-      text.append(kEol);
-    } else if (c != '\r') {
-      text.push_back(c);
+  size_t start = 0;
+  while (true) {
+    const size_t end = std::min(note.find('\n', start), note.size());
+    std::string line;
+    for (char c : note.substr(start, end - start)) {
+      if (c != '\r') line.push_back(c);
     }
+    if (start > 0 && LooksLikeNoteEnd(line)) text.push_back(' ');
+    text.append(line);
+    if (end == note.size()) return text;
+    text.append(kEol);
+    start = end + 1;
   }
-  return text;
 }
 
+// The reader drops blanks at the end of a tag line, so they are not written.
 void AppendTag(std::string& out, std::string_view tag, std::string_view value) {
-  out.append(tag).append(" ").append(value).append(kEol);
+  const size_t line_end = std::min(value.find(kEol), value.size());
+  const size_t kept = value.substr(0, line_end).find_last_not_of(' ') + 1;
+  out.append(tag).append(" ").append(value.substr(0, kept));
+  out.append(value.substr(line_end)).append(kEol);
 }
 
 void AppendItem(std::string& out, int album, const MediaItem& item,

@@ -28,6 +28,12 @@ const Lines kTree = {"0 @I000001@ INDI", "1 NAME Ann /Ash/", "0 @I000002@ INDI",
                      "0 @I000007@ INDI", "1 NAME Ed /Ash/",  "0 @S000001@ SOUR", "1 TITL Census",
                      "0 @S000002@ SOUR", "1 TITL Register"};
 
+MediaItem Cites(int source) {
+  MediaItem item;
+  item.source = source;
+  return item;
+}
+
 auto Fields(const MediaItem& item) {
   return std::tie(item.kind, item.hide, item.source, item.individuals, item.file, item.title,
                   item.note);
@@ -48,18 +54,18 @@ class AlbumFileTest : public ::testing::Test {
   }
 
   // Three albums; items with several-line notes whose lines look like tags, terminators and
-  // blank lines, and the settings of every kind.
+  // blank lines or are longer than a side-file line, and the settings of every kind.
   void FillSample(MediaAlbums& albums, TreeSettings& settings) {
     albums.RenameAlbum(0, "Family");
     albums.AddAlbum(2, tree_.ui);
     ItemRef first = albums.AddItem(0, "wedding.jpg");
-    MediaItem fields;
-    fields.kind = kHeadstone;
-    fields.hide = true;
-    fields.source = 2;
-    fields.title = "Grave of Bob";
-    fields.note = "Found in 1990\r\nEND\r\nALBM 7\r\n\r\n  indented\r\n\xA9 alone\r\nHEAD x";
-    albums.EditItem(first, fields);
+    // kind, hide, source, individuals, file, title, note, number
+    albums.EditItem(first,
+                    {kHeadstone, true, 2, "", "", "Grave of Bob",
+                     "Found in 1990\r\nEND\r\nALBM 7\r\n\r\n  indented\r\n\xA9 alone\r\nHEAD x\r\n"
+                     "\xA9\xAE 1990 Ash family\r\n \xA9\xAE\r\n" +
+                         std::string(700, 'w'),
+                     0});
     albums.LinkIndividual(first, 2);
     albums.LinkIndividual(first, 5);
     albums.AddItem(0, "");
@@ -127,9 +133,8 @@ TEST_F(AlbumFileTest, OlderLayoutKeepsPasteEntriesThreeHundredKeysHigher) {
   for (int key = 800; key <= 1299; ++key)
     lines.push_back(std::to_string(key) + " p" + std::to_string(key));
   ASSERT_TRUE(ReadLines(lines).ok());
-  EXPECT_EQ(settings_.paste[0], "p800");
-  EXPECT_EQ(settings_.paste[499], "p1299");
-  EXPECT_EQ(settings_.quick_sources[0], 7);
+  EXPECT_EQ(std::tie(settings_.paste[0], settings_.paste[499], settings_.quick_sources[0]),
+            std::make_tuple("p800", "p1299", 7));
 
   ASSERT_TRUE(ReadLines({"HEAD Only", "END", "300 1", "800 late", "1100 unknown"}).ok());
   EXPECT_EQ(settings_.paste[300], "late") << "after key 300 keys are taken as they stand";
@@ -142,27 +147,20 @@ TEST_F(AlbumFileTest, Utf8FirstLineConvertsNamesNotesAndSettings) {
                          "NOTE Z\xC3\xBCrich", "M\xC3\xBCnchen", "\xC2\xA9\xC2\xAE", "END",
                          "314 G\xC3\xB6tz", "500 K\xC3\xB6ln"})
                   .ok());
-  EXPECT_EQ(albums_.album(0).name, "F\xE9te");
   ASSERT_EQ(albums_.album(0).items.size(), 1u);
-  EXPECT_EQ(albums_.album(0).items[0].title, "Caf\xE9");
-  EXPECT_EQ(albums_.album(0).items[0].note, "Z\xFCrich\r\nM\xFCnchen");
-  EXPECT_EQ(settings_.todo[14], "G\xF6tz");
-  EXPECT_EQ(settings_.paste[0], "K\xF6ln");
+  const MediaItem& item = albums_.album(0).items[0];
+  EXPECT_EQ(std::tie(albums_.album(0).name, item.title, item.note, settings_.todo[14],
+                     settings_.paste[0]),
+            std::make_tuple("F\xE9te", "Caf\xE9", "Z\xFCrich\r\nM\xFCnchen", "G\xF6tz", "K\xF6ln"));
 
   ASSERT_TRUE(ReadLines({"HEAD F\xC3\xA9te", "END"}).ok());
   EXPECT_EQ(albums_.album(0).name, "F\xC3\xA9te") << "without the marker bytes stay as they are";
 }
 
 TEST_F(AlbumFileTest, OverLongValuesAreCutAndBadBlocksSkipped) {
-  Lines lines = {"HEAD " + std::string(3000, 'n'),
-                 "ALBM 200",
-                 "TITL lost",
-                 "NOTE lost",
-                 "TITL still lost",
-                 "\xA9\xAE",
-                 "ALBM 0",
-                 "TITL kept",
-                 "NOTE start"};
+  Lines lines = {"ALBM 200", "TITL lost", "NOTE lost", "TITL still lost",
+                 "\xA9\xAE", "ALBM 0",    "TITL kept", "NOTE start"};
+  lines.insert(lines.begin(), "HEAD " + std::string(3000, 'n'));
   for (int i = 0; i < 10; ++i) lines.push_back(std::string(300, static_cast<char>('a' + i)));
   lines.insert(lines.end(), {"\xA9\xAE", "ALBM 0", "NOTE x", std::string(600, 'y'), "\xA9\xAE",
                              "END", "500 " + std::string(400, 'p')});
@@ -173,7 +171,7 @@ TEST_F(AlbumFileTest, OverLongValuesAreCutAndBadBlocksSkipped) {
   EXPECT_EQ(capped.title, "kept");
   EXPECT_EQ(capped.note.size(), 5 + 8 * 302u) << "cut at the last whole line below 2424";
   EXPECT_TRUE(capped.note.ends_with(std::string(300, 'h')));
-  EXPECT_EQ(albums_.album(0).items[1].note, "x\r\n" + std::string(499, 'y'));
+  EXPECT_EQ(albums_.album(0).items[1].note, "x\r\n" + std::string(600, 'y')) << "kept whole";
   EXPECT_EQ(settings_.paste[0].size(), 249u);
 }
 
@@ -188,10 +186,10 @@ TEST_F(AlbumFileTest, BlocksOfOneAlbumCollectInFileOrderAndCountThePeopleShown) 
   EXPECT_EQ(albums_.album(1).items[2].file, "b3.jpg");
   EXPECT_EQ(albums_.album(1).items[2].number, 3);
   EXPECT_EQ(albums_.total_items(), 4);
-  EXPECT_EQ(albums_.media_count(1), 1);
-  EXPECT_EQ(albums_.media_count(3), 2);
-  EXPECT_EQ(albums_.media_count(4), 0) << "no such individual";
-  EXPECT_EQ(albums_.media_count(99), 0);
+  // Individuals 4 and 99 do not exist.
+  const std::vector<int> counts = {albums_.media_count(1), albums_.media_count(3),
+                                   albums_.media_count(4), albums_.media_count(99)};
+  EXPECT_EQ(counts, (std::vector<int>{1, 2, 0, 0}));
 }
 
 TEST_F(AlbumFileTest, StoredPeopleMoveToExistingIndividuals) {
@@ -265,21 +263,19 @@ TEST_F(AlbumFileTest, ReducedCopiesKeepOnlyIncludedPeopleAndTheirSources) {
   tree_.store.individual(3)->markFlags |= store::kMarkSelected;
   tree_.store.individual(3)->hideFlags |= store::kHideEverything;
   MediaAlbums albums;
-  MediaItem cited;
-  cited.source = 1;
   const ItemRef both = albums.AddItem(0, "both.jpg");
-  albums.EditItem(both, cited);
+  albums.EditItem(both, Cites(1));
   albums.LinkIndividual(both, 2);
   albums.LinkIndividual(both, 3);
-  cited.source = 2;
   const ItemRef hidden = albums.AddItem(0, "hidden.jpg");
-  albums.EditItem(hidden, cited);
+  albums.EditItem(hidden, Cites(2));
   albums.LinkIndividual(hidden, 3);
-  albums.EditItem(albums.AddItem(0, "nobody.jpg"), cited);
-
-  EXPECT_EQ(SourcesCitedByItems(albums, tree_.store, WriteMode::kNormal), (std::vector<int>{1, 2}));
-  EXPECT_EQ(SourcesCitedByItems(albums, tree_.store, WriteMode::kSplit), (std::vector<int>{1, 2}));
-  EXPECT_EQ(SourcesCitedByItems(albums, tree_.store, WriteMode::kBoth), (std::vector<int>{1}));
+  albums.EditItem(albums.AddItem(0, "nobody.jpg"), Cites(2));
+  for (auto [mode, cited] : {std::pair{WriteMode::kNormal, std::vector<int>{1, 2}},
+                             {WriteMode::kSplit, {1, 2}},
+                             {WriteMode::kBoth, {1}}}) {
+    EXPECT_EQ(SourcesCitedByItems(albums, tree_.store, mode), cited);
+  }
 
   ASSERT_TRUE(Write(albums, TreeSettings(), WriteMode::kBoth).ok());
   const std::string file = ReadFileBytes(path_);
@@ -301,8 +297,7 @@ TEST_F(MediaAlbumsTest, AddAlbumInsertsAtTheCellAndTheShownListsFollow) {
   EXPECT_EQ(albums_.AddAlbum(1, tree_.ui), 1);
   EXPECT_EQ(albums_.album(1).name, "Album Name 3");
   EXPECT_EQ(albums_.album(2).name, "Album 2 Name");
-  EXPECT_EQ(albums_.shown_album(0), 0);
-  EXPECT_EQ(albums_.shown_album(1), 2);
+  EXPECT_EQ(std::pair(albums_.shown_album(0), albums_.shown_album(1)), std::pair(0, 2));
   EXPECT_EQ(albums_.AddAlbum(50, tree_.ui), 3);
   EXPECT_EQ(albums_.UnusedAlbumsLabel(), "Unused Albums: 100");
   EXPECT_TRUE(albums_.changed());
@@ -360,11 +355,8 @@ TEST_F(MediaAlbumsTest, ItemsGoAfterTheCurrentItemAndAreNumberedByFile) {
   EXPECT_EQ(albums_.AddItem(0, "c.jpg"), (ItemRef{0, 3}));
   const auto& items = albums_.album(0).items;
   EXPECT_EQ(items[1].file, "b.jpg");
-  EXPECT_EQ(items[3].number, 3);
-  EXPECT_EQ(items[2].number, 0);
-  EXPECT_EQ(albums_.album(0).item_count, 3);
-  EXPECT_EQ(items[0].kind, kPicture);
-  EXPECT_EQ(items[0].source, -1);
+  EXPECT_EQ(std::tie(items[2].number, items[3].number, albums_.album(0).item_count),
+            std::make_tuple(0, 3, 3));
 
   tree_.ui.QueueAnswer(Answer::kNo);
   EXPECT_FALSE(albums_.RemoveItem(ItemRef{0, 1}, tree_.ui));
@@ -407,15 +399,14 @@ TEST_F(MediaAlbumsTest, SettingThePeopleOfAnItemKeepsTheCountsRight) {
   EXPECT_TRUE(albums_.SetIndividuals(first, {12, 45, 12, 0, -3, store::kMaxIndividual + 1, 7}));
   EXPECT_EQ(albums_.item(first)->individuals, "|12|45|7|");
   EXPECT_TRUE(albums_.changed());
-  EXPECT_EQ(albums_.media_count(12), 2);
-  EXPECT_EQ(albums_.media_count(45), 1);
+  EXPECT_EQ(std::pair(albums_.media_count(12), albums_.media_count(45)), std::pair(2, 1));
   EXPECT_FALSE(albums_.SetIndividuals(first, {12, 45, 7})) << "the same list changes nothing";
 
   EXPECT_TRUE(albums_.SetIndividuals(first, {45, 3}));
   EXPECT_EQ(albums_.item(first)->individuals, "|45|3|");
-  EXPECT_EQ(albums_.media_count(12), 1);
-  EXPECT_EQ(albums_.media_count(7), 0);
-  EXPECT_EQ(albums_.media_count(3), 1);
+  const std::vector<int> counts = {albums_.media_count(12), albums_.media_count(7),
+                                   albums_.media_count(3)};
+  EXPECT_EQ(counts, (std::vector<int>{1, 0, 1}));
 
   EXPECT_TRUE(albums_.SetIndividuals(first, {}));
   EXPECT_EQ(albums_.item(first)->individuals, "");
@@ -426,12 +417,7 @@ TEST_F(MediaAlbumsTest, SettingThePeopleOfAnItemKeepsTheCountsRight) {
 TEST_F(MediaAlbumsTest, ADerivedItemFollowsItsOriginalWithItsFieldsAndPeople) {
   const ItemRef original = albums_.AddItem(0, "a.jpg");
   albums_.AddItem(0, "z.jpg");
-  MediaItem fields;
-  fields.kind = kHeadstone;
-  fields.hide = true;
-  fields.source = 4;
-  fields.title = "Grave";
-  fields.note = "Line one\r\nLine two";
+  MediaItem fields{kHeadstone, true, 4, "", "", "Grave", "Line one\r\nLine two", 0};
   albums_.EditItem(original, fields);
   albums_.LinkIndividual(original, 12);
   albums_.SelectItem(ItemRef{0, 1});
@@ -471,20 +457,6 @@ TEST_F(MediaAlbumsTest, RenamingAFileNeverOverwritesAnother) {
   EXPECT_EQ(albums_.item(item)->file, "c.jpg");
   EXPECT_EQ(ReadFileBytes(media.File("c.jpg")), "A");
   EXPECT_FALSE(std::filesystem::exists(media.File("a.jpg")));
-}
-
-TEST_F(MediaAlbumsTest, ChartPictureIsTheJpgBesideTheProfilePicture) {
-  TempDir media;
-  WriteFileBytes(media.File("p.jpg"), "J");
-  EXPECT_EQ(ChartPicturePath(media.path(), "p.png"), media.File("p.jpg"));
-  EXPECT_EQ(ChartPicturePath(media.path(), "q.png"), "");
-
-  tree_.store.NewEmptyTree(false);
-  store::LineNode* last = nullptr;
-  store::LineNode* first = tree_.store.AppendLine(&last, "0 @I000001@ INDI");
-  tree_.store.AppendLine(&last, "1 OBJE");
-  tree_.store.AppendLine(&last, "2 FILE photos/p.png");
-  EXPECT_EQ(ProfilePictureFile(first), "photos/p.png");
 }
 
 }  // namespace
