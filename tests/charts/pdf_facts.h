@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <utility>
 
 // What a test can read from a PDF file the program wrote, without a PDF library: the page
 // count of the page tree, the first page's size and the fonts.
@@ -15,16 +16,20 @@ inline int PdfPageCount(const std::string& pdf) {
   return count == std::string::npos ? 0 : std::atoi(pdf.c_str() + count + 7);
 }
 
-// Whether the first page is wider than high.
-inline bool PdfLandscape(const std::string& pdf) {
+// The width and height of the first page's MediaBox, in points (0 x 0 without one).
+inline std::pair<double, double> PdfPageSize(const std::string& pdf) {
   const size_t box = pdf.find("/MediaBox [");
-  if (box == std::string::npos) return false;
+  if (box == std::string::npos) return {0, 0};
   char* end = nullptr;
-  const char* p = pdf.c_str() + box + 11;
-  std::strtod(p, &end);
+  std::strtod(pdf.c_str() + box + 11, &end);
   std::strtod(end, &end);
   const double width = std::strtod(end, &end);
-  const double height = std::strtod(end, &end);
+  return {width, std::strtod(end, &end)};
+}
+
+// Whether the first page is wider than high.
+inline bool PdfLandscape(const std::string& pdf) {
+  const auto [width, height] = PdfPageSize(pdf);
   return width > height;
 }
 

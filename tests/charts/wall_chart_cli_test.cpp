@@ -4,12 +4,11 @@
 
 #include <QImage>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "charts/pdf_facts.h"
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 #include "reports/test_tree_builder.h"
 #include "support/test_support.h"
 
@@ -17,12 +16,6 @@ namespace kinloom::cli {
 namespace {
 
 using testing::TestTreeBuilder;
-
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
 
 class WallChartCliTest : public ::testing::Test {
  protected:
@@ -40,13 +33,7 @@ class WallChartCliTest : public ::testing::Test {
     testing::WriteFileBytes(tree_, testing::CrLfJoin(lines));
   }
 
-  CliResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--home", home_.path()});
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommand(args, out, err);
-    return {status, out.str(), err.str()};
-  }
+  CliRun Run(std::vector<std::string> args) { return Cli(std::move(args), home_.path()); }
 
   testing::TempDir home_;
   testing::TempDir files_;
@@ -55,28 +42,26 @@ class WallChartCliTest : public ::testing::Test {
 
 TEST_F(WallChartCliTest, SavesTheChartAndThePoster) {
   const std::string poster = files_.File("poster.pdf");
-  const CliResult r = Run({"wallchart", tree_, "1", "--title", "Roe", "--ids", "--roman",
-                           "--bold-members", "--pdf", poster});
+  const CliRun r = Run({"wallchart", tree_, "1", "--title", "Roe", "--ids", "--roman",
+                        "--bold-members", "--pdf", poster});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string file = home_.path() + "/my_files/WallChart_Roe_1.jpg";
   ASSERT_EQ(r.out.rfind("file: " + file + "\nsize: ", 0), 0u) << r.out;
   const QImage image(QString::fromStdString(file));
   ASSERT_FALSE(image.isNull());
-  EXPECT_NE(r.out.find("size: " + std::to_string(image.width()) + "x" +
-                       std::to_string(image.height()) + "\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(r.out, "size: " + std::to_string(image.width()) + "x" +
+                             std::to_string(image.height()) + "\n"));
   const std::string pdf = testing::ReadFileBytes(poster);
   EXPECT_EQ(testing::PdfPageCount(pdf), 1);
   EXPECT_TRUE(testing::PdfFonts(pdf).contains("DejaVuSerif-Bold")) << "Roman and bold";
 }
 
 TEST_F(WallChartCliTest, RefusalsAndUsage) {
-  const CliResult small = Run({"wallchart", tree_, "2", "--ancestors", "--generations", "2"});
+  const CliRun small = Run({"wallchart", tree_, "2", "--ancestors", "--generations", "2"});
   EXPECT_EQ(small.status, 0) << "Ben and his mother";
-  const CliResult none = Run({"wallchart", tree_, "3"});
+  const CliRun none = Run({"wallchart", tree_, "3"});
   EXPECT_EQ(none.status, 2);
-  EXPECT_NE(none.err.find("Wall Chart Too Small: The wall chart must include between\ntwo"),
-            std::string::npos)
+  EXPECT_TRUE(Has(none.err, "Wall Chart Too Small: The wall chart must include between\ntwo"))
       << none.err;
   EXPECT_TRUE(none.out.empty());
   EXPECT_EQ(Run({"wallchart", tree_, "7"}).status, 2) << "no such person";

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QImage>
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -26,27 +25,21 @@ namespace {
 using testing::ReadFileBytes;
 using testing::TestTreeBuilder;
 
-// The width of the first page's MediaBox, in points.
-double PdfPageWidth(const std::string& pdf) {
-  const size_t box = pdf.find("/MediaBox [");
-  if (box == std::string::npos) return 0;
-  char* end = nullptr;
-  const char* p = pdf.c_str() + box + 11;
-  std::strtod(p, &end);
-  std::strtod(end, &end);
-  return std::strtod(end, &end);
-}
-
 bool IsWhite(QRgb pixel) {
   return qRed(pixel) > 240 && qGreen(pixel) > 240 && qBlue(pixel) > 240;
 }
 
-int DarkPixels(const QImage& image, const QRect& area) {
-  int dark = 0;
+// How many pixels of an area are of a kind.
+int Pixels(const QImage& image, const QRect& area, bool (*kind)(QRgb)) {
+  int count = 0;
   for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) dark += qGray(image.pixel(x, y)) < 100;
+    for (int x = area.left(); x <= area.right(); ++x) count += kind(image.pixel(x, y));
   }
-  return dark;
+  return count;
+}
+
+int DarkPixels(const QImage& image, const QRect& area) {
+  return Pixels(image, area, [](QRgb p) { return qGray(p) < 100; });
 }
 
 class WallChartTest : public ::testing::Test {
@@ -101,11 +94,10 @@ TEST_F(WallChartTest, FacesAreTheInstalledOnes) {
   EXPECT_EQ(WallChartFamily("No Such Face At All"), "DejaVu Sans") << "never one at random";
   WallChartFonts fonts{reports::WallChartOptions{}};
   // 12 and 24 points are 16 and 32 pixels.
-  const int at24 =
-      fonts.TextWidth("Bartholomew Lancaster", reports::WallChartTextStyle::kPlain, 24);
-  const int at12 =
-      fonts.TextWidth("Bartholomew Lancaster", reports::WallChartTextStyle::kPlain, 12);
-  EXPECT_NEAR(at12 * 2, at24, 2) << "widths grow with the size in proportion";
+  const auto plain = [&fonts](int points) {
+    return fonts.TextWidth("Bartholomew Lancaster", reports::WallChartTextStyle::kPlain, points);
+  };
+  EXPECT_NEAR(plain(12) * 2, plain(24), 2) << "widths grow with the size in proportion";
   EXPECT_GT(fonts.TextWidth("Bartholomew", reports::WallChartTextStyle::kBold, 20),
             fonts.TextWidth("Bartholomew", reports::WallChartTextStyle::kPlain, 20));
 }
@@ -121,14 +113,10 @@ TEST_F(WallChartTest, DrawnChartReadBack) {
   ASSERT_EQ(image.width(), made.width);
   ASSERT_EQ(image.height(), made.height);
   // The 40-pixel margins are white all round.
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x : {0, 20, 36, image.width() - 37, image.width() - 1}) {
-      ASSERT_TRUE(IsWhite(image.pixel(x, y))) << x << "," << y;
-    }
-  }
-  for (int x = 0; x < image.width(); ++x) {
-    ASSERT_TRUE(IsWhite(image.pixel(x, 20))) << x;
-    ASSERT_TRUE(IsWhite(image.pixel(x, image.height() - 21))) << x;
+  const int w = image.width(), h = image.height();
+  for (const QRect& margin :
+       {QRect(0, 0, 37, h), QRect(w - 37, 0, 37, h), QRect(0, 0, w, 21), QRect(0, h - 21, w, 21)}) {
+    EXPECT_EQ(Pixels(image, margin, [](QRgb p) { return !IsWhite(p); }), 0) << margin.x();
   }
   // The chart texts are the main window's again.
   EXPECT_EQ(tree_.store.individual(1)->labelText.view(), core::PersonLabel(tree_.store, 1));
@@ -223,7 +211,7 @@ TEST_F(WallChartTest, PosterAndSheets) {
   const std::string pdf = ReadFileBytes(poster);
   EXPECT_EQ(testing::PdfPageCount(pdf), 1);
   // One page the size of the printed chart: 125 image pixels to the inch.
-  EXPECT_NEAR(PdfPageWidth(pdf), made.width * 72.0 / 125, 1.0);
+  EXPECT_NEAR(testing::PdfPageSize(pdf).first, made.width * 72.0 / 125, 1.0);
   EXPECT_TRUE(testing::PdfFonts(pdf).contains("DejaVuSans")) << "the text stays text";
   EXPECT_LT(pdf.size(), 200000u);
 

@@ -1,44 +1,24 @@
-#include "cli/commands.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <sstream>
 
+#include "cli/cli_run.h"
+#include "files/program_files.h"
 #include "support/corpus.h"
 #include "support/test_support.h"
 
 namespace kinloom::cli {
 namespace {
 
+using testing::CorpusFile;
 using testing::CrLfJoin;
 using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int status = RunCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::string Corpus(const std::string& name) {
-  return testing::CorpusFile(name);
-}
-
 std::string Sample() {
   return std::string(KINLOOM_SOURCE_DIR) + "/samples/sample.ged";
-}
-
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
 }
 
 const std::string kOwnTree =
@@ -63,29 +43,36 @@ const std::string kThreeGenerations = CrLfJoin({
     "0 TRLR"});
 // clang-format on
 
-// A folder holding tree.ged (of the given text) and room for outputs.
-struct TreeDir {
-  explicit TreeDir(const std::string& text) { WriteFileBytes(tree, text); }
-  TempDir dir;
-  std::string tree = dir.File("tree.ged");
-};
-
+// The help text the manual page is made from names --version.
 TEST(CliUsage, HelpAndUsageErrors) {
   CliRun help = Cli({"--help"});
   EXPECT_EQ(help.status, kExitOk);
   EXPECT_TRUE(Has(help.out, "convert IN.ged OUT.ged"));
-  for (const std::vector<std::string>& args :
-       std::vector<std::vector<std::string>>{{},
-                                             {"frobnicate"},
-                                             {"info"},
-                                             {"convert", "a.ged"},
-                                             {"convert", "a.ged", "b.ged", "--mode", "X"},
-                                             {"convert", "a.ged", "b.ged", "--mode"}}) {
+  EXPECT_TRUE(Has(help.out, "--version"));
+  const std::vector<std::vector<std::string>> usage = {{},
+                                                       {"frobnicate"},
+                                                       {"info"},
+                                                       {"convert", "a.ged"},
+                                                       {"convert", "a.ged", "b.ged", "--mode", "X"},
+                                                       {"convert", "a.ged", "b.ged", "--mode"}};
+  for (const auto& args : usage) {
     EXPECT_EQ(Cli(args).status, kExitUsage) << (args.empty() ? "" : args.back());
   }
 }
 
-TEST(CliInfo, SummarisesAnOwnTreeAndRefusesMissingOrForeignInput) {
+// --version names the program and the build's version first (what packagers and the manual
+// page read), then the licence, and where the program found its support files.
+TEST(CliUsage, VersionNamesVersionLicenceAndSupportFiles) {
+  const CliRun run = Cli({"--version"});
+  ASSERT_EQ(run.status, kExitOk);
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+            "kinloom-cli " + std::string(files::ProgramVersion()));
+  EXPECT_TRUE(Has(run.out, "GPL-3.0-or-later"));
+  EXPECT_TRUE(Has(run.out, "Support files: " + files::FindProgramFiles().data + "\n"));
+  EXPECT_TRUE(run.err.empty());
+}
+
+TEST(CliInfo, SummarisesAnOwnTreeAndRefusesMissingForeignOrUnreadableInput) {
   TreeDir t(kOwnTree);
   CliRun run = Cli({"info", t.tree});
   EXPECT_EQ(run.status, kExitOk);
@@ -103,11 +90,16 @@ TEST(CliInfo, SummarisesAnOwnTreeAndRefusesMissingOrForeignInput) {
   EXPECT_EQ(wrong.err,
             "** Incorrect File Format **: This file is not a gedcom\nfamily tree file.\n\n\r"
             "= File Reading Aborted =\n");
+  CliRun folder = Cli({"info", t.dir.path()});
+  EXPECT_EQ(folder.status, kExitBadInput);
+  EXPECT_TRUE(Has(folder.err, "*** File Reading Error ***: The file\n" + t.dir.path() +
+                                  "\ncould not be read: Is a directory."))
+      << folder.err;
 }
 
 TEST(CliInfo, ReadsFilesFromOtherProgramsWithTheirCharsetNotesAndRepairs) {
   KINLOOM_REQUIRE_CORPUS();
-  // How many people each file holds is the corpus test's; here the summary's lines.
+  // How many people each file holds is the corpus test's, the summary's layout the test above's.
   const struct {
     const char* file;
     const char* line;
@@ -120,10 +112,8 @@ TEST(CliInfo, ReadsFilesFromOtherProgramsWithTheirCharsetNotesAndRepairs) {
       {"ansel-paf-japanese-imperial.ged", "links-repaired: 4\n"},
   };
   for (const auto& c : cases) {
-    CliRun run = Cli({"info", Corpus(c.file)});
+    CliRun run = Cli({"info", CorpusFile(c.file)});
     ASSERT_EQ(run.status, kExitOk) << c.file;
-    EXPECT_TRUE(run.out.starts_with("individuals: ")) << c.file << "\n" << run.out;
-    EXPECT_TRUE(Has(run.out, "\nfamilies: ")) << c.file << "\n" << run.out;
     EXPECT_TRUE(Has(run.out, c.line)) << c.file << "\n" << run.out;
     EXPECT_TRUE(Has(run.out, "own-file: no")) << c.file;
   }
@@ -178,7 +168,6 @@ TEST(CliViews, PersonShowsSummaryDirectLineAndLivingState) {
   EXPECT_TRUE(Has(Cli({"person", t.tree, "5"}).out, "deceased: no\n"));
 }
 
-// The number in the forms users copy from files and lists.
 TEST(CliViews, PersonTakesTheNumberAsWrittenInFiles) {
   TreeDir t(kThreeGenerations);
   const std::string cain = Cli({"person", t.tree, "3"}).out;
@@ -195,14 +184,13 @@ TEST(CliViews, BadIndividualOrOptionsAreRefused) {
   EXPECT_EQ(Cli({"outline", t.tree, "77", "--ancestors"}).status, kExitBadInput);
   EXPECT_EQ(Cli({"outline", t.tree, "1"}).status, kExitUsage);
   EXPECT_EQ(Cli({"outline", t.tree, "1", "--sideways"}).status, kExitUsage);
-  EXPECT_EQ(Cli({"person", t.tree, "x"}).status, kExitBadInput);
 }
 
 TEST(CliMerge, MergesAnotherProgramsFileBehindTheTree) {
   KINLOOM_REQUIRE_CORPUS();
   TreeDir t(kThreeGenerations);
   const std::string out = t.dir.File("out.ged");
-  CliRun run = Cli({"merge", t.tree, Corpus("utf8-webtreeprint-bronte.ged"), out});
+  CliRun run = Cli({"merge", t.tree, CorpusFile("utf8-webtreeprint-bronte.ged"), out});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   CliRun info = Cli({"info", out});
   EXPECT_TRUE(Has(info.out, "individuals: 19\n")) << info.out;
@@ -252,15 +240,6 @@ TEST(CliReport, ImportConvertAndMergeListWhatTheyLeftOutAndLeaveTheFileAlone) {
   EXPECT_TRUE(Has(unwritable.err, "report.txt"));
 }
 
-TEST(CliInfo, AFileThatCannotBeReadIsReported) {
-  TempDir dir;
-  CliRun run = Cli({"info", dir.path()});
-  EXPECT_EQ(run.status, kExitBadInput);
-  EXPECT_TRUE(Has(run.err, "*** File Reading Error ***: The file\n" + dir.path() +
-                               "\ncould not be read: Is a directory."))
-      << run.err;
-}
-
 // A data home with the sample imported as "Family".
 class CliHome : public ::testing::Test {
  protected:
@@ -269,16 +248,13 @@ class CliHome : public ::testing::Test {
     ASSERT_EQ(imported.status, kExitOk) << imported.err;
     EXPECT_EQ(imported.out, "Family\n");
   }
-  CliRun Home(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--home", home_.path()});
-    return Cli(args);
-  }
+  CliRun Home(std::vector<std::string> args) { return Cli(std::move(args), home_.path()); }
   TempDir home_;
 };
 
 TEST_F(CliHome, ImportListsReadsAndPrintsTheSettingsOfTreesByName) {
   KINLOOM_REQUIRE_CORPUS();
-  ASSERT_EQ(Home({"import", Corpus("utf8-paf-bach.ged")}).status, kExitOk);
+  ASSERT_EQ(Home({"import", CorpusFile("utf8-paf-bach.ged")}).status, kExitOk);
   EXPECT_EQ(Home({"trees"}).out, "Family\nutf8-paf-bach\n");
   CliRun info = Home({"info", "Family"});
   EXPECT_TRUE(Has(info.out, "individuals: 120\n")) << info.err;

@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 #include "support/test_support.h"
 
 namespace kinloom::cli {
@@ -16,22 +15,6 @@ using testing::CrLfJoin;
 using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 // John (1) and his double (2), each married to Mary (3) with a child (4 and 5).
 // clang-format off
@@ -49,15 +32,8 @@ const std::string kDoubles = CrLfJoin({
     "0 TRLR"});
 // clang-format on
 
-struct Folder {
-  Folder() { WriteFileBytes(tree, kDoubles); }
-  TempDir dir;
-  std::string tree = dir.File("tree.ged");
-  std::string out = dir.File("out.ged");
-};
-
 TEST(CliMergePeople, MergesWithTheStartingBoxesAndSaysWhatCameFromTheOtherRecord) {
-  Folder f;
+  TreeDir f(kDoubles);
   CliRun run = Cli({"merge-people", f.tree, "1", "2", f.out});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.out,
@@ -75,7 +51,7 @@ TEST(CliMergePeople, MergesWithTheStartingBoxesAndSaysWhatCameFromTheOtherRecord
 }
 
 TEST(CliMergePeople, RefusesWithTheReasonAndWritesNothing) {
-  Folder f;
+  TreeDir f(kDoubles);
   const struct {
     std::string first, second;
     int status;

@@ -3,31 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
-#include <string>
-#include <vector>
+#include <iterator>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 #include "support/test_support.h"
 
 namespace kinloom::cli {
 namespace {
 
 using testing::CrLfJoin;
-using testing::TempDir;
-using testing::WriteFileBytes;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // Adam (1) and Eve (2) have Cain (3), who married Ada (4) and has Enid (5). Adam's name is
 // accented in the file's own character set.
@@ -46,15 +30,8 @@ const std::string kTree = CrLfJoin({
     "0 TRLR"});
 // clang-format on
 
-struct Folder {
-  Folder() { WriteFileBytes(tree, kTree); }
-  TempDir dir;
-  std::string tree = dir.File("tree.ged");
-  std::string out = dir.File("out.ged");
-};
-
 TEST(CliStats, PrintsTheRecordsCheckedAndTheGridRows) {
-  Folder f;
+  TreeDir f(kTree);
   const CliRun oldest = Cli({"stats", f.tree, "oldest-men"});
   ASSERT_EQ(oldest.status, kExitOk) << oldest.err;
   EXPECT_EQ(oldest.out.substr(0, oldest.out.find("      3")),
@@ -62,17 +39,15 @@ TEST(CliStats, PrintsTheRecordsCheckedAndTheGridRows) {
             " Rank\t Years\t Days\t   Name of Person\n"
             "      1\t    61\t     0\tAd\xC3\xA1m Lee (1)\n"
             "      2\t    59\t   364\tCain Lee (3)\n");
-  EXPECT_EQ(oldest.out.find("    100\t\t\t\n"), oldest.out.size() - 11);
+  EXPECT_TRUE(oldest.out.ends_with("    100\t\t\t\n"));
 
   // One generation down from Cain, with his wife: only they are tabulated.
   const CliRun counts =
       Cli({"stats", f.tree, "counts", "--descendants", "3", "--generations", "1", "--spouses"});
   ASSERT_EQ(counts.status, kExitOk) << counts.err;
-  EXPECT_NE(counts.out.find("\n     1\t 50.00\tIndividuals\t\t     1\t 50.00\tIndividuals\n"),
-            std::string::npos)
+  EXPECT_TRUE(Has(counts.out, "\n     1\t 50.00\tIndividuals\t\t     1\t 50.00\tIndividuals\n"))
       << counts.out;
-  EXPECT_NE(counts.out.find("\n     5\t  0.00\tIndividuals\t\t999994\t100.00\tIndividuals\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(counts.out, "\n     5\t  0.00\tIndividuals\t\t999994\t100.00\tIndividuals\n"));
   const CliRun up = Cli({"stats", f.tree, "last-names", "--ancestors", "5", "--generations", "1"});
   EXPECT_EQ(up.out.substr(0, up.out.find("      3")),
             "Records Checked: 3\n"
@@ -81,31 +56,12 @@ TEST(CliStats, PrintsTheRecordsCheckedAndTheGridRows) {
             "      2\t     1\t 33.33\tOak\n");
 }
 
-TEST(CliStats, RefusesWhatMakesNoSense) {
-  Folder f;
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-  };
-  const std::vector<Case> cases = {
-      {{"stats", f.tree, "oldest"}, kExitUsage},
-      {{"stats", f.tree}, kExitUsage},
-      {{"stats", f.tree, "dates", "--generations", "2"}, kExitUsage},
-      {{"stats", f.tree, "dates", "--ancestors", "1", "--generations", "501"}, kExitUsage},
-      {{"stats", f.tree, "dates", "--ancestors", "1", "--descendants", "2"}, kExitUsage},
-      {{"stats", f.tree, "dates", "--spouses"}, kExitUsage},
-      {{"stats", f.tree, "dates", "--descendants", "9"}, kExitBadInput},
-      {{"stats", f.dir.File("none.ged"), "dates"}, kExitBadInput},
-  };
-  for (const Case& c : cases) EXPECT_EQ(Cli(c.args).status, c.status) << c.args.back();
-}
-
 TEST(CliToDo, BuildsListsIntoANewFileAndPrintsTheStoredOnes) {
-  Folder f;
+  TreeDir f(kTree);
   const CliRun built = Cli({"todo", f.tree, "surname", "--text", "LE", f.out});
   ASSERT_EQ(built.status, kExitOk) << built.err;
   EXPECT_EQ(built.out, "Lee, Ad\xC3\xA1m (1)\nLee, Cain (3)\nLee, Enid (5)\n");
-  EXPECT_NE(built.err.find("Confirm - Create New List"), std::string::npos);
+  EXPECT_TRUE(Has(built.err, "Confirm - Create New List"));
   EXPECT_EQ(Cli({"todo", f.out, "surname"}).out, built.out);
   EXPECT_EQ(Cli({"todo", f.tree, "surname"}).out, "");  // the tree read is not written
 
@@ -128,13 +84,20 @@ TEST(CliToDo, BuildsListsIntoANewFileAndPrintsTheStoredOnes) {
   EXPECT_EQ(Cli({"todo", f.tree, "my-todo"}).status, kExitOk);
 }
 
-TEST(CliToDo, RefusesWhatMakesNoSense) {
-  Folder f;
-  struct Case {
+TEST(CliStatsToDo, RefuseWhatMakesNoSense) {
+  TreeDir f(kTree);
+  const struct {
     std::vector<std::string> args;
     int status;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
+      {{"stats", f.tree, "oldest"}, kExitUsage},
+      {{"stats", f.tree}, kExitUsage},
+      {{"stats", f.tree, "dates", "--generations", "2"}, kExitUsage},
+      {{"stats", f.tree, "dates", "--ancestors", "1", "--generations", "501"}, kExitUsage},
+      {{"stats", f.tree, "dates", "--ancestors", "1", "--descendants", "2"}, kExitUsage},
+      {{"stats", f.tree, "dates", "--spouses"}, kExitUsage},
+      {{"stats", f.tree, "dates", "--descendants", "9"}, kExitBadInput},
+      {{"stats", f.dir.File("none.ged"), "dates"}, kExitBadInput},
       {{"todo", f.tree, "everyone"}, kExitUsage},
       {{"todo", f.tree, "surname", "--text", "x"}, kExitUsage},  // no output file
       {{"todo", f.tree, "my-todo", f.out}, kExitUsage},
@@ -147,11 +110,11 @@ TEST(CliToDo, RefusesWhatMakesNoSense) {
       {{"todo", f.tree, "source", "--source", "3", f.out}, kExitBadInput},
       {{"todo", f.tree, "birth-date", "--from", "1900", "--to", "1800", f.out}, kExitBadInput},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const CliRun run = Cli(c.args);
-    EXPECT_EQ(run.status, c.status) << c.args[2] << " " << run.err;
+    EXPECT_EQ(run.status, c.status) << c.args[0] << " " << c.args.back() << " " << run.err;
   }
-  EXPECT_NE(Cli(cases.back().args).err.find(" *** Invalid Dates ***"), std::string::npos);
+  EXPECT_TRUE(Has(Cli(std::rbegin(cases)->args).err, " *** Invalid Dates ***"));
   EXPECT_FALSE(std::filesystem::exists(f.out));
 }
 

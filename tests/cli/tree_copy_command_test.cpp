@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 #include "support/test_support.h"
 
 namespace kinloom::cli {
@@ -14,18 +13,6 @@ using testing::CrLfJoin;
 using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 const std::string kTree = CrLfJoin(
     {"0 HEAD", "1 CHAR ANSI", "0 @I000001@ INDI", "1 NAME Ann /Lee/", "1 OBJE ann.jpg", "0 TRLR"});
@@ -41,8 +28,7 @@ class TreeCopyCommandTest : public ::testing::Test {
     WriteFileBytes(dir_.File("home/media/ann.jpg"), "JPEG");
   }
   CliRun Home(const std::string& home, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--home", dir_.File(home)});
-    return Cli(args);
+    return Cli(std::move(args), dir_.File(home));
   }
 
   TempDir dir_;
@@ -67,8 +53,8 @@ TEST_F(TreeCopyCommandTest, AnExistingTreeIsReplacedOnlyWithReplace) {
   WriteFileBytes(dir_.File("stick/gedcom/Lee.ged"), "older");
   const CliRun kept = Home("home", {"copy-tree", "Lee", dir_.File("stick")});
   EXPECT_EQ(kept.status, kExitCannotWrite);
-  EXPECT_NE(kept.err.find("Replace Family Tree"), std::string::npos) << kept.err;
-  EXPECT_NE(kept.err.find("--replace replaces the tree there"), std::string::npos);
+  EXPECT_TRUE(Has(kept.err, "Replace Family Tree")) << kept.err;
+  EXPECT_TRUE(Has(kept.err, "--replace replaces the tree there"));
   EXPECT_EQ(ReadFileBytes(dir_.File("stick/gedcom/Lee.ged")), "older");
 
   const CliRun replaced = Home("home", {"copy-tree", "Lee", dir_.File("stick"), "--replace"});
@@ -81,7 +67,7 @@ TEST_F(TreeCopyCommandTest, BadArgumentsAndMissingTrees) {
   EXPECT_EQ(Home("home", {"bring-tree", dir_.File("stick"), "Lee", "extra"}).status, kExitUsage);
   const CliRun missing = Home("home", {"copy-tree", "Nobody", dir_.File("stick")});
   EXPECT_EQ(missing.status, kExitBadInput);
-  EXPECT_NE(missing.err.find("Nobody"), std::string::npos);
+  EXPECT_TRUE(Has(missing.err, "Nobody"));
   EXPECT_EQ(Home("home", {"copy-tree", "../Lee", dir_.File("stick")}).status, kExitBadInput);
 }
 

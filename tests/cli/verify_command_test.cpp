@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "cli/commands.h"
+#include "cli/cli_run.h"
 #include "files/data_folders.h"
 #include "support/test_support.h"
 
@@ -16,51 +16,30 @@ using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
 // Individual 1, named in capitals, died at 110; his daughter 3 married 2 when she was 11.
-const std::string kTree = CrLfJoin({"0 HEAD",
-                                    "1 SOUR Kinloom Zoraz",
-                                    "1 CHAR ANSI",
-                                    "0 @I000001@ INDI",
-                                    "1 NAME OTTO /Vogt/",
-                                    "1 SEX M",
-                                    "1 BIRT",
-                                    "2 DATE 1840",
-                                    "1 DEAT",
-                                    "2 DATE 1950",
-                                    "1 FAMS @F000002@",
-                                    "0 @I000002@ INDI",
-                                    "1 NAME Hans /Berg/",
-                                    "1 SEX M",
-                                    "1 BIRT",
-                                    "2 DATE 1880",
-                                    "1 FAMS @F000001@",
-                                    "0 @I000003@ INDI",
-                                    "1 NAME Greta /Vogt/",
-                                    "1 SEX F",
-                                    "1 BIRT",
-                                    "2 DATE 1890",
-                                    "1 FAMC @F000002@",
-                                    "1 FAMS @F000001@",
-                                    "0 @F000001@ FAM",
-                                    "1 HUSB @I000002@",
-                                    "1 WIFE @I000003@",
-                                    "1 MARR",
-                                    "2 DATE 1901",
-                                    "0 @F000002@ FAM",
-                                    "1 HUSB @I000001@",
-                                    "1 CHIL @I000003@",
-                                    "0 TRLR"});
+// clang-format off
+const std::string kTree = CrLfJoin({
+    "0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI",
+    "0 @I000001@ INDI", "1 NAME OTTO /Vogt/", "1 SEX M", "1 BIRT", "2 DATE 1840", "1 DEAT",
+        "2 DATE 1950", "1 FAMS @F000002@",
+    "0 @I000002@ INDI", "1 NAME Hans /Berg/", "1 SEX M", "1 BIRT", "2 DATE 1880",
+        "1 FAMS @F000001@",
+    "0 @I000003@ INDI", "1 NAME Greta /Vogt/", "1 SEX F", "1 BIRT", "2 DATE 1890",
+        "1 FAMC @F000002@", "1 FAMS @F000001@",
+    "0 @F000001@ FAM", "1 HUSB @I000002@", "1 WIFE @I000003@", "1 MARR", "2 DATE 1901",
+    "0 @F000002@ FAM", "1 HUSB @I000001@", "1 CHIL @I000003@",
+    "0 TRLR"});
+// clang-format on
 
 class VerifyCommandTest : public ::testing::Test {
  protected:
   void SetUp() override { WriteFileBytes(home_.File(tree_ + ".ged"), kTree); }
 
   int Run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--home", home_.path(), "verify", home_.File(tree_ + ".ged")});
-    std::ostringstream out, err;
-    const int status = RunCommand(args, out, err);
-    out_ = out.str();
-    err_ = err.str();
-    return status;
+    args.insert(args.begin(), {"verify", home_.File(tree_ + ".ged")});
+    const CliRun run = Cli(std::move(args), home_.path());
+    out_ = run.out;
+    err_ = run.err;
+    return run.status;
   }
   std::vector<std::string> ProblemLines() const {
     std::vector<std::string> lines;
@@ -83,7 +62,7 @@ class VerifyCommandTest : public ::testing::Test {
 TEST_F(VerifyCommandTest, WithoutSettingsTheKeptValuesApplyWithEveryCheckOn) {
   ASSERT_EQ(Run({}), kExitOk);
   EXPECT_TRUE(out_.starts_with("         *** 3 Potential Problems Found ***\n"));
-  EXPECT_NE(out_.find("001 - Marriage when under age of 12\n"), std::string::npos);
+  EXPECT_TRUE(Has(out_, "001 - Marriage when under age of 12\n"));
   EXPECT_EQ(ProblemLines(), (std::vector<std::string>{
                                 "   1      1   Given Name       Given name is in all capitals "
                                 "format [E01]",
@@ -106,7 +85,7 @@ TEST_F(VerifyCommandTest, OffAndSetChangeTheStoredSettingsForThisRun) {
 
 TEST_F(VerifyCommandTest, BadSettingsAreRefused) {
   EXPECT_EQ(Run({"--set", "8=5"}), kExitUsage);
-  EXPECT_NE(err_.find("--set 8 takes 10 to 1000"), std::string::npos);
+  EXPECT_TRUE(Has(err_, "--set 8 takes 10 to 1000"));
   EXPECT_EQ(Run({"--set", "14=3"}), kExitUsage);
   EXPECT_EQ(Run({"--off", "38"}), kExitUsage);
   EXPECT_EQ(Run({"--off"}), kExitUsage);
@@ -122,14 +101,13 @@ TEST_F(VerifyCommandTest, SaveWritesTheListIntoMyFilesAndCountsOn) {
   EXPECT_TRUE(
       saved.starts_with("Potential Problems" + std::string(22, ' ') + tree_ + std::string(22, ' ')))
       << saved.substr(0, 90);
-  EXPECT_NE(saved.find("\r\n---- ------ - - ---------------- ------"), std::string::npos);
-  EXPECT_NE(saved.find("   1      3     Marriage         Marriage when under age of 12\r\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(saved, "\r\n---- ------ - - ---------------- ------"));
+  EXPECT_TRUE(Has(saved, "   1      3     Marriage         Marriage when under age of 12\r\n"));
   EXPECT_TRUE(saved.ends_with("D = Done - Problem Resolved\r\n"));
   // The count goes on; the settings of the run are not kept.
   const std::string sources = ReadFileBytes(home_.path() + "/config/sources.web");
-  EXPECT_NE(sources.find("9 5\r\n"), std::string::npos);
-  EXPECT_NE(sources.find("k 2147483647"), std::string::npos);
+  EXPECT_TRUE(Has(sources, "9 5\r\n"));
+  EXPECT_TRUE(Has(sources, "k 2147483647"));
 }
 
 }  // namespace

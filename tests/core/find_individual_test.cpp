@@ -16,46 +16,30 @@ using testing::LoadOwnTree;
 using testing::TestTree;
 using Lines = std::vector<std::string>;
 
-std::string I(int n) {
-  return store::MakeXref('I', n);
-}
-std::string F(int n) {
-  return store::MakeXref('F', n);
-}
-
-void Add(Lines* lines, const Lines& more) {
-  lines->insert(lines->end(), more.begin(), more.end());
-}
-
 // Smiths and their in-laws: John and Mary with Anne, Eve and Peter; Anne married Carl in 1900
 // and Dan in 1920; Mary had Tom in a family without a husband. Amy is number 142 and Zoe 42.
 Lines Sample() {
-  Lines t;
-  Add(&t, {"0 " + I(1) + " INDI", "1 NAME John /Smith/", "1 SEX M", "1 BIRT", "2 DATE 1850",
-           "1 FAMS " + F(1)});
-  Add(&t, {"0 " + I(2) + " INDI", "1 NAME Mary /Brown/", "1 SEX F", "1 BIRT", "2 DATE 1855",
-           "1 FAMS " + F(1), "1 FAMS " + F(4)});
-  Add(&t, {"0 " + I(3) + " INDI", "1 NAME Anne /Smith/", "1 SEX F", "1 BIRT", "2 DATE 12 MAR 1880",
-           "1 DEAT", "2 DATE 1950", "1 FAMC " + F(1), "1 FAMS " + F(2), "1 FAMS " + F(3)});
-  Add(&t, {"0 " + I(4) + " INDI", "1 NAME Peter /Smith/", "1 SEX M", "1 BIRT", "2 DATE 1885",
-           "1 DEAT", "2 DATE 1945", "1 FAMC " + F(1)});
-  Add(&t, {"0 " + I(5) + " INDI", "1 NAME Carl /Young/", "1 SEX M", "1 BIRT", "2 DATE 1886",
-           "1 FAMS " + F(2)});
-  Add(&t, {"0 " + I(6) + " INDI", "1 NAME Dan /Old/", "1 SEX M", "1 BIRT", "2 PLAC Leeds",
-           "1 FAMS " + F(3)});
-  Add(&t,
-      {"0 " + I(7) + " INDI", "1 NAME C\xE9line /Dupr\xE9/", "1 SEX F", "1 BIRT", "2 DATE 1874"});
-  Add(&t, {"0 " + I(8) + " INDI", "1 NAME Eve /Smith/", "1 SEX F", "1 CHR", "2 DATE 1881",
-           "1 FAMC " + F(1)});
-  Add(&t, {"0 " + I(9) + " INDI", "1 NAME Tom /Brown/", "1 SEX M", "1 FAMC " + F(4)});
-  Add(&t, {"0 " + I(42) + " INDI", "1 NAME Zoe /Number/", "1 SEX F"});
-  Add(&t, {"0 " + I(142) + " INDI", "1 NAME Amy /Adams/", "1 SEX F"});
-  Add(&t, {"0 " + F(1) + " FAM", "1 HUSB " + I(1), "1 WIFE " + I(2), "1 CHIL " + I(3),
-           "1 CHIL " + I(8), "1 CHIL " + I(4)});
-  Add(&t, {"0 " + F(2) + " FAM", "1 HUSB " + I(5), "1 WIFE " + I(3), "1 MARR", "2 DATE 1900"});
-  Add(&t, {"0 " + F(3) + " FAM", "1 HUSB " + I(6), "1 WIFE " + I(3), "1 MARR", "2 DATE 1920"});
-  Add(&t, {"0 " + F(4) + " FAM", "1 WIFE " + I(2), "1 CHIL " + I(9)});
-  return t;
+  return testing::Records({
+      "0 @I000001@ INDI|1 NAME John /Smith/|1 SEX M|1 BIRT|2 DATE 1850|1 FAMS @F000001@",
+      "0 @I000002@ INDI|1 NAME Mary /Brown/|1 SEX F|1 BIRT|2 DATE 1855|1 FAMS @F000001@|"
+      "1 FAMS @F000004@",
+      "0 @I000003@ INDI|1 NAME Anne /Smith/|1 SEX F|1 BIRT|2 DATE 12 MAR 1880|1 DEAT|2 DATE 1950|"
+      "1 FAMC @F000001@|1 FAMS @F000002@|1 FAMS @F000003@",
+      "0 @I000004@ INDI|1 NAME Peter /Smith/|1 SEX M|1 BIRT|2 DATE 1885|1 DEAT|2 DATE 1945|"
+      "1 FAMC @F000001@",
+      "0 @I000005@ INDI|1 NAME Carl /Young/|1 SEX M|1 BIRT|2 DATE 1886|1 FAMS @F000002@",
+      "0 @I000006@ INDI|1 NAME Dan /Old/|1 SEX M|1 BIRT|2 PLAC Leeds|1 FAMS @F000003@",
+      "0 @I000007@ INDI|1 NAME C\xE9line /Dupr\xE9/|1 SEX F|1 BIRT|2 DATE 1874",
+      "0 @I000008@ INDI|1 NAME Eve /Smith/|1 SEX F|1 CHR|2 DATE 1881|1 FAMC @F000001@",
+      "0 @I000009@ INDI|1 NAME Tom /Brown/|1 SEX M|1 FAMC @F000004@",
+      "0 @I000042@ INDI|1 NAME Zoe /Number/|1 SEX F",
+      "0 @I000142@ INDI|1 NAME Amy /Adams/|1 SEX F",
+      "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|1 CHIL @I000003@|1 CHIL @I000008@|"
+      "1 CHIL @I000004@",
+      "0 @F000002@ FAM|1 HUSB @I000005@|1 WIFE @I000003@|1 MARR|2 DATE 1900",
+      "0 @F000003@ FAM|1 HUSB @I000006@|1 WIFE @I000003@|1 MARR|2 DATE 1920",
+      "0 @F000004@ FAM|1 WIFE @I000002@|1 CHIL @I000009@",
+  });
 }
 
 class FindIndividualTest : public ::testing::Test {
@@ -238,9 +222,10 @@ TEST(FindGeneratedTree, YearSearchVisitsEveryoneInRangeOnce) {
   Lines lines;
   const int people = 2000;
   for (int n = 1; n <= people; ++n) {
-    Add(&lines, {"0 " + I(n) + " INDI",
-                 "1 NAME Given" + std::to_string(n % 37) + " /Sur" + std::to_string(n % 11) + "/",
-                 "1 SEX M", "1 BIRT", "2 DATE " + std::to_string(1800 + n % 40)});
+    lines.insert(lines.end(),
+                 {"0 " + store::MakeXref('I', n) + " INDI",
+                  "1 NAME Given" + std::to_string(n % 37) + " /Sur" + std::to_string(n % 11) + "/",
+                  "1 SEX M", "1 BIRT", "2 DATE " + std::to_string(1800 + n % 40)});
   }
   LoadOwnTree(tree, lines);
   FindCriteria c;

@@ -7,14 +7,14 @@
 
 #include "core/merge_boxes.h"
 #include "core/merge_individuals.h"
-#include "core/merge_test_tree.h"
+#include "core/test_records.h"
 #include "store/search_lists.h"
 #include "support/tree_checks.h"
 
 namespace kinloom::core {
 namespace {
 
-using namespace merge_test;
+using namespace test_records;
 
 class MergeTest : public ::testing::Test {
  protected:
@@ -54,26 +54,13 @@ TEST_F(MergeTest, StartingBoxesKeepEverythingBothRecordsHold) {
   EXPECT_EQ(result.kept, 1);
   EXPECT_EQ(result.discarded, 2);
   EXPECT_EQ(tree_.store.individual(2), nullptr);
-  EXPECT_EQ(Indi(tree_, 1), Stamped({"0 @I000001@ INDI",
-                                     "1 NAME John /Smith/",
-                                     "1 SEX M",
-                                     "1 BIRT",
-                                     "2 DATE 1 JAN 1900",
-                                     "2 PLAC Leeds",
-                                     "2 SOUR @S000001@",
-                                     "3 PAGE 12",
-                                     "1 DEAT",
-                                     "2 DATE 1970",
-                                     Fams(1),
-                                     Fams(3),
-                                     "1 OCCU Farmer",
-                                     "1 SOUR @S000001@",
-                                     "1 SOUR @S000002@",
-                                     "1 NOTE Kept note",
-                                     "2 CONT",
-                                     "2 CONT Other",
-                                     "2 CONT note",
-                                     "1 OBJE john.jpg"}));
+  EXPECT_EQ(Indi(tree_, 1),
+            Stamped(testing::Split("0 @I000001@ INDI|1 NAME John /Smith/|1 SEX M|1 BIRT|"
+                                   "2 DATE 1 JAN 1900|2 PLAC Leeds|2 SOUR @S000001@|3 PAGE 12|"
+                                   "1 DEAT|2 DATE 1970|1 FAMS @F000001@|1 FAMS @F000003@|"
+                                   "1 OCCU Farmer|1 SOUR @S000001@|1 SOUR @S000002@|"
+                                   "1 NOTE Kept note|2 CONT|2 CONT Other|2 CONT note|"
+                                   "1 OBJE john.jpg")));
   // One family with both children, each pointing at it; the other family is gone.
   EXPECT_EQ(Fam(tree_, 1), Stamped({"0 @F000001@ FAM", Husb(1), Wife(3), "1 MARR", "2 DATE 1925",
                                     "2 PLAC York", "1 NOTE Wed in York", Chil(4), Chil(5)}));
@@ -105,54 +92,42 @@ TEST_F(MergeTest, ChangedBoxesDecideWhichValuesAndNotesSurvive) {
                                     "1 NOTE Wed in York", Chil(4), Chil(5)}));
 }
 
+// Each birth is written as the lines below its "1 BIRT", with "|" between them.
 TEST_F(MergeTest, CitationsFollowTheDetailsTheySupport) {
-  const Lines kept_birth = {"1 BIRT", "2 DATE 1900", "2 SOUR @S000001@"};
+  const char* kept_birth = "2 DATE 1900|2 SOUR @S000001@";
   const struct {
     const char* what;
-    Lines kept_body, gone_body;
+    const char *kept, *gone;
     int click_row;  // a value box of the discarded side to check; 0 none
-    Lines birth_after;
+    const char* after;
   } cases[] = {
-      {"a kept citation under a bare event stays when date and place come",
-       {"1 BIRT", "2 SOUR @S000001@"},
-       {"1 BIRT", "2 DATE 1900", "2 PLAC Leeds", "2 SOUR @S000002@"},
-       0,
-       {"1 BIRT", "2 DATE 1900", "2 PLAC Leeds", "2 SOUR @S000001@", "2 SOUR @S000002@"}},
-      {"the discarded citation of the same date comes along",
-       kept_birth,
-       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000002@"},
-       0,
-       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000001@", "2 SOUR @S000002@"}},
-      {"a citation of a date not taken stays behind",
-       kept_birth,
-       {"1 BIRT", "2 DATE 1901", "2 SOUR @S000002@"},
-       0,
+      {"a kept citation under a bare event stays when date and place come", "2 SOUR @S000001@",
+       "2 DATE 1900|2 PLAC Leeds|2 SOUR @S000002@", 0,
+       "2 DATE 1900|2 PLAC Leeds|2 SOUR @S000001@|2 SOUR @S000002@"},
+      {"the discarded citation of the same date comes along", kept_birth,
+       "2 DATE 1900|2 SOUR @S000002@", 0, "2 DATE 1900|2 SOUR @S000001@|2 SOUR @S000002@"},
+      {"a citation of a date not taken stays behind", kept_birth, "2 DATE 1901|2 SOUR @S000002@", 0,
        kept_birth},
-      {"a replaced date takes its citation with it",
-       kept_birth,
-       {"1 BIRT", "2 DATE 1901", "2 SOUR @S000002@"},
-       6,
-       {"1 BIRT", "2 DATE 1901", "2 SOUR @S000002@"}},
-      {"a kept note keeps the citation",
-       Join(kept_birth, {"2 NOTE seen"}),
-       {"1 BIRT", "2 DATE 1901", "2 SOUR @S000002@"},
-       6,
-       {"1 BIRT", "2 DATE 1901", "2 SOUR @S000001@", "2 SOUR @S000002@", "2 NOTE seen"}},
+      {"a replaced date takes its citation with it", kept_birth, "2 DATE 1901|2 SOUR @S000002@", 6,
+       "2 DATE 1901|2 SOUR @S000002@"},
+      {"a kept note keeps the citation", "2 DATE 1900|2 SOUR @S000001@|2 NOTE seen",
+       "2 DATE 1901|2 SOUR @S000002@", 6,
+       "2 DATE 1901|2 SOUR @S000001@|2 SOUR @S000002@|2 NOTE seen"},
       {"the same citation is not doubled", kept_birth, kept_birth, 0, kept_birth},
       {"the same source on another page is another citation",
-       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000001@", "3 PAGE 4"},
-       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000001@", "3 PAGE 5"},
-       0,
-       {"1 BIRT", "2 DATE 1900", "2 SOUR @S000001@", "3 PAGE 4", "2 SOUR @S000001@", "3 PAGE 5"}},
+       "2 DATE 1900|2 SOUR @S000001@|3 PAGE 4", "2 DATE 1900|2 SOUR @S000001@|3 PAGE 5", 0,
+       "2 DATE 1900|2 SOUR @S000001@|3 PAGE 4|2 SOUR @S000001@|3 PAGE 5"},
   };
+  const auto birth = [](const char* lines) { return Join({"1 BIRT"}, testing::Split(lines)); };
   for (const auto& c : cases) {
     testing::TestTree tree;
-    Load(tree, {Person(1, "Al /Ray/", 'M', c.kept_body), Person(2, "Al /Ray/", 'M', c.gone_body)});
+    Load(tree,
+         {Person(1, "Al /Ray/", 'M', birth(c.kept)), Person(2, "Al /Ray/", 'M', birth(c.gone))});
     MergeBoxState state = BuildMergeBoxState(tree.store, 1, 2);
     if (c.click_row != 0) Box1_3_Click(state, c.click_row, 1, true);
     ASSERT_TRUE(MergeIndividuals(tree.store, state).merged) << c.what;
     EXPECT_EQ(Indi(tree, 1),
-              Stamped(Join({"0 @I000001@ INDI", "1 NAME Al /Ray/", "1 SEX M"}, c.birth_after)))
+              Stamped(Join({"0 @I000001@ INDI", "1 NAME Al /Ray/", "1 SEX M"}, birth(c.after))))
         << c.what;
     EXPECT_EQ(testing::CheckTree(tree.store, true), "") << c.what;
   }
@@ -279,17 +254,14 @@ TEST_F(MergeTest, FlagsAndPlacesOfTheDiscardedPassToTheKept) {
   tree_.store.history()[0] = 3;
   tree_.store.history()[1] = 2;
   Merge(1, 2);
-  EXPECT_EQ(kept->hideFlags, store::kHideSsn | store::kHideNotes);
-  EXPECT_EQ(kept->markFlags, store::kMarkVisit);
-  EXPECT_EQ(kept->skipFlags, 0x04);
-  EXPECT_EQ(kept->skipFlagsExt, 0x100u);
-  EXPECT_EQ(kept->listBits[0], 0x03);
-  EXPECT_EQ(kept->listBits[2], 0x10);
+  EXPECT_EQ((std::vector<long long>{kept->hideFlags, kept->markFlags, kept->skipFlags,
+                                    kept->skipFlagsExt, kept->listBits[0], kept->listBits[2]}),
+            (std::vector<long long>{store::kHideSsn | store::kHideNotes, store::kMarkVisit, 0x04,
+                                    0x100, 0x03, 0x10}));
   EXPECT_EQ(kept->todoText.view(), "Find the will / Ask aunt May");
-  EXPECT_EQ(tree_.store.home_person(), 1);
-  EXPECT_EQ(tree_.store.current_individual(), 1);
-  EXPECT_EQ(tree_.store.history()[1], 1);
-  EXPECT_EQ(tree_.store.history()[0], 3);
+  EXPECT_EQ((std::vector<int>{tree_.store.home_person(), tree_.store.current_individual(),
+                              tree_.store.history()[0], tree_.store.history()[1]}),
+            (std::vector<int>{1, 1, 3, 1}));
 }
 
 TEST_F(MergeTest, RefusedMergesSayWhyAndChangeNothing) {

@@ -3,7 +3,6 @@
 // is lost unless its box was cleared, and the tree saves and reads back whole.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <random>
 #include <set>
@@ -17,8 +16,8 @@
 #include "core/merge_candidate.h"
 #include "core/merge_individuals.h"
 #include "core/merge_lines.h"
-#include "core/merge_test_tree.h"
 #include "core/queries.h"
+#include "core/test_records.h"
 #include "core/tree_reading.h"
 #include "store/gedcom_writer.h"
 #include "store/line_edit.h"
@@ -28,7 +27,7 @@
 namespace kinloom::core {
 namespace {
 
-using namespace merge_test;
+using namespace test_records;
 using merge::FindSub;
 using merge::JoinedValue;
 using merge::SubValue;
@@ -248,22 +247,18 @@ class RandomMerges {
       const int row = 1 + Pick(kMergeRowCount - 1);
       const int side = Pick(2);
       const bool checked = Pick(2) == 0;
-      switch (Pick(6)) {
-        case 0:
-          Box1_3_Click(state, row, side, checked);
-          break;
-        case 1:
-          Box2_4_Click(state, row, side, checked);
-          break;
-        case 2:
-          NoteClick(state, row, side, checked);
-          break;
-        case 3:
-          KeepClick(state, side, checked);
-          RetargetComingOfAge(state, store_);
-          break;
-        default:
-          ShowMarriage(state, Pick(3));
+      const int kind = Pick(6);
+      if (kind == 0) {
+        Box1_3_Click(state, row, side, checked);
+      } else if (kind == 1) {
+        Box2_4_Click(state, row, side, checked);
+      } else if (kind == 2) {
+        NoteClick(state, row, side, checked);
+      } else if (kind == 3) {
+        KeepClick(state, side, checked);
+        RetargetComingOfAge(state, store_);
+      } else {
+        ShowMarriage(state, Pick(3));
       }
     }
   }
@@ -313,26 +308,26 @@ void InsertGroup(RecordStore& store, LineNode* owner, LineNode* first, const Lin
 
 template <typename Pick>
 void AddExtras(RecordStore& store, Pick pick) {
+  const auto any = [&pick](const std::vector<Lines>& groups) -> const Lines& {
+    return groups[static_cast<size_t>(pick(static_cast<int>(groups.size())))];
+  };
   for (int n = 1; n <= store.highest_individual(); ++n) {
     LineNode* first = family_ops::PersonLines(store, n);
     if (first == nullptr) continue;
     for (int k = pick(4); k > 0; --k) {
-      InsertGroup(store, first, first,
-                  kPersonExtras[static_cast<size_t>(pick(static_cast<int>(kPersonExtras.size())))]);
+      InsertGroup(store, first, first, any(kPersonExtras));
     }
     for (std::string_view event : {"1 BIRT", "1 DEAT"}) {
       LineNode* line = store::FindTagLine(first, event);
       if (line != nullptr && pick(3) == 0) {
-        InsertGroup(store, line, first,
-                    kEventExtras[static_cast<size_t>(pick(static_cast<int>(kEventExtras.size())))]);
+        InsertGroup(store, line, first, any(kEventExtras));
       }
     }
   }
   for (int f = 1; f <= store.highest_family(); ++f) {
     LineNode* first = family_ops::FamilyLines(store, f);
     if (first == nullptr || pick(2) == 0) continue;
-    InsertGroup(store, first, first,
-                kFamilyExtras[static_cast<size_t>(pick(static_cast<int>(kFamilyExtras.size())))]);
+    InsertGroup(store, first, first, any(kFamilyExtras));
   }
   // Titles change the keys and notes nothing the chart shows; both are rebuilt.
   store::BuildIndividualSearchList(store, 1);
@@ -351,12 +346,8 @@ void ExpectRoundTrip(RecordStore& store, const testing::TempDir& dir) {
 
 TEST(MergeProperty, RandomMergesLoseNothingCheckedAndKeepTheTreeWhole) {
   testing::TempDir dir;
-  const std::string path = dir.File("generated.ged");
-  const std::string command =
-      std::string(KINLOOM_GENTREE) + " --individuals 400 --seed 11 --format own --out " + path;
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
   testing::TestTree tree;
-  ASSERT_EQ(core::ReadTree(tree.store, path, false).outcome, store::ReadOutcome::kRead);
+  LoadGenerated(tree, dir, 400, 11);
   RandomMerges merges(tree.store);
   AddExtras(tree.store, [&](int below) { return merges.Pick(below); });
   int merged = 0;

@@ -2,7 +2,6 @@
 // the rules of the check boxes.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
@@ -11,13 +10,13 @@
 #include "core/merge_boxes.h"
 #include "core/merge_candidate.h"
 #include "core/merge_state.h"
-#include "core/merge_test_tree.h"
+#include "core/test_records.h"
 #include "core/tree_reading.h"
 
 namespace kinloom::core {
 namespace {
 
-using namespace merge_test;
+using namespace test_records;
 
 TEST(MergeCandidate, SameNameLineWithoutRegardToCaseThenTheNearestRecord) {
   testing::TestTree tree;
@@ -46,12 +45,8 @@ TEST(MergeCandidate, SameNameLineWithoutRegardToCaseThenTheNearestRecord) {
 // must find the same one.
 TEST(MergeCandidate, FoundThroughTheSearchListAsByAScanOfEveryRecord) {
   testing::TempDir dir;
-  const std::string path = dir.File("generated.ged");
-  const std::string command =
-      std::string(KINLOOM_GENTREE) + " --individuals 2000 --seed 4 --format own --out " + path;
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
   testing::TestTree tree;
-  ASSERT_EQ(core::ReadTree(tree.store, path, false).outcome, store::ReadOutcome::kRead);
+  LoadGenerated(tree, dir, 2000, 4);
   const auto folded = [&](int n) {
     const store::LineNode* name = store::FindTagLine(tree.store.individual(n)->lines, "1 NAME");
     std::string text(name == nullptr ? "" : name->text());
@@ -100,15 +95,11 @@ TEST(MergeBoxState, SidesShowThePeopleTheirCaptionsAndPages) {
   EXPECT_TRUE(state.keep[0].checked);
   EXPECT_FALSE(state.keep[1].checked);
   const MergeSummary& john = state.summaries[0];
-  EXPECT_EQ(john.name, "John Smith");
-  EXPECT_EQ(john.number, "000001");
-  EXPECT_EQ(john.sex, "M");
-  EXPECT_EQ(john.birth.date, "1 JAN 1900");
-  EXPECT_EQ(john.birth.place, "Leeds");
-  EXPECT_EQ(john.father.label, "Adam Smith (4)");
-  EXPECT_EQ(john.father.death.date, "1950");
+  EXPECT_EQ((Lines{john.name, john.number, john.sex, john.birth.date, john.birth.place,
+                   john.father.label, john.father.death.date, state.summaries[1].number}),
+            (Lines{"John Smith", "000001", "M", "1 JAN 1900", "Leeds", "Adam Smith (4)", "1950",
+                   "000002"}));
   EXPECT_EQ(john.mother.individual, 0);
-  EXPECT_EQ(state.summaries[1].number, "000002");
   EXPECT_TRUE(state.show_additional);  // the double's telephone
   EXPECT_FALSE(state.show_religion);
   const MergeRowState& birth = state.Row(6);
@@ -206,10 +197,10 @@ TEST(MergeBoxes, StartingBoxesPreferTheKeptSideWhereItHasTheDetail) {
       SetStartingBoxes(row, kept_side);
       const MergeSide& kept = row.sides[static_cast<size_t>(kept_side)];
       const MergeSide& other = row.sides[static_cast<size_t>(1 - kept_side)];
-      EXPECT_EQ(kept.value_box.checked, c.kept_value) << c.what << kept_side;
-      EXPECT_EQ(other.value_box.checked, c.other_value) << c.what << kept_side;
-      EXPECT_EQ(kept.place_box.checked, c.kept_place) << c.what << kept_side;
-      EXPECT_EQ(other.place_box.checked, c.other_place) << c.what << kept_side;
+      EXPECT_EQ((std::vector<bool>{kept.value_box.checked, other.value_box.checked,
+                                   kept.place_box.checked, other.place_box.checked}),
+                (std::vector<bool>{c.kept_value, c.other_value, c.kept_place, c.other_place}))
+          << c.what << kept_side;
       EXPECT_TRUE(row.sides[0].note_box.checked) << c.what;
     }
   }
@@ -220,24 +211,19 @@ TEST(MergeBoxes, ValueAndPlaceBoxesOfARowExcludeEachOther) {
   MergeRowState& row = state.person_rows[6];
   row.sides = {Side(true, "1900", "Leeds"), Side(true, "1901")};
   SetStartingBoxes(row, 0);
-  const auto value = [&](int side) {
-    return row.sides[static_cast<size_t>(side)].value_box.checked;
+  // The value boxes of both sides, then their place boxes.
+  const auto boxes = [&] {
+    return std::vector<bool>{row.sides[0].value_box.checked, row.sides[1].value_box.checked,
+                             row.sides[0].place_box.checked, row.sides[1].place_box.checked};
   };
-  const auto place = [&](int side) {
-    return row.sides[static_cast<size_t>(side)].place_box.checked;
-  };
-
   Box1_3_Click(state, 6, 1, true);  // the second date checked: the first goes
-  EXPECT_FALSE(value(0));
-  EXPECT_TRUE(value(1));
+  EXPECT_EQ(boxes(), (std::vector<bool>{false, true, true, false}));
   Box1_3_Click(state, 6, 1, false);  // and cleared: the first comes back
-  EXPECT_TRUE(value(0));
-  EXPECT_FALSE(value(1));
+  EXPECT_EQ(boxes(), (std::vector<bool>{true, false, true, false}));
   Box2_4_Click(state, 6, 0, false);  // the second place is not enabled: nothing comes back
-  EXPECT_FALSE(place(0));
-  EXPECT_FALSE(place(1));
+  EXPECT_EQ(boxes(), (std::vector<bool>{true, false, false, false}));
   Box2_4_Click(state, 6, 1, true);  // a box that is not enabled does not change
-  EXPECT_FALSE(place(1));
+  EXPECT_EQ(boxes(), (std::vector<bool>{true, false, false, false}));
   Box2_4_Click(state, 2, 0, true);  // single-value rows have no place box
   EXPECT_FALSE(state.person_rows[2].sides[0].place_box.checked);
 

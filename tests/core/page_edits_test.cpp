@@ -26,35 +26,17 @@ const Lines kStamp = {"1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07"};
 // John (1) and Mary (2) married in family 1 with children Tom (3) and Ann (4); John has a
 // second marriage (family 2) with nobody else in it but a child, Bob (5).
 void LoadFamily(TestTree& t) {
-  testing::LoadOwnTree(t, {"0 @I000001@ INDI",
-                           "1 NAME John /Smith/",
-                           "1 SEX M",
-                           "1 FAMS @F000001@",
-                           "1 FAMS @F000002@",
-                           "0 @I000002@ INDI",
-                           "1 NAME Mary /Jones/",
-                           "1 SEX F",
-                           "1 FAMS @F000001@",
-                           "0 @I000003@ INDI",
-                           "1 NAME Tom /Smith/",
-                           "1 SEX M",
-                           "1 FAMC @F000001@",
-                           "0 @I000004@ INDI",
-                           "1 NAME Ann /Smith/",
-                           "1 SEX F",
-                           "1 FAMC @F000001@",
-                           "0 @I000005@ INDI",
-                           "1 NAME Bob /Smith/",
-                           "1 SEX M",
-                           "1 FAMC @F000002@",
-                           "0 @F000001@ FAM",
-                           "1 HUSB @I000001@",
-                           "1 WIFE @I000002@",
-                           "1 CHIL @I000003@",
-                           "1 CHIL @I000004@",
-                           "0 @F000002@ FAM",
-                           "1 HUSB @I000001@",
-                           "1 CHIL @I000005@"});
+  testing::LoadOwnTree(t, testing::Records({
+                              "0 @I000001@ INDI|1 NAME John /Smith/|1 SEX M|1 FAMS @F000001@|"
+                              "1 FAMS @F000002@",
+                              "0 @I000002@ INDI|1 NAME Mary /Jones/|1 SEX F|1 FAMS @F000001@",
+                              "0 @I000003@ INDI|1 NAME Tom /Smith/|1 SEX M|1 FAMC @F000001@",
+                              "0 @I000004@ INDI|1 NAME Ann /Smith/|1 SEX F|1 FAMC @F000001@",
+                              "0 @I000005@ INDI|1 NAME Bob /Smith/|1 SEX M|1 FAMC @F000002@",
+                              "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|"
+                              "1 CHIL @I000003@|1 CHIL @I000004@",
+                              "0 @F000002@ FAM|1 HUSB @I000001@|1 CHIL @I000005@",
+                          }));
 }
 
 store::LineNode* Lines1(TestTree& t, int n) {
@@ -70,10 +52,10 @@ TEST(EventDetails, AreMadeChangedAndRemovedWithTheEventKept) {
   EXPECT_FALSE(WriteEventDetail(t.store, tom, "1 BIRT", "2 PLAC", "Leeds"));  // no change
   EXPECT_TRUE(WriteEventDetail(t.store, tom, "1 BIRT", "2 DATE", "2 MAY 1900"));
   EXPECT_FALSE(WriteEventDetail(t.store, tom, "1 DEAT", "2 DATE", ""));  // nothing to remove
-  Lines expected = {"0 @I000003@ INDI",  "1 NAME Tom /Smith/", "1 SEX M",         "1 BIRT",
-                    "2 DATE 2 MAY 1900", "2 PLAC Leeds",       "1 FAMC @F000001@"};
-  expected.insert(expected.end(), kStamp.begin(), kStamp.end());
-  EXPECT_EQ(RecordLines(tom), expected);
+  EXPECT_EQ(
+      RecordLines(tom),
+      testing::Split("0 @I000003@ INDI|1 NAME Tom /Smith/|1 SEX M|1 BIRT|2 DATE 2 MAY 1900|"
+                     "2 PLAC Leeds|1 FAMC @F000001@|1 CHAN|2 DATE  6 Dec 2026|3 TIME 09:05:07"));
   EXPECT_TRUE(WriteEventDetail(t.store, tom, "1 BIRT", "2 DATE", ""));
   EXPECT_EQ(RecordLines(tom)[4], "2 PLAC Leeds");
 }
@@ -134,10 +116,8 @@ TEST(ShownState, ParentsMarriageAndChildrenAroundAPersonWithTheSpouseIndexKeptIn
   TestTree t;
   LoadFamily(t);
   const ShownState child = ComputeShownState(t.store, 4, 0);
-  EXPECT_EQ(child.parent_family, 1);
-  EXPECT_EQ(child.father, 1);
-  EXPECT_EQ(child.mother, 2);
-  EXPECT_EQ(child.family, 0);
+  EXPECT_EQ((std::vector<int>{child.parent_family, child.father, child.mother, child.family}),
+            (std::vector<int>{1, 1, 2, 0}));
 
   const ShownState second = ComputeShownState(t.store, 1, 1);
   EXPECT_EQ(second.families, (std::vector<int>{1, 2}));

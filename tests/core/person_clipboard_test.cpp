@@ -27,33 +27,15 @@ const Lines kSourceLines = {"0 @S000001@ SOUR", "1 TITL Parish register, Leeds; 
 
 // John (2) with his parents' family, his own family, a source and a note.
 void LoadFirstTree(TestTree& tree) {
-  Lines lines = {"0 @I000001@ INDI",
-                 "1 NAME George /Smith/",
-                 "1 SEX M",
-                 "1 FAMS @F000001@",
-                 "0 @I000002@ INDI",
-                 "1 NAME John /Smith/",
-                 "1 SEX M",
-                 "1 BIRT",
-                 "2 DATE 12 MAR 1850",
-                 "2 PLAC Leeds",
-                 "2 SOUR @S000001@",
-                 "3 PAGE folio 3",
-                 "1 DEAT",
-                 "2 DATE 1920",
-                 "1 FAMC @F000001@",
-                 "1 FAMS @F000002@",
-                 "1 NOTE Worked at the mill; \xE9migr\xE9 later",
-                 "0 @I000003@ INDI",
-                 "1 NAME Ann /Roe/",
-                 "1 SEX F",
-                 "1 FAMS @F000002@",
-                 "0 @F000001@ FAM",
-                 "1 HUSB @I000001@",
-                 "1 CHIL @I000002@",
-                 "0 @F000002@ FAM",
-                 "1 HUSB @I000002@",
-                 "1 WIFE @I000003@"};
+  Lines lines = testing::Records({
+      "0 @I000001@ INDI|1 NAME George /Smith/|1 SEX M|1 FAMS @F000001@",
+      "0 @I000002@ INDI|1 NAME John /Smith/|1 SEX M|1 BIRT|2 DATE 12 MAR 1850|2 PLAC Leeds|"
+      "2 SOUR @S000001@|3 PAGE folio 3|1 DEAT|2 DATE 1920|1 FAMC @F000001@|1 FAMS @F000002@|"
+      "1 NOTE Worked at the mill; \xE9migr\xE9 later",
+      "0 @I000003@ INDI|1 NAME Ann /Roe/|1 SEX F|1 FAMS @F000002@",
+      "0 @F000001@ FAM|1 HUSB @I000001@|1 CHIL @I000002@",
+      "0 @F000002@ FAM|1 HUSB @I000002@|1 WIFE @I000003@",
+  });
   lines.insert(lines.end(), kSourceLines.begin(), kSourceLines.end());
   LoadOwnTree(tree, lines);
 }
@@ -81,14 +63,13 @@ TEST(PersonClipboard, CopyLeavesOutFamiliesAndCarriesSources) {
   LoadFirstTree(tree);
   const std::string text = PersonClipboardText(tree.store, 2);
   EXPECT_TRUE(text.starts_with("0 HEAD\n"));
-  EXPECT_NE(text.find("1 CHAR UTF-8\n"), std::string::npos);
-  EXPECT_NE(text.find("0 @I000002@ INDI\n"), std::string::npos);
-  EXPECT_NE(text.find("0 @S000001@ SOUR\n1 TITL Parish register, Leeds; 1850-1860\n"),
-            std::string::npos);
-  EXPECT_EQ(text.find("FAMC"), std::string::npos);
-  EXPECT_EQ(text.find("FAMS"), std::string::npos);
-  EXPECT_EQ(text.find("George"), std::string::npos);
-  EXPECT_NE(text.find("\xC3\xA9migr\xC3\xA9"), std::string::npos);  // UTF-8
+  for (const char* piece : {"1 CHAR UTF-8\n", "0 @I000002@ INDI\n", "\xC3\xA9migr\xC3\xA9",
+                            "0 @S000001@ SOUR\n1 TITL Parish register, Leeds; 1850-1860\n"}) {
+    EXPECT_NE(text.find(piece), std::string::npos) << piece;
+  }
+  for (const char* piece : {"FAMC", "FAMS", "George"}) {
+    EXPECT_EQ(text.find(piece), std::string::npos) << piece;
+  }
   EXPECT_TRUE(text.ends_with("0 TRLR\n"));
   EXPECT_EQ(PersonClipboardText(tree.store, 99), "");
 }
@@ -118,17 +99,9 @@ TEST_P(PersonClipboardRoundTrip, PastedPersonGetsNewNumbersAndSources) {
   const Lines lines = WithoutStamp(RecordLines(second.store.individual(3)->lines));
   const std::string cited = "2 SOUR " + store::MakeXref('S', GetParam().cited_source);
   // In the order the import's clean-up passes leave a foreign record.
-  const Lines expected = {"0 @I000003@ INDI",
-                          "1 NAME John /Smith/",
-                          "1 BIRT",
-                          "2 DATE 12 MAR 1850",
-                          "2 PLAC Leeds",
-                          cited,
-                          "3 PAGE folio 3",
-                          "1 DEAT",
-                          "2 DATE 1920",
-                          "1 SEX M",
-                          "1 NOTE Worked at the mill; \xE9migr\xE9 later"};
+  const Lines expected = testing::Split(
+      "0 @I000003@ INDI|1 NAME John /Smith/|1 BIRT|2 DATE 12 MAR 1850|2 PLAC Leeds|" + cited +
+      "|3 PAGE folio 3|1 DEAT|2 DATE 1920|1 SEX M|1 NOTE Worked at the mill; \xE9migr\xE9 later");
   EXPECT_EQ(lines, expected);
   EXPECT_EQ(RecordLines(second.store.source(GetParam().cited_source))[1],
             "1 TITL Parish register, Leeds; 1850-1860");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "files/media_albums.h"
 #include "files/media_item_view.h"
@@ -16,13 +17,13 @@ using testing::TestTree;
 using testing::WriteFileBytes;
 using Lines = std::vector<std::string>;
 
-// Ann without a picture line, Bob with a picture as the value, Cy with a "2 FILE" line, Di
-// with only a link to a shared object record.
+// Ann without a picture line, Bob with a picture as the value, Cy with a "2 FILE" line in a
+// subfolder, Di with only a link to a shared object record.
 const Lines kTree = {
-    "0 @I000001@ INDI",       "1 NAME Ann /Ash/", "1 SEX F",        "1 NOTE Likes boats",
-    "0 @I000002@ INDI",       "1 NAME Bob /Ash/", "1 OBJE old.png", "0 @I000003@ INDI",
-    "1 NAME Cy /Ash/",        "1 OBJE",           "2 FILE cy.bmp",  "2 TITL Cy",
-    "0 @I000004@ INDI",       "1 NAME Di /Ash/",  "1 OBJE @O1@",    "0 @S000001@ SOUR",
+    "0 @I000001@ INDI",       "1 NAME Ann /Ash/", "1 SEX F",           "1 NOTE Likes boats",
+    "0 @I000002@ INDI",       "1 NAME Bob /Ash/", "1 OBJE old.png",    "0 @I000003@ INDI",
+    "1 NAME Cy /Ash/",        "1 OBJE",           "2 FILE sub/cy.bmp", "2 TITL Cy",
+    "0 @I000004@ INDI",       "1 NAME Di /Ash/",  "1 OBJE @O1@",       "0 @S000001@ SOUR",
     "1 TITL Parish register", "0 @S000002@ SOUR", "1 AUTH Nobody"};
 
 class MediaPageLogicTest : public ::testing::Test {
@@ -54,9 +55,7 @@ TEST_F(MediaPageLogicTest, PreviewFollowsTheFileType) {
 
 TEST_F(MediaPageLogicTest, SourceTitleIsTheTitleLine) {
   EXPECT_EQ(SourceTitle(tree_.store, 1), "Parish register");
-  EXPECT_EQ(SourceTitle(tree_.store, 2), "");
-  EXPECT_EQ(SourceTitle(tree_.store, 3), "");
-  EXPECT_EQ(SourceTitle(tree_.store, -1), "");
+  for (int none : {2, 3, -1}) EXPECT_EQ(SourceTitle(tree_.store, none), "") << none;
 }
 
 TEST_F(MediaPageLogicTest, ProfilePictureTakesThePictureLine) {
@@ -69,9 +68,9 @@ TEST_F(MediaPageLogicTest, ProfilePictureTakesThePictureLine) {
   ASSERT_TRUE(SetProfilePicture(tree_.store, 2, "bob.jpg"));
   EXPECT_EQ(Body(2), (Lines{"0 @I000002@ INDI", "1 NAME Bob /Ash/", "1 OBJE bob.jpg"}));
 
-  ASSERT_TRUE(SetProfilePicture(tree_.store, 3, "cy.png"));
-  EXPECT_EQ(Body(3),
-            (Lines{"0 @I000003@ INDI", "1 NAME Cy /Ash/", "1 OBJE", "2 FILE cy.png", "2 TITL Cy"}));
+  ASSERT_TRUE(SetProfilePicture(tree_.store, 3, "sub/cy.png"));
+  EXPECT_EQ(Body(3), (Lines{"0 @I000003@ INDI", "1 NAME Cy /Ash/", "1 OBJE", "2 FILE sub/cy.png",
+                            "2 TITL Cy"}));
 
   // The link to the shared object stays behind the picture.
   ASSERT_TRUE(SetProfilePicture(tree_.store, 4, "di.gif"));
@@ -86,11 +85,13 @@ TEST_F(MediaPageLogicTest, ProfilePictureTakesThePictureLine) {
 TEST_F(MediaPageLogicTest, ChartPictureNeedsTheJpegBesideThePicture) {
   TempDir media;
   WriteFileBytes(media.File("old.jpg"), "J");
+  std::filesystem::create_directory(media.File("sub"));
+  WriteFileBytes(media.File("sub/cy.jpg"), "J");
   tree_.store.set_show_chart_pictures(true);
   FillChartPictures(tree_.store, media.path());
   EXPECT_EQ(tree_.store.individual(2)->thumbPath.view(), media.File("old.jpg"));
   EXPECT_EQ(tree_.store.individual(2)->boxLines, 6);
-  EXPECT_EQ(tree_.store.individual(3)->thumbPath.view(), "");  // no cy.jpg
+  EXPECT_EQ(tree_.store.individual(3)->thumbPath.view(), media.File("sub/cy.jpg"));
   EXPECT_EQ(tree_.store.individual(1)->thumbPath.view(), "");
 
   // Another picture without its JPEG: the chart shows none.

@@ -73,6 +73,10 @@ TEST(PictureCropTest, OnlyAPartOfThePictureIsWorthSaving) {
   EXPECT_FALSE(UsableCrop({390, 0, 20, 20}, {400, 300}));
 }
 
+constexpr char kSixtyLetters[] = "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghij.jpg";
+constexpr char kCutToFitTheSuffix[] =
+    "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghija_crop.jpg";
+
 struct NameCase {
   const char* file;
   const char* suffix;
@@ -99,11 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"ann.jpg", "_crop", false, {"ann_crop.jpg", "ann_crop2.jpg"}, "ann_crop3.jpg"},
         NameCase{"sub/ann.bmp", "_crop", false, {}, "sub/ann_crop.png"},
         NameCase{"v1.0/scan", "_crop", false, {}, "v1.0/scan_crop.png"},
-        NameCase{"abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghij.jpg",
-                 "_crop",
-                 false,
-                 {},
-                 "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghija_crop.jpg"}));
+        NameCase{kSixtyLetters, "_crop", false, {}, kCutToFitTheSuffix}));
 
 }  // namespace
 }  // namespace kinloom::files

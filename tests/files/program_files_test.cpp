@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "support/test_support.h"
 
@@ -18,10 +17,6 @@ struct PlacesCase {
   std::vector<bool> data_exists;  // the support folder of each place
   int chosen;                     // -1: none
 };
-
-void PrintTo(const PlacesCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 std::string CaseName(const ::testing::TestParamInfo<PlacesCase>& tested) {
   return tested.param.name;
@@ -70,9 +65,7 @@ TEST(ProgramFilesTest, TheBuildTreeFindsTheSourceTreesFiles) {
 
 TEST(ProgramFilesTest, TheVersionIsTheProjects) {
   const std::string version(ProgramVersion());
-  EXPECT_FALSE(version.empty());
-  EXPECT_NE(version, "0");
-  EXPECT_NE(version.find('.'), std::string::npos);
+  EXPECT_NE(version.find('.'), std::string::npos) << version;
 }
 
 }  // namespace

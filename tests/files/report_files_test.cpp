@@ -1,5 +1,3 @@
-// Saving reports in the "My Files" folder: names, the question, the counter, the file's bytes
-// and a file that cannot be written.
 #include "files/report_files.h"
 
 #include <gtest/gtest.h>
@@ -40,12 +38,6 @@ class ReportFilesTest : public ::testing::Test {
   ProgramSettings settings_;
   platform::LocalFileSystem local_;
 };
-
-TEST(ReportFileNames, Formats) {
-  EXPECT_EQ(AncestorsFileName(12, 0), "Ancestors_000012_0.txt");
-  EXPECT_EQ(DescendantsFileName(123456, 31), "Descendants_123456_31.txt");
-  EXPECT_EQ(RelationshipFileName(1, 22, 5), "Relationship_000001_000022_5.txt");
-}
 
 TEST_F(ReportFilesTest, AncestorListQuestionFileAndCounter) {
   ReportSaveContext context = Context(local_);

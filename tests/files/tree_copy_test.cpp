@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 
 #include "files/album_file.h"
 #include "files/config_file.h"
@@ -86,20 +87,12 @@ TEST_F(TreeCopyTest, CopiesOutAndBringsBackEveryFile) {
   EXPECT_EQ(out.copied, 10);
   EXPECT_EQ(out.missing, (Names{"gone.jpg"}));
   EXPECT_EQ(tree_.ui.records().back().caption, " *** Copy Complete ***");
-  for (const auto& [folder, name] :
-       std::vector<std::pair<std::string, std::string>>{{"gedcom", "Smith.ged"},
-                                                        {"gedcom", "Smith.notes"},
-                                                        {"config", "Smith.med"},
-                                                        {"config", "Smith.cfg"},
-                                                        {"config", "Smith.adr"},
-                                                        {"media", "ann.png"},
-                                                        {"media", "ann.jpg"},
-                                                        {"media", "sub/bob.jpg"},
-                                                        {"media", "letter.pdf"},
-                                                        {"image", "title.gif"}}) {
-    EXPECT_EQ(ReadFileBytes(dir_.File("stick/" + folder + "/" + name)),
-              ReadFileBytes(dir_.File("home/" + folder + "/" + name)))
-        << folder << "/" << name;
+  for (const char* file : {"gedcom/Smith.ged", "gedcom/Smith.notes", "config/Smith.med",
+                           "config/Smith.cfg", "config/Smith.adr", "media/ann.png", "media/ann.jpg",
+                           "media/sub/bob.jpg", "media/letter.pdf", "image/title.gif"}) {
+    EXPECT_EQ(ReadFileBytes(dir_.File(std::string("stick/") + file)),
+              ReadFileBytes(dir_.File(std::string("home/") + file)))
+        << file;
   }
   for (const char* other : {"gedcom/Smith.old.ged", "config/Jones.cfg", "media/other.jpg"}) {
     EXPECT_FALSE(fs::exists(dir_.File(std::string("stick/") + other))) << other;
@@ -129,21 +122,17 @@ TEST_F(TreeCopyTest, AsksBeforeReplacingATreeOfThatName) {
   EXPECT_EQ(ReadFileBytes(TreeFile(stick_.gedcom, "Smith", ".ged")), kGed);
 }
 
-TEST_F(TreeCopyTest, APictureThatDiffersIsReplacedOnlyWhenTheUserSaysSo) {
+TEST_F(TreeCopyTest, CancelStopsTheCopyBeforeTheTreeFileAndNoKeepsAPictureThatDiffers) {
   Write(JoinPath(stick_.media, "ann.png"), "someone else's picture");
+  tree_.ui.QueueAnswer(Answer::kCancel);
+  EXPECT_EQ(Copy(home_, stick_).outcome, TreeCopyOutcome::kCancelled);
+  EXPECT_EQ(tree_.ui.records().back().caption, " *** Copy Cancelled ***");
+  EXPECT_FALSE(fs::exists(TreeFile(stick_.gedcom, "Smith", ".ged")));
+
   tree_.ui.QueueAnswer(Answer::kNo);  // the overwrite question for ann.png
   EXPECT_EQ(Copy(home_, stick_).outcome, TreeCopyOutcome::kCopied);
   EXPECT_EQ(ReadFileBytes(JoinPath(stick_.media, "ann.png")), "someone else's picture");
   EXPECT_EQ(ReadFileBytes(TreeFile(stick_.gedcom, "Smith", ".ged")), kGed);
-}
-
-TEST_F(TreeCopyTest, CancelStopsTheCopyBeforeTheTreeFile) {
-  Write(JoinPath(stick_.media, "ann.png"), "someone else's picture");
-  tree_.ui.QueueAnswer(Answer::kCancel);
-  const TreeCopyResult result = Copy(home_, stick_);
-  EXPECT_EQ(result.outcome, TreeCopyOutcome::kCancelled);
-  EXPECT_EQ(tree_.ui.records().back().caption, " *** Copy Cancelled ***");
-  EXPECT_FALSE(fs::exists(TreeFile(stick_.gedcom, "Smith", ".ged")));
 }
 
 TEST_F(TreeCopyTest, AFailedWriteIsReportedAndLeavesTheOldFilesWhole) {
@@ -168,6 +157,10 @@ struct RefusedCase {
   bool same_folder;
   const char* caption;
 };
+// Names the case in test listings by its tree (a pointer would differ from run to run).
+void PrintTo(const RefusedCase& c, std::ostream* out) {
+  *out << '"' << c.tree << '"' << (c.same_folder ? " into its own folder" : "");
+}
 
 class TreeCopyRefusedTest : public TreeCopyTest,
                             public ::testing::WithParamInterface<RefusedCase> {};

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "files/tree_media.h"
 #include "support/test_support.h"
 
 namespace kinloom::files {
@@ -86,6 +87,9 @@ class TreeFilesTest : public ::testing::Test {
     request.path = path;
     return OpenTree(session_, folders_, request, steps, tree_.ui);
   }
+  AutoSaveAction Tick(bool busy) {
+    return AutoSaveTick(session_, folders_, busy, writers_.Steps(), tree_.ui).action;
+  }
 
   testing::TempDir dir_;
   testing::TestTree tree_;
@@ -94,6 +98,19 @@ class TreeFilesTest : public ::testing::Test {
   FakeWriters writers_;
   std::vector<std::string> read_;
 };
+
+TEST_F(TreeFilesTest, TreeMediaFilesReadsTheTreesThreeFiles) {
+  WriteFileBytes(Ged("Brown"),
+                 testing::CrLfJoin({"0 HEAD", "1 CHAR UTF-8", "0 @I000001@ INDI",
+                                    "1 OBJE Ren\xC3\xA9.jpg", "1 OBJE @M1@", "2 FILE scan.png",
+                                    "1 NOTE", "2 FILE not-a-picture.txt", "0 TRLR"}));
+  WriteFileBytes(Config("Brown", ".med"),
+                 "CHAR UTF-8\r\nHEAD Album\r\n\r\nALBM 0\r\nFILE Z\xC3\xBCrich.jpg\r\nEND\r\n");
+  WriteFileBytes(Config("Brown", ".cfg"), "170 title.jpg\r\n");
+  EXPECT_EQ(TreeMediaFiles(folders_, "Brown"),
+            (std::vector<std::string>{"Ren\xE9.jpg", "scan.png", "Z\xFCrich.jpg",
+                                      folders_.image + "/title.jpg"}));
+}
 
 TEST(DataHomes, OptionThenEnvironmentThenXdgThenHome) {
   Environment env;
@@ -165,9 +182,8 @@ TEST_F(TreeFilesTest, SavingOverAnotherTreeMakesANumberedBackupSetOnce) {
   PutTree("Jones", "old");
   session_ = Session("Smith", 0, 35);
   ASSERT_TRUE(SaveUnderName(session_, folders_, "Jones.ged", writers_.Steps(), tree_.ui).ok());
-  EXPECT_EQ(ReadFileBytes(folders_.backup + "/0010_Jones.ged"), "old ged");
-  EXPECT_EQ(ReadFileBytes(folders_.backup + "/0010_Jones.med"), "old med");
-  EXPECT_EQ(ReadFileBytes(folders_.backup + "/0010_Jones.cfg"), "old cfg");
+  for (const std::string ext : {"ged", "med", "cfg"})
+    EXPECT_EQ(ReadFileBytes(folders_.backup + "/0010_Jones." + ext), "old " + ext);
   EXPECT_EQ(ReadFileBytes(Ged("Jones")), "new Jones.ged");
   EXPECT_EQ(session_.tree_name, "Jones");
   ASSERT_TRUE(SaveUnderName(session_, folders_, "Jones", writers_.Steps(), tree_.ui).ok());
@@ -194,20 +210,16 @@ TEST_F(TreeFilesTest, FirstAutomaticSaveTurnsOpenedFilesIntoABackupSet) {
   ASSERT_TRUE(Open("Smith.ged").ok());
   session_.changed.tree_modified = true;
   tree_.clock.AdvanceSeconds(600);
-  AutoSaveDecision d = AutoSaveTick(session_, folders_, false, writers_.Steps(), tree_.ui);
-  EXPECT_EQ(d.action, AutoSaveAction::kSave);
+  EXPECT_EQ(Tick(false), AutoSaveAction::kSave);
   EXPECT_EQ(ReadFileBytes(folders_.backup + "/0001_Smith.ged"), "old ged");
   EXPECT_EQ(ReadFileBytes(folders_.backup + "/0001_Smith.cfg"), "old cfg");
   EXPECT_EQ(ReadFileBytes(Ged("Smith")), "new Smith.ged");
   session_.changed.tree_modified = true;
   tree_.clock.AdvanceSeconds(300);
-  EXPECT_EQ(AutoSaveTick(session_, folders_, true, writers_.Steps(), tree_.ui).action,
-            AutoSaveAction::kWait);
+  EXPECT_EQ(Tick(true), AutoSaveAction::kWait);
   tree_.clock.AdvanceSeconds(300);
-  EXPECT_EQ(AutoSaveTick(session_, folders_, true, writers_.Steps(), tree_.ui).action,
-            AutoSaveAction::kRetry);
-  EXPECT_EQ(AutoSaveTick(session_, folders_, false, writers_.Steps(), tree_.ui).action,
-            AutoSaveAction::kSave);
+  EXPECT_EQ(Tick(true), AutoSaveAction::kRetry);
+  EXPECT_EQ(Tick(false), AutoSaveAction::kSave);
   EXPECT_EQ(session_.backup_counter, 1);  // later saves only overwrite
   EXPECT_EQ(session_.save_state, 4);
 }
@@ -286,14 +298,13 @@ TEST_F(TreeFilesTest, RemoveTreeDeletesOnlyInsideTheDataHome) {
   tree_.ui.QueueAnswer(Answer::kYes);
   tree_.ui.QueueAnswer(Answer::kYes);
   ASSERT_TRUE(RemoveTree(folders_, Ged("Smith"), media, tree_.ui));
-  EXPECT_FALSE(fs::exists(Ged("Smith")));
-  EXPECT_FALSE(fs::exists(Config("Smith", ".cfg")));
-  EXPECT_FALSE(fs::exists(Config("Smith", ".adr")));  // the tree's address book goes with it
-  EXPECT_FALSE(fs::exists(folders_.media + "/face.jpg"));
-  EXPECT_FALSE(fs::exists(folders_.web + "/Smith"));
-  EXPECT_TRUE(fs::exists(outside.File("keep.jpg")));
-  EXPECT_TRUE(fs::exists(dir_.File("beside.jpg")));
-  EXPECT_TRUE(fs::exists(Ged("Jones")));
+  // The tree's address book goes with it.
+  for (const std::string& gone : {Ged("Smith"), Config("Smith", ".cfg"), Config("Smith", ".adr"),
+                                  folders_.media + "/face.jpg", folders_.web + "/Smith"}) {
+    EXPECT_FALSE(fs::exists(gone)) << gone;
+  }
+  for (const std::string& kept : {outside.File("keep.jpg"), dir_.File("beside.jpg"), Ged("Jones")})
+    EXPECT_TRUE(fs::exists(kept)) << kept;
   EXPECT_EQ(tree_.ui.records()[0].text.rfind("Remove:  \"Smith\"  family tree?\n\n[  Yes", 0), 0u);
 }
 
@@ -389,6 +400,12 @@ class CopyTest : public TreeFilesTest {
     WriteFileBytes(dir_.File("from/a.jpg"), "new a");
     WriteFileBytes(dir_.File("from/b.jpg"), "new b");
   }
+  // Target files a.jpg and b.jpg, with the contents given.
+  void PutTargets(const std::string& a, const std::string& b) {
+    fs::create_directories(dir_.File("to/sub"));
+    WriteFileBytes(dir_.File("to/sub/a.jpg"), a);
+    WriteFileBytes(dir_.File("to/sub/b.jpg"), b);
+  }
   CopyFlags Copy(CopyFlags flags, platform::FileSystem* files = nullptr) {
     return CopyFolderFiles(dir_.File("from"), dir_.File("to/sub"), flags,
                            files != nullptr ? *files : writers_.local, tree_.ui);
@@ -406,9 +423,7 @@ TEST_F(CopyTest, FolderIsCopiedIntoANewTargetWithItsFileTimes) {
 }
 
 TEST_F(CopyTest, OverwriteQuestionCopiesSkipsOrCancelsTheGroup) {
-  fs::create_directories(dir_.File("to/sub"));
-  WriteFileBytes(dir_.File("to/sub/a.jpg"), "old a!");
-  WriteFileBytes(dir_.File("to/sub/b.jpg"), "old b!");
+  PutTargets("old a!", "old b!");
   tree_.ui.QueueAnswer(Answer::kYes);
   tree_.ui.QueueAnswer(Answer::kNo);
   Copy(kAskOverwrite);
@@ -424,11 +439,10 @@ TEST_F(CopyTest, OverwriteQuestionCopiesSkipsOrCancelsTheGroup) {
   EXPECT_EQ(ReadFileBytes(dir_.File("to/sub/a.jpg")), "old a!");
 }
 
-// Answers the overwrite question with a script and ticks its check box when told to.
+// Answers the overwrite question with a script and ticks its check box.
 class CheckingInteraction final : public platform::Interaction {
  public:
   explicit CheckingInteraction(platform::HeadlessInteraction& inner) : inner_(inner) {}
-  bool tick = false;
   std::vector<std::string> check_texts;
 
   void Message(std::string_view c, std::string_view t, platform::Icon i) override {
@@ -441,7 +455,7 @@ class CheckingInteraction final : public platform::Interaction {
   Answer AskWithCheck(std::string_view c, std::string_view t, platform::Icon i, platform::Buttons b,
                       std::string_view check_text, bool* checked) override {
     check_texts.emplace_back(check_text);
-    *checked = tick;
+    *checked = true;
     return inner_.Ask(c, t, i, b);
   }
   std::optional<int> ChooseParentType(std::string_view, std::string_view, std::string_view,
@@ -467,34 +481,22 @@ class CheckingInteraction final : public platform::Interaction {
 };
 
 TEST_F(CopyTest, OverwriteCheckBoxCopiesTheRestOfTheGroupWithoutAsking) {
-  fs::create_directories(dir_.File("to/sub"));
-  WriteFileBytes(dir_.File("to/sub/a.jpg"), "old a!");
-  WriteFileBytes(dir_.File("to/sub/b.jpg"), "old b!");
+  PutTargets("old a!", "old b!");
   CheckingInteraction asking(tree_.ui);
-  asking.tick = true;
   tree_.ui.QueueAnswer(Answer::kNo);
   const CopyFlags flags = CopyFolderFiles(dir_.File("from"), dir_.File("to/sub"), kAskOverwrite,
                                           writers_.local, asking);
   EXPECT_EQ(flags & kAskOverwrite, 0);
   EXPECT_EQ(ReadFileBytes(dir_.File("to/sub/a.jpg")), "old a!");  // answered No
   EXPECT_EQ(ReadFileBytes(dir_.File("to/sub/b.jpg")), "new b");   // not asked
-  ASSERT_EQ(asking.check_texts.size(), 1u);
-  EXPECT_EQ(asking.check_texts[0], "Do Not Show More Write Over Messages for This Group");
-
-  WriteFileBytes(dir_.File("to/sub/b.jpg"), "old b!");
-  asking.tick = false;
-  tree_.ui.QueueAnswer(Answer::kYes);
-  EXPECT_EQ(
-      ConfirmOverwrite(dir_.File("to/sub/b.jpg"), dir_.File("from/b.jpg"), kAskOverwrite, asking),
-      kAskOverwrite | kCopyThis);
+  EXPECT_EQ(asking.check_texts,
+            (std::vector<std::string>{"Do Not Show More Write Over Messages for This Group"}));
 }
 
 TEST_F(CopyTest, EmptyTargetIsReplacedAndOnlyNewerFilesAreCopied) {
-  fs::create_directories(dir_.File("to/sub"));
-  WriteFileBytes(dir_.File("to/sub/a.jpg"), "");
+  PutTargets("", "old b");
   fs::last_write_time(dir_.File("to/sub/a.jpg"),
                       fs::last_write_time(dir_.File("from/a.jpg")) - std::chrono::hours(1));
-  WriteFileBytes(dir_.File("to/sub/b.jpg"), "old b");
   fs::last_write_time(dir_.File("to/sub/b.jpg"),
                       fs::last_write_time(dir_.File("from/b.jpg")) + std::chrono::hours(1));
   Copy(kAskOverwrite | kNewerOnly);

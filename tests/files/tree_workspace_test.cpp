@@ -15,7 +15,10 @@ using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::TestTree;
 
-// A tree with one person citing nothing and two sources; an album item cites source 2.
+const char* const kSideFiles[] = {"config/Lee.cfg", "config/Lee.med", "config/sources.web"};
+
+// A tree with one person citing nothing and two sources; an album item cites source 2. It is
+// saved as "Lee".
 struct SavedTree {
   TempDir home;
   TestTree tree;
@@ -36,13 +39,20 @@ struct SavedTree {
     work.web_settings().title2 = "Lee Family";
     work.program_settings().theme = "Dusk";
     work.session().changed.tree_modified = true;
+    saved = SaveUnderName(work.session(), folders, "Lee", work.SaveStepsWired(), tree.ui);
   }
+  // Opens `path` into `work` with the steps given, or its own.
+  static Status Open(TreeWorkspace& work, TestTree& tree, const std::string& path,
+                     const OpenSteps* steps = nullptr) {
+    return OpenTree(work.session(), work.folders(), OpenRequest{path, false, false, 0},
+                    steps != nullptr ? *steps : work.OpenStepsWired(), tree.ui);
+  }
+  Status saved;
 };
 
 TEST(TreeWorkspace, SaveWritesEveryFileWithTheCitedSourcesAndOpenReadsThemBack) {
   SavedTree t;
-  ASSERT_TRUE(
-      SaveUnderName(t.work.session(), t.folders, "Lee", t.work.SaveStepsWired(), t.tree.ui).ok());
+  ASSERT_TRUE(t.saved.ok());
   const std::string ged = ReadFileBytes(t.home.File("gedcom/Lee.ged"));
   EXPECT_NE(ged.find("0 @S000002@ SOUR\r\n1 TITL Family bible"), std::string::npos);
   EXPECT_EQ(ged.find("@S000001@"), std::string::npos);  // cited by nothing
@@ -52,9 +62,7 @@ TEST(TreeWorkspace, SaveWritesEveryFileWithTheCitedSourcesAndOpenReadsThemBack) 
 
   TestTree other;
   TreeWorkspace reopened(other.store, t.folders, t.file_system, CoreTreeReader());
-  OpenRequest request{t.home.File("gedcom/Lee.ged"), false, false, 0};
-  ASSERT_TRUE(
-      OpenTree(reopened.session(), t.folders, request, reopened.OpenStepsWired(), other.ui).ok());
+  ASSERT_TRUE(SavedTree::Open(reopened, other, t.home.File("gedcom/Lee.ged")).ok());
   EXPECT_EQ(reopened.session().tree_name, "Lee");
   ASSERT_NE(other.store.individual(1), nullptr);
   EXPECT_EQ(reopened.albums().item(ItemRef{0, 0})->file, "bible.jpg");  // the albums came back
@@ -67,8 +75,7 @@ class UnreadableSideFile : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(UnreadableSideFile, IsReportedOnceAndNotWrittenOverWhileTheOthersAreSaved) {
   SavedTree t;
-  ASSERT_TRUE(
-      SaveUnderName(t.work.session(), t.folders, "Lee", t.work.SaveStepsWired(), t.tree.ui).ok());
+  ASSERT_TRUE(t.saved.ok());
   const std::string broken = t.home.File(GetParam());
   const std::string before = ReadFileBytes(broken);
   testing::FaultyFileSystem faulty;
@@ -77,15 +84,14 @@ TEST_P(UnreadableSideFile, IsReportedOnceAndNotWrittenOverWhileTheOthersAreSaved
   TreeWorkspace reopened(other.store, t.folders, faulty, CoreTreeReader());
   const OpenSteps steps = reopened.OpenStepsWired();
   steps.read_sources(SourcesFile(t.folders));  // the start window reads it before the open
-  OpenRequest request{t.home.File("gedcom/Lee.ged"), false, false, 0};
-  ASSERT_TRUE(OpenTree(reopened.session(), t.folders, request, steps, other.ui).ok());
+  ASSERT_TRUE(SavedTree::Open(reopened, other, t.home.File("gedcom/Lee.ged"), &steps).ok());
   ASSERT_EQ(other.ui.records().size(), 1u);
   EXPECT_EQ(other.ui.records()[0].caption, " *** File Cannot Be Read ***");
   EXPECT_NE(other.ui.records()[0].text.find(broken + ": Input/output error"), std::string::npos);
 
   // The other files are written anew; the unreadable one neither by a save nor at closing.
   std::vector<std::string> others;
-  for (const char* file : {"config/Lee.cfg", "config/Lee.med", "config/sources.web"}) {
+  for (const char* file : kSideFiles) {
     if (t.home.File(file) != broken) others.push_back(t.home.File(file));
   }
   for (const std::string& file : others) std::filesystem::remove(file);
@@ -100,25 +106,20 @@ TEST_P(UnreadableSideFile, IsReportedOnceAndNotWrittenOverWhileTheOthersAreSaved
   EXPECT_EQ(other.ui.records().size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachSideFile, UnreadableSideFile,
-                         ::testing::Values("config/Lee.cfg", "config/Lee.med",
-                                           "config/sources.web"));
+INSTANTIATE_TEST_SUITE_P(EachSideFile, UnreadableSideFile, ::testing::ValuesIn(kSideFiles));
 
 TEST(TreeWorkspace, MissingSideFilesAreNotReportedAndAreWrittenAtTheNextSave) {
   SavedTree t;
-  ASSERT_TRUE(
-      SaveUnderName(t.work.session(), t.folders, "Lee", t.work.SaveStepsWired(), t.tree.ui).ok());
-  for (const char* file : {"config/Lee.cfg", "config/Lee.med", "config/sources.web"}) {
+  ASSERT_TRUE(t.saved.ok());
+  for (const char* file : kSideFiles) {
     std::filesystem::remove(t.home.File(file));
   }
   TestTree other;
   TreeWorkspace reopened(other.store, t.folders, t.file_system, CoreTreeReader());
-  OpenRequest request{t.home.File("gedcom/Lee.ged"), false, false, 0};
-  ASSERT_TRUE(
-      OpenTree(reopened.session(), t.folders, request, reopened.OpenStepsWired(), other.ui).ok());
+  ASSERT_TRUE(SavedTree::Open(reopened, other, t.home.File("gedcom/Lee.ged")).ok());
   EXPECT_TRUE(other.ui.records().empty());
   ASSERT_TRUE(SaveAll(reopened.session(), t.folders, reopened.SaveStepsWired(), other.ui).ok());
-  for (const char* file : {"config/Lee.cfg", "config/Lee.med", "config/sources.web"}) {
+  for (const char* file : kSideFiles) {
     EXPECT_TRUE(FileExists(t.home.File(file))) << file;
   }
 }
@@ -127,13 +128,9 @@ TEST(TreeWorkspace, MissingSideFilesAreNotReportedAndAreWrittenAtTheNextSave) {
 // that tree, or the next save would write it over the refused file.
 TEST(TreeWorkspace, AFileThatCannotBeReadLeavesTheOpenTreeAndItsName) {
   SavedTree t;
-  ASSERT_TRUE(
-      SaveUnderName(t.work.session(), t.folders, "Lee", t.work.SaveStepsWired(), t.tree.ui).ok());
+  ASSERT_TRUE(t.saved.ok());
   std::filesystem::create_directory(t.home.File("gedcom/Folder.ged"));
-  OpenRequest request{t.home.File("gedcom/Folder.ged"), false, false, 0};
-  const Status opened =
-      OpenTree(t.work.session(), t.folders, request, t.work.OpenStepsWired(), t.tree.ui);
-  EXPECT_FALSE(opened.ok());
+  EXPECT_FALSE(SavedTree::Open(t.work, t.tree, t.home.File("gedcom/Folder.ged")).ok());
   EXPECT_EQ(t.work.session().tree_name, "Lee");
   ASSERT_NE(t.tree.store.individual(1), nullptr);
   EXPECT_EQ(core::PersonLabel(t.tree.store, 1).rfind("Ann Lee", 0), 0u);

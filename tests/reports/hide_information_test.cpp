@@ -13,6 +13,7 @@ namespace kinloom::reports {
 namespace {
 
 using testing::RecordLines;
+using testing::Split;
 using testing::TestTree;
 using Lines = std::vector<std::string>;
 
@@ -20,16 +21,12 @@ constexpr uint8_t kLivingHidden = store::kHideLiving | store::kHideEverything;
 
 // Born 1990, no death; died 1950; buried 1960; born 1980 with a death line without date, place,
 // source or note; born 1850.
-// clang-format off
-const Lines kPeople = {
-    "0 @I000001@ INDI", "1 NAME Ann /Young/", "1 SEX F", "1 BIRT", "2 DATE 1990",
-    "0 @I000002@ INDI", "1 NAME Bob /Gone/", "1 SEX M", "1 BIRT", "2 DATE 1900", "1 DEAT",
-        "2 DATE 1950",
-    "0 @I000003@ INDI", "1 NAME Cy /Buried/", "1 SEX M", "1 BURI", "2 DATE 1960",
-    "0 @I000004@ INDI", "1 NAME Di /Bare/", "1 SEX F", "1 BIRT", "2 DATE 1980", "1 DEAT",
-        "2 CAUS Unknown",
-    "0 @I000005@ INDI", "1 NAME Ed /Old/", "1 SEX M", "1 BIRT", "2 DATE 1850"};
-// clang-format on
+const Lines kPeople = Split(
+    "0 @I000001@ INDI|1 NAME Ann /Young/|1 SEX F|1 BIRT|2 DATE 1990|"
+    "0 @I000002@ INDI|1 NAME Bob /Gone/|1 SEX M|1 BIRT|2 DATE 1900|1 DEAT|2 DATE 1950|"
+    "0 @I000003@ INDI|1 NAME Cy /Buried/|1 SEX M|1 BURI|2 DATE 1960|"
+    "0 @I000004@ INDI|1 NAME Di /Bare/|1 SEX F|1 BIRT|2 DATE 1980|1 DEAT|2 CAUS Unknown|"
+    "0 @I000005@ INDI|1 NAME Ed /Old/|1 SEX M|1 BIRT|2 DATE 1850");
 
 class HideInformationTest : public ::testing::Test {
  protected:
@@ -119,16 +116,12 @@ TEST_F(HideInformationTest, ClosingBringsDeathLinesInLineWithTheLivingStatus) {
   EXPECT_EQ(Flags(1), store::kHideEverything);
   tree_.store.set_current_individual(4);
   EXPECT_TRUE(window.Close());  // the current person is now living
-  const Lines stamp = {"1 CHAN", "2 DATE  6 Dec 2026", "3 TIME 09:05:07"};
-  // Made living: the death line goes.
-  Lines di = {"0 @I000004@ INDI", "1 NAME Di /Bare/", "1 SEX F", "1 BIRT", "2 DATE 1980"};
-  di.insert(di.end(), stamp.begin(), stamp.end());
-  EXPECT_EQ(LinesOf(4), di);
-  // No longer living: a bare death line comes.
-  Lines ann = {"0 @I000001@ INDI", "1 NAME Ann /Young/", "1 SEX F",
-               "1 BIRT",           "2 DATE 1990",        "1 DEAT"};
-  ann.insert(ann.end(), stamp.begin(), stamp.end());
-  EXPECT_EQ(LinesOf(1), ann);
+  const std::string stamp = "|1 CHAN|2 DATE  6 Dec 2026|3 TIME 09:05:07";
+  // Made living: the death line goes. No longer living: a bare death line comes.
+  EXPECT_EQ(LinesOf(4),
+            Split("0 @I000004@ INDI|1 NAME Di /Bare/|1 SEX F|1 BIRT|2 DATE 1980" + stamp));
+  EXPECT_EQ(LinesOf(1),
+            Split("0 @I000001@ INDI|1 NAME Ann /Young/|1 SEX F|1 BIRT|2 DATE 1990|1 DEAT" + stamp));
 }
 
 TEST_F(HideInformationTest, ClosingLeavesAlonePeopleWhoseLivingStatusEndsAsItWas) {
@@ -141,8 +134,8 @@ TEST_F(HideInformationTest, ClosingLeavesAlonePeopleWhoseLivingStatusEndsAsItWas
   tree_.store.set_current_individual(4);
   EXPECT_FALSE(window.Close());  // Di stays not living
   EXPECT_EQ(LinesOf(1), before);
-  EXPECT_EQ(LinesOf(4), (Lines{"0 @I000004@ INDI", "1 NAME Di /Bare/", "1 SEX F", "1 BIRT",
-                               "2 DATE 1980", "1 DEAT", "2 CAUS Unknown"}));
+  EXPECT_EQ(LinesOf(4), Split("0 @I000004@ INDI|1 NAME Di /Bare/|1 SEX F|1 BIRT|2 DATE 1980|"
+                              "1 DEAT|2 CAUS Unknown"));
 }
 
 }  // namespace

@@ -20,16 +20,21 @@ using Lines = std::vector<std::string>;
 
 // Individual 1 has two dates in capitals (error 5 twice) and an invalid date (error 19);
 // individual 2 one date in capitals; individual 3 nothing wrong.
-void LoadTree(TestTree& tree) {
-  TreeBuilder b;
-  b.Person(1, "Ann /Hale/", "F")
-      .Event(1, "BIRT", "1 JAN 1900")
-      .Event(1, "DEAT", "2 FEB 1950")
-      .Event(1, "BURI", "circa 1950");
-  b.Person(2, "Bob /Hale/", "M").Event(2, "BIRT", "3 MAR 1898");
-  b.Person(3, "Cy /Hale/", "M").Family(1, 2, 1, {3});
-  b.Load(tree);
-}
+class ProblemsListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TreeBuilder b;
+    b.Person(1, "Ann /Hale/", "F")
+        .Event(1, "BIRT", "1 JAN 1900")
+        .Event(1, "DEAT", "2 FEB 1950")
+        .Event(1, "BURI", "circa 1950");
+    b.Person(2, "Bob /Hale/", "M").Event(2, "BIRT", "3 MAR 1898");
+    b.Person(3, "Cy /Hale/", "M").Family(1, 2, 1, {3});
+    b.Load(tree_);
+  }
+
+  TestTree tree_;
+};
 
 std::vector<std::string> Rows(const ProblemList& list) {
   std::vector<std::string> rows;
@@ -37,36 +42,32 @@ std::vector<std::string> Rows(const ProblemList& list) {
   return rows;
 }
 
-ProblemList Verified(TestTree& tree, bool complete) {
+ProblemList Verified(TestTree& t, bool complete) {
   VerifyOptions options;
   options.complete = complete;
   ProblemList list;
-  RunVerifier(tree.store, options, &list);
+  RunVerifier(t.store, options, &list);
   return list;
 }
 
-TEST(ProblemsListTest, SkippedProblemsShowInTheCompleteModeOnly) {
-  TestTree tree;
-  LoadTree(tree);
-  SetSkipFlag(*tree.store.individual(1), 6, true);  // shared by errors 5 and 6
-  EXPECT_EQ(Rows(Verified(tree, false)),
+TEST_F(ProblemsListTest, SkippedProblemsShowInTheCompleteModeOnly) {
+  SetSkipFlag(*tree_.store.individual(1), 6, true);  // shared by errors 5 and 6
+  EXPECT_EQ(Rows(Verified(tree_, false)),
             (Lines{"   1      1     Burial           Date is invalid date format",
                    "   2      2     Birth            Date is in all capitals format"}));
-  EXPECT_EQ(Rows(Verified(tree, true)),
+  EXPECT_EQ(Rows(Verified(tree_, true)),
             (Lines{"   1      1 x   Birth            Date is in all capitals format",
                    "   2      1 x   Death            Date is in all capitals format",
                    "   3      1     Burial           Date is invalid date format",
                    "   4      2     Birth            Date is in all capitals format"}));
 }
 
-TEST(ProblemsListTest, SkipMarksEveryRowOfThePersonAndErrorAndTheTree) {
-  TestTree tree;
-  LoadTree(tree);
-  ProblemList list = Verified(tree, true);
-  tree.store.set_tree_modified(false);
-  EXPECT_EQ(list.ToggleSkip(tree.store, 1), (std::vector<size_t>{0, 1}));
-  EXPECT_TRUE(SkipFlag(*tree.store.individual(1), 5));
-  EXPECT_TRUE(tree.store.tree_modified());
+TEST_F(ProblemsListTest, SkipMarksEveryRowOfThePersonAndErrorAndTheTree) {
+  ProblemList list = Verified(tree_, true);
+  tree_.store.set_tree_modified(false);
+  EXPECT_EQ(list.ToggleSkip(tree_.store, 1), (std::vector<size_t>{0, 1}));
+  EXPECT_TRUE(SkipFlag(*tree_.store.individual(1), 5));
+  EXPECT_TRUE(tree_.store.tree_modified());
   EXPECT_EQ(ProblemList::MarkColumn(list.row(0).skip), " x");
   EXPECT_FALSE(list.row(2).skip);
   EXPECT_FALSE(list.row(3).skip);
@@ -74,36 +75,34 @@ TEST(ProblemsListTest, SkipMarksEveryRowOfThePersonAndErrorAndTheTree) {
   list.ToggleDone(2);
   EXPECT_EQ(ProblemLine(list, 2), "   3      1   x Burial           Date is invalid date format");
   // A second toggle clears the mark again.
-  EXPECT_EQ(list.ToggleSkip(tree.store, 0), (std::vector<size_t>{0, 1}));
-  EXPECT_FALSE(SkipFlag(*tree.store.individual(1), 6));
+  EXPECT_EQ(list.ToggleSkip(tree_.store, 0), (std::vector<size_t>{0, 1}));
+  EXPECT_FALSE(SkipFlag(*tree_.store.individual(1), 6));
 
   // A new run forgets Done; a record that is gone is not touched.
-  list = Verified(tree, true);
+  list = Verified(tree_, true);
   EXPECT_FALSE(list.row(2).done);
-  tree.store.DeleteIndividual(2);
-  tree.store.set_tree_modified(false);
-  EXPECT_TRUE(list.ToggleSkip(tree.store, 3).empty());
-  EXPECT_FALSE(tree.store.tree_modified());
+  tree_.store.DeleteIndividual(2);
+  tree_.store.set_tree_modified(false);
+  EXPECT_TRUE(list.ToggleSkip(tree_.store, 3).empty());
+  EXPECT_FALSE(tree_.store.tree_modified());
 }
 
-TEST(ProblemsListTest, UnSkipAllClearsRecordsNotListedToo) {
-  TestTree tree;
-  LoadTree(tree);
-  SetSkipFlag(*tree.store.individual(3), 37, true);
-  SetSkipFlag(*tree.store.individual(3), 2, true);
-  ProblemList list = Verified(tree, true);
-  list.ToggleSkip(tree.store, 0);
-  tree.store.set_tree_modified(false);
-  list.UnSkipAll(tree.store);
+TEST_F(ProblemsListTest, UnSkipAllClearsRecordsNotListedToo) {
+  SetSkipFlag(*tree_.store.individual(3), 37, true);
+  SetSkipFlag(*tree_.store.individual(3), 2, true);
+  ProblemList list = Verified(tree_, true);
+  list.ToggleSkip(tree_.store, 0);
+  tree_.store.set_tree_modified(false);
+  list.UnSkipAll(tree_.store);
   for (int n : {1, 2, 3}) {
-    EXPECT_EQ(tree.store.individual(n)->skipFlags, 0);
-    EXPECT_EQ(tree.store.individual(n)->skipFlagsExt, 0u);
+    EXPECT_EQ(tree_.store.individual(n)->skipFlags, 0);
+    EXPECT_EQ(tree_.store.individual(n)->skipFlagsExt, 0u);
   }
   EXPECT_FALSE(list.row(0).skip);
-  EXPECT_TRUE(tree.store.tree_modified());
+  EXPECT_TRUE(tree_.store.tree_modified());
 }
 
-TEST(ProblemsListTest, SkipFlagsOfPairsAndSingles) {
+TEST_F(ProblemsListTest, SkipFlagsOfPairsAndSingles) {
   store::IndividualRecord r;
   SetSkipFlag(r, 3, true);
   SetSkipFlag(r, 37, true);
@@ -116,24 +115,22 @@ TEST(ProblemsListTest, SkipFlagsOfPairsAndSingles) {
   EXPECT_FALSE(SkipFlag(r, 38));
 }
 
-ProblemList SmallList(TestTree& tree) {
-  LoadTree(tree);
+ProblemList SmallList(TestTree& t) {
   ProblemList list;
-  list.Add(tree.store, 5, 1, "BIRT");
-  list.Add(tree.store, kErrorDuplicate, 12, "", DuplicateDescription(12, 1));
-  list.Add(tree.store, 19, 2, "_MILT");
+  list.Add(t.store, 5, 1, "BIRT");
+  list.Add(t.store, kErrorDuplicate, 12, "", DuplicateDescription(12, 1));
+  list.Add(t.store, 19, 2, "_MILT");
   list.ToggleDone(1);
-  list.ToggleSkip(tree.store, 0);
+  list.ToggleSkip(t.store, 0);
   return list;
 }
 
-TEST(ProblemsListTest, TheSavedFileToTheCharacter) {
-  TestTree tree;
-  const ProblemList list = SmallList(tree);
+TEST_F(ProblemsListTest, TheSavedFileToTheCharacter) {
+  const ProblemList list = SmallList(tree_);
   EXPECT_EQ(ProblemsFileName("Hale Family", 7), "Problems_Hale Family_7.txt");
   EXPECT_EQ(ProblemsFileLines(list, "Hale", "6 December 2026"),
             (Lines{
-                // The tree's name centred in 47 characters.
+                // The tree_'s name centred in 47 characters.
                 "Potential Problems" + std::string(21, ' ') + "Hale" + std::string(22, ' ') +
                     "6 December 2026",
                 "",
@@ -150,9 +147,8 @@ TEST(ProblemsListTest, TheSavedFileToTheCharacter) {
   EXPECT_EQ(ProblemList::RecordColumn(list.row(1)), "  000012");
 }
 
-TEST(ProblemsListTest, PrintedPagesStartWithTheirHeading) {
-  TestTree tree;
-  const ProblemList list = SmallList(tree);
+TEST_F(ProblemsListTest, PrintedPagesStartWithTheirHeading) {
+  const ProblemList list = SmallList(tree_);
   const auto pages = ProblemsPrintPages(list, "Hale", "6 December 2026", 2);
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_EQ(pages[0].size(), 7u);
@@ -162,13 +158,11 @@ TEST(ProblemsListTest, PrintedPagesStartWithTheirHeading) {
   EXPECT_EQ(pages[1].back(), "                S = Skip Record  D = Done - Problem Resolved");
 }
 
-TEST(ProblemsListTest, SummaryLines) {
-  TestTree tree;
-  LoadTree(tree);
+TEST_F(ProblemsListTest, SummaryLines) {
   VerifyOptions options;
   options.settings.death_age = 95;
   ProblemList list;
-  RunVerifier(tree.store, options, &list);
+  RunVerifier(tree_.store, options, &list);
   const Lines lines = SummaryLines(list.counts(), list.total(), list.descriptions());
   const std::string dashes(62, '-');
   EXPECT_EQ(lines,
@@ -184,7 +178,7 @@ TEST(ProblemsListTest, SummaryLines) {
                    " Verifying Completed -- No Potential Problem Found", dashes}));
 }
 
-TEST(ProblemsListTest, MarriageRowsAndLostNumbers) {
+TEST_F(ProblemsListTest, MarriageRowsAndLostNumbers) {
   for (const char* event :
        {"Marriage", "Mar. Contract", "Annulment", "Divorced", "Engagement", "Spouse Sealing"}) {
     EXPECT_TRUE(IsMarriageEvent(event)) << event;

@@ -16,29 +16,20 @@ namespace {
 using testing::TestTreeBuilder;
 using Lines = std::vector<std::string>;
 
-struct Expected {
-  std::string relation1;
-  std::string relation2;
-};
+using Expected = std::pair<std::string, std::string>;  // the relation each way
 
 void ExpectRelation(const Relationship& r, const Expected& e) {
-  EXPECT_EQ(r.relation1, e.relation1) << r.label1 << " / " << r.label2;
-  EXPECT_EQ(r.relation2, e.relation2) << r.label1 << " / " << r.label2;
+  EXPECT_EQ(Expected(r.relation1, r.relation2), e) << r.label1 << " / " << r.label2;
 }
 
 TEST(GenerationPrefix, OrdinalsAndGreats) {
-  const std::vector<std::pair<int, std::string>> cases = {{1, ""},
-                                                          {-2, "Grand "},
-                                                          {3, "Great Grand "},
-                                                          {4, "2nd Great Grand "},
-                                                          {5, "3rd Great Grand "},
-                                                          {6, "4th Great Grand "},
-                                                          {13, "11th Great Grand "},
-                                                          {14, "12th Great Grand "},
-                                                          {15, "13th Great Grand "},
-                                                          {23, "21st Great Grand "},
-                                                          {24, "22nd Great Grand "},
-                                                          {113, "111th Great Grand "}};
+  // clang-format off
+  const std::pair<int, std::string> cases[] = {
+      {1, ""}, {-2, "Grand "}, {3, "Great Grand "}, {4, "2nd Great Grand "},
+      {5, "3rd Great Grand "}, {6, "4th Great Grand "}, {13, "11th Great Grand "},
+      {14, "12th Great Grand "}, {15, "13th Great Grand "}, {23, "21st Great Grand "},
+      {24, "22nd Great Grand "}, {113, "111th Great Grand "}};
+  // clang-format on
   for (const auto& [n, prefix] : cases) EXPECT_EQ(GenerationPrefix(n), prefix) << n;
 }
 
@@ -110,12 +101,8 @@ class RelationshipTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TestTreeBuilder b;
-    b.Person("Dad /Lee/");
-    b.Person("Mum /Lee/", 'F');
-    b.Person("Son /Lee/");
-    b.Person("Girl /Lee/", 'F');
-    b.Person("Step /Dad/");
-    b.Person("Fos /Ter/", 'F');
+    b.Person("Dad /Lee/"), b.Person("Mum /Lee/", 'F'), b.Person("Son /Lee/");
+    b.Person("Girl /Lee/", 'F'), b.Person("Step /Dad/"), b.Person("Fos /Ter/", 'F');
     b.Person("Who /Lee/", ' ');
     b.Family(1, 2, {{3}, {4}, {6, "Foster"}, {7}});
     b.Family(5, 2, {{3, "Step Fth"}});
@@ -163,9 +150,7 @@ TEST_F(RelationshipTest, StepFatherIsFollowedWhenPreferred) {
   // With only the step link, the son reaches his mother and not the step-father.
   testing::TestTree tree;
   TestTreeBuilder b;
-  b.Person("Step /Dad/");
-  b.Person("Mum /Lee/", 'F');
-  b.Person("Son /Lee/");
+  b.Person("Step /Dad/"), b.Person("Mum /Lee/", 'F'), b.Person("Son /Lee/");
   b.Person("Half /Dad/", 'F');
   b.Family(1, 2, {{3, "Step Fth"}, {4}});
   b.LoadInto(tree);

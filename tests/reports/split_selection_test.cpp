@@ -10,54 +10,26 @@
 #include <string>
 #include <vector>
 
-#include "store/line_search.h"
-#include "support/test_support.h"
+#include "reports/test_tree_builder.h"
 
 namespace kinloom::reports {
 namespace {
 
 using testing::TestTree;
-using Lines = std::vector<std::string>;
 using People = std::set<int>;
 
 class SplitSelectionTest : public ::testing::Test {
  protected:
-  void SetUp() override { tree_.store.NewEmptyTree(false); }
-
-  void Record(char letter, int n, const Lines& body) {
-    store::LineNode* last = nullptr;
-    store::LineNode* first = tree_.store.AppendLine(
-        &last, "0 " + store::MakeXref(letter, n) + (letter == 'I' ? " INDI" : " FAM"));
-    for (const std::string& text : body) tree_.store.AppendLine(&last, text);
-    if (letter == 'I') {
-      tree_.store.CreateIndividual(n)->lines = first;
-      tree_.store.set_highest_individual(std::max(n, tree_.store.highest_individual()));
-    } else {
-      tree_.store.CreateFamily(n)->lines = first;
-      tree_.store.set_highest_family(std::max(n, tree_.store.highest_family()));
+  // Individuals 1..people, and families of {husband, wife (0: none), children...}.
+  void Make(int people, const std::vector<std::vector<int>>& families) {
+    testing::TestTreeBuilder b;
+    for (int n = 1; n <= people; ++n) b.Person("Person /" + std::to_string(n) + "/");
+    for (const std::vector<int>& f : families) {
+      std::vector<testing::TestTreeBuilder::Child> children;
+      for (size_t i = 2; i < f.size(); ++i) children.push_back({f[i]});
+      b.Family(f[0], f[1], children);
     }
-  }
-  // A family with its husband, wife (0: none) and children, and the matching links of each.
-  void Family(int n, int husband, int wife, const std::vector<int>& children) {
-    Lines body;
-    for (int spouse : {husband, wife}) {
-      if (spouse == 0) continue;
-      body.push_back((spouse == husband ? "1 HUSB " : "1 WIFE ") + store::MakeXref('I', spouse));
-      links_[spouse].push_back("1 FAMS " + store::MakeXref('F', n));
-    }
-    for (int child : children) {
-      body.push_back("1 CHIL " + store::MakeXref('I', child));
-      links_[child].push_back("1 FAMC " + store::MakeXref('F', n));
-    }
-    Record('F', n, body);
-  }
-  // Makes individuals 1..count, each with the links its families gave it.
-  void MakePeople(int count) {
-    for (int n = 1; n <= count; ++n) {
-      Lines body = {"1 NAME Person /" + std::to_string(n) + "/"};
-      body.insert(body.end(), links_[n].begin(), links_[n].end());
-      Record('I', n, body);
-    }
+    b.LoadInto(tree_);
   }
 
   // Grandparents 1 and 2 have the father 3 and the aunt 4; the aunt and 5 have the cousin 6, who
@@ -65,16 +37,15 @@ class SplitSelectionTest : public ::testing::Test {
   // mother had 13 with 12 before, and is the child of 21 (no husband known) with 22. The start
   // and 14 have 15, who with 16 has 17; 14 also has 19 with 18. 20 stands alone.
   void BuildFamily() {
-    Family(1, 1, 2, {3, 4});
-    Family(2, 5, 4, {6});
-    Family(3, 6, 7, {8});
-    Family(4, 3, 9, {10, 11});
-    Family(5, 12, 9, {13});
-    Family(6, 10, 14, {15});
-    Family(7, 15, 16, {17});
-    Family(8, 18, 14, {19});
-    Family(9, 0, 21, {9, 22});
-    MakePeople(22);
+    Make(22, {{1, 2, 3, 4},
+              {5, 4, 6},
+              {6, 7, 8},
+              {3, 9, 10, 11},
+              {12, 9, 13},
+              {10, 14, 15},
+              {15, 16, 17},
+              {18, 14, 19},
+              {0, 21, 9, 22}});
   }
 
   People Marked() const {
@@ -86,25 +57,14 @@ class SplitSelectionTest : public ::testing::Test {
   }
 
   TestTree tree_;
-  std::vector<Lines> links_ = std::vector<Lines>(100001);
 };
 
 // The walks that follow every generation: up from `child` or down from `parent`.
 void AllWalks(SplitSelection& selection, int walk, int child, int parent) {
-  switch (walk) {
-    case 0:
-      selection.AddAllAncestors(child, true);
-      break;
-    case 1:
-      selection.AddAllDescendants(parent, true);
-      break;
-    case 2:
-      selection.AddAncestorTree(child);
-      break;
-    default:
-      selection.AddDescendantTree(parent);
-      break;
-  }
+  if (walk == 0) selection.AddAllAncestors(child, true);
+  if (walk == 1) selection.AddAllDescendants(parent, true);
+  if (walk == 2) selection.AddAncestorTree(child);
+  if (walk == 3) selection.AddDescendantTree(parent);
 }
 
 TEST_F(SplitSelectionTest, RestoreReturnsTheMarksTheWindowOpenedWith) {
@@ -205,10 +165,7 @@ TEST_F(SplitSelectionTest, EachWalkMarksItsOwnPeopleOfTheFamily) {
 }
 
 TEST_F(SplitSelectionTest, EveryWalkEndsOnAnAncestryLoop) {
-  // 1 is the father of 2, and 2 the father of 1.
-  Family(1, 1, 0, {2});
-  Family(2, 2, 0, {1});
-  MakePeople(2);
+  Make(2, {{1, 0, 2}, {2, 0, 1}});  // 1 is the father of 2, and 2 the father of 1
   SplitSelection selection(tree_.store);
   for (int walk = 0; walk < 4; ++walk) {
     selection.UnCheckAll();
@@ -220,8 +177,9 @@ TEST_F(SplitSelectionTest, EveryWalkEndsOnAnAncestryLoop) {
 TEST_F(SplitSelectionTest, WalksHandleALineOfAHundredThousandGenerations) {
   // Each person n is the only child of n + 1.
   constexpr int kPeople = 100000;
-  for (int n = 1; n < kPeople; ++n) Family(n, n + 1, 0, {n});
-  MakePeople(kPeople);
+  std::vector<std::vector<int>> families;
+  for (int n = 1; n < kPeople; ++n) families.push_back({n + 1, 0, n});
+  Make(kPeople, families);
   SplitSelection selection(tree_.store);
   for (int walk = 0; walk < 4; ++walk) {
     selection.UnCheckAll();

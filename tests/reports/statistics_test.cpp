@@ -12,6 +12,7 @@
 #include "reports/statistics_dates.h"
 #include "reports/statistics_names.h"
 #include "reports/statistics_pages.h"
+#include "reports/test_tree_builder.h"
 #include "store/line_search.h"
 #include "support/test_support.h"
 
@@ -190,46 +191,34 @@ TEST(Statistics, RankedNamesComeInTheOrderOfTheNameTree) {
 
 TEST(Statistics, SubtreeRestraintsChooseWhoIsTabulated) {
   // 1 and 2 are the parents of 3; 3 married 4 and they have 5; 5 married 6 and they have 7.
-  Tree tree(Join({
-      Person(1, "A /P/", 'M', {"1 FAMS " + Xref('F', 1)}),
-      Person(2, "B /P/", 'F', {"1 FAMS " + Xref('F', 1)}),
-      Person(3, "C /P/", 'M', {"1 FAMC " + Xref('F', 1), "1 FAMS " + Xref('F', 2)}),
-      Person(4, "D /Q/", 'F', {"1 FAMS " + Xref('F', 2)}),
-      Person(5, "E /P/", 'M', {"1 FAMC " + Xref('F', 2), "1 FAMS " + Xref('F', 3)}),
-      Person(6, "F /R/", 'F', {"1 FAMS " + Xref('F', 3)}),
-      Person(7, "G /P/", 'M', {"1 FAMC " + Xref('F', 3)}),
-      {"0 " + Xref('F', 1) + " FAM", "1 HUSB " + Xref('I', 1), "1 WIFE " + Xref('I', 2),
-       "1 CHIL " + Xref('I', 3)},
-      {"0 " + Xref('F', 2) + " FAM", "1 HUSB " + Xref('I', 3), "1 WIFE " + Xref('I', 4),
-       "1 CHIL " + Xref('I', 5)},
-      {"0 " + Xref('F', 3) + " FAM", "1 HUSB " + Xref('I', 5), "1 WIFE " + Xref('I', 6),
-       "1 CHIL " + Xref('I', 7)},
-  }));
+  testing::TestTreeBuilder b;
+  int number = 0;  // the men have odd numbers
+  for (const char* name : {"A /P/", "B /P/", "C /P/", "D /Q/", "E /P/", "F /R/", "G /P/"}) {
+    b.Person(name, ++number % 2 == 1 ? 'M' : 'F');
+  }
+  b.Family(1, 2, {{3}}), b.Family(3, 4, {{5}}), b.Family(5, 6, {{7}});
+  Tree tree(b.Lines());
   struct Case {
     const char* name;
     std::function<void(StatsRestraints&)> set;
     std::vector<int> people;
   };
+  // clang-format off
   const std::vector<Case> cases = {
-      {"everyone", [](StatsRestraints&) {}, {1, 2, 3, 4, 5, 6, 7}},
+      {"everyone", [](auto&) {}, {1, 2, 3, 4, 5, 6, 7}},
       {"one generation down",
-       [](StatsRestraints& r) { r.SetDescendants(true), r.SetDescendantGenerations(1); },
-       {3}},
+       [](auto& r) { r.SetDescendants(true), r.SetDescendantGenerations(1); }, {3}},
       {"one generation down with spouses",
-       [](StatsRestraints& r) { r.SetSpouses(true), r.SetDescendantGenerations(1); },
-       {3, 4}},
+       [](auto& r) { r.SetSpouses(true), r.SetDescendantGenerations(1); }, {3, 4}},
       {"two generations down",
-       [](StatsRestraints& r) { r.SetDescendants(true), r.SetDescendantGenerations(2); },
-       {3, 5}},
+       [](auto& r) { r.SetDescendants(true), r.SetDescendantGenerations(2); }, {3, 5}},
       {"one generation up",
-       [](StatsRestraints& r) { r.SetAncestors(true), r.SetAncestorGenerations(1); },
-       {1, 2, 3}},
+       [](auto& r) { r.SetAncestors(true), r.SetAncestorGenerations(1); }, {1, 2, 3}},
       {"both ways",
-       [](StatsRestraints& r) {
-         r.SetAncestors(true), r.SetAncestorGenerations(1), r.SetDescendants(true);
-       },
+       [](auto& r) { r.SetAncestors(true), r.SetAncestorGenerations(1), r.SetDescendants(true); },
        {1, 2, 3, 5, 7}},
   };
+  // clang-format on
   tree.t.store.set_tree_modified(false);
   for (const Case& c : cases) {
     StatsRestraints restraints;
@@ -240,10 +229,8 @@ TEST(Statistics, SubtreeRestraintsChooseWhoIsTabulated) {
   }
   // The walks leave the split selection and its copy alone.
   for (int n = 1; n <= 7; ++n) {
-    EXPECT_EQ(
-        tree.t.store.individual(n)->markFlags & (store::kMarkSelected | store::kMarkSelectedCopy),
-        0)
-        << n;
+    const uint8_t marks = tree.t.store.individual(n)->markFlags;
+    EXPECT_EQ(marks & (store::kMarkSelected | store::kMarkSelectedCopy), 0) << n;
   }
   // The counts page of one generation: only the start person.
   StatsRestraints one;
@@ -266,18 +253,15 @@ TEST(Statistics, RestraintBoxesExcludeOneAnother) {
     bool can_update;
   };
   const std::vector<Case> cases = {
-      {"start", [](StatsRestraints&) {}, "10000", true},
-      {"siblings check the ancestors", [](StatsRestraints& r) { r.SetSiblings(true); }, "01100",
-       true},
-      {"spouses check the descendants", [](StatsRestraints& r) { r.SetSpouses(true); }, "00011",
-       true},
+      {"start", [](auto&) {}, "10000", true},
+      {"siblings check the ancestors", [](auto& r) { r.SetSiblings(true); }, "01100", true},
+      {"spouses check the descendants", [](auto& r) { r.SetSpouses(true); }, "00011", true},
       {"everyone clears the subtrees",
-       [](StatsRestraints& r) { r.SetSiblings(true), r.SetSpouses(true), r.SetAll(true); }, "10000",
-       true},
+       [](auto& r) { r.SetSiblings(true), r.SetSpouses(true), r.SetAll(true); }, "10000", true},
       {"clearing ancestors clears siblings",
-       [](StatsRestraints& r) { r.SetSiblings(true), r.SetAncestors(false); }, "00000", false},
+       [](auto& r) { r.SetSiblings(true), r.SetAncestors(false); }, "00000", false},
       {"clearing descendants clears spouses",
-       [](StatsRestraints& r) { r.SetSpouses(true), r.SetDescendants(false); }, "00000", false},
+       [](auto& r) { r.SetSpouses(true), r.SetDescendants(false); }, "00000", false},
   };
   for (const Case& c : cases) {
     StatsRestraints r;
@@ -296,20 +280,14 @@ TEST(Statistics, RestraintBoxesExcludeOneAnother) {
 }
 
 TEST(Statistics, CalendarSlotsFollowTheLeapYearShift) {
-  const std::map<std::string, int> slots = {{"1 JAN 1900", 1},
-                                            {"28 FEB 1900", 59},
-                                            {"1 MAR 1900", 61},
-                                            {"29 FEB 1904", 60},
-                                            {"1 MAR 1904", 61},
-                                            {"31 DEC 1900", 366},
-                                            {"31 DEC 1904", 366},
-                                            {"ABT 12 mar 1850", 72},
-                                            {"BET 1850 AND 5 JAN 1860", 5},
-                                            // Without a day there is nothing to count.
-                                            {"MAR 1900", 0},
-                                            {"1900", 0},
-                                            {"CAL 12 MAR 1850", 0},
-                                            {"", 0}};
+  // Without a day there is nothing to count.
+  // clang-format off
+  const std::pair<const char*, int> slots[] = {
+      {"1 JAN 1900", 1}, {"28 FEB 1900", 59}, {"1 MAR 1900", 61}, {"29 FEB 1904", 60},
+      {"1 MAR 1904", 61}, {"31 DEC 1900", 366}, {"31 DEC 1904", 366}, {"ABT 12 mar 1850", 72},
+      {"BET 1850 AND 5 JAN 1860", 5}, {"MAR 1900", 0}, {"1900", 0}, {"CAL 12 MAR 1850", 0},
+      {"", 0}};
+  // clang-format on
   for (const auto& [date, slot] : slots) EXPECT_EQ(CalendarSlot(date), slot) << date;
   EXPECT_EQ(SlotText(60), " 29 Feb");
   EXPECT_EQ(SlotText(61), " 01 Mar");

@@ -68,55 +68,33 @@ TEST_F(ToDoTest, EveryCriterionListsItsPeople) {
     std::function<void(ToDoFields&)> set;
     std::vector<int> members;
   };
+  // clang-format off
   const std::vector<Case> cases = {
-      {"no parents", kNoParentsList, [](ToDoFields&) {}, {8, 7, 2, 1, 5}},
-      {"one or no parent",
-       kNoParentsList,
-       [](ToDoFields& f) { f.one_or_no_parent = true; },
+      {"no parents", kNoParentsList, [](auto&) {}, {8, 7, 2, 1, 5}},
+      {"one or no parent", kNoParentsList, [](auto& f) { f.one_or_no_parent = true; },
        {8, 7, 2, 4, 1, 5}},
-      {"no birth date",
-       kMissingInfoList,
-       [](ToDoFields& f) { f.missing.birth_date = true; },
+      {"no birth date", kMissingInfoList, [](auto& f) { f.missing.birth_date = true; },
        {8, 2, 4, 6, 5}},
-      {"no death date",
-       kMissingInfoList,
-       [](ToDoFields& f) { f.missing.death_date = true; },
+      {"no death date", kMissingInfoList, [](auto& f) { f.missing.death_date = true; },
        {8, 7, 2, 4, 3, 6, 5}},
-      {"unknown given name",
-       kMissingInfoList,
-       [](ToDoFields& f) { f.missing.given_name = true; },
-       {8}},
-      {"no death place",
-       kMissingInfoList,
-       [](ToDoFields& f) { f.missing.death_place = true; },
+      {"unknown given name", kMissingInfoList, [](auto& f) { f.missing.given_name = true; }, {8}},
+      {"no death place", kMissingInfoList, [](auto& f) { f.missing.death_place = true; },
        {8, 7, 2, 4, 3, 6, 1}},
-      {"no surname", kMissingInfoList, [](ToDoFields& f) { f.missing.last_and_title = true; }, {8}},
-      {"born in a range, both ends included",
-       kBirthDateList,
-       [](ToDoFields& f) {
-         f.birth = {"12 MAR 1850", "1 JAN 1860"};
-       },
-       {3, 1}},
-      {"changed in a range",
-       kModifiedDateList,
-       [](ToDoFields& f) {
-         f.modified = {"6 MAY 2001", "31 DEC 2001"};
-       },
-       {3}},
-      {"died in a range",
-       kDeathDateList,
-       [](ToDoFields& f) {
-         f.death = {"1800", "1900"};
-       },
-       {1}},
-      {"ancestors", kAncestorsList, [](ToDoFields& f) { f.ancestors_of = 6; }, {2, 3, 6, 1, 5}},
-      {"descendants", kDescendantsList, [](ToDoFields& f) { f.descendants_of = 2; }, {2, 4, 3, 6}},
-      {"surname smi", kSurnameList, [](ToDoFields& f) { f.surname = " smi "; }, {7, 3, 6, 1, 5}},
-      {"birth place", kBirthPlaceList, [](ToDoFields& f) { f.birth_place = "YORK"; }, {7, 3}},
-      {"no birth place given", kBirthPlaceList, [](ToDoFields&) {}, {}},
-      {"death place", kDeathPlaceList, [](ToDoFields& f) { f.death_place = "hull"; }, {5}},
-      {"source", kSourceList, [](ToDoFields& f) { f.source = 1; }, {7}},
+      {"no surname", kMissingInfoList, [](auto& f) { f.missing.last_and_title = true; }, {8}},
+      {"born in a range, both ends included", kBirthDateList,
+       [](auto& f) { f.birth = {"12 MAR 1850", "1 JAN 1860"}; }, {3, 1}},
+      {"changed in a range", kModifiedDateList,
+       [](auto& f) { f.modified = {"6 MAY 2001", "31 DEC 2001"}; }, {3}},
+      {"died in a range", kDeathDateList, [](auto& f) { f.death = {"1800", "1900"}; }, {1}},
+      {"ancestors", kAncestorsList, [](auto& f) { f.ancestors_of = 6; }, {2, 3, 6, 1, 5}},
+      {"descendants", kDescendantsList, [](auto& f) { f.descendants_of = 2; }, {2, 4, 3, 6}},
+      {"surname smi", kSurnameList, [](auto& f) { f.surname = " smi "; }, {7, 3, 6, 1, 5}},
+      {"birth place", kBirthPlaceList, [](auto& f) { f.birth_place = "YORK"; }, {7, 3}},
+      {"no birth place given", kBirthPlaceList, [](auto&) {}, {}},
+      {"death place", kDeathPlaceList, [](auto& f) { f.death_place = "hull"; }, {5}},
+      {"source", kSourceList, [](auto& f) { f.source = 1; }, {7}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     ToDoFields fields;
     c.set(fields);

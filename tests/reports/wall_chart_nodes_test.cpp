@@ -74,10 +74,7 @@ TEST_F(WallChartNodesTest, FamilyReachedTwiceIsDrawnOnce) {
                            "Cid /Fry/", "Yve /Elm/", "Dot /Roe/", "Eli /Fry/"}) {
     b.Person(name);
   }
-  b.Family(1, 2, {{3}, {4}});
-  b.Family(5, 3, {{6}});
-  b.Family(4, 7, {{8}});
-  b.Family(6, 8, {{9}});
+  b.Family(1, 2, {{3}, {4}}), b.Family(5, 3, {{6}}), b.Family(4, 7, {{8}}), b.Family(6, 8, {{9}});
   b.LoadInto(tree_);
 
   const WallChartNodes down = Build(1, false, 4);
@@ -100,8 +97,7 @@ TEST_F(WallChartNodesTest, FamilyMetFirstOnTheLastGenerationShowsItsChildrenHigh
                            "Nia /Fry/", "Kim /Roe/"}) {
     b.Person(name);
   }
-  b.Family(1, 2, {{3}, {4}});
-  b.Family(5, 3, {{6}});
+  b.Family(1, 2, {{3}, {4}}), b.Family(5, 3, {{6}});
   b.Family(4, 6, {{7}});  // the uncle marries his niece
   b.LoadInto(tree_);
   const WallChartNodes nodes = Build(1, false, 3);
@@ -112,12 +108,8 @@ TEST_F(WallChartNodesTest, FamilyMetFirstOnTheLastGenerationShowsItsChildrenHigh
 
 TEST_F(WallChartNodesTest, GenerationsAndLonePeople) {
   TestTreeBuilder b;
-  b.Person("Old /Roe/");
-  b.Person("Mid /Roe/");
-  b.Person("New /Roe/");
-  b.Person("Lone /Ash/");
-  b.Family(1, 0, {{2}});
-  b.Family(2, 0, {{3}});
+  for (const char* name : {"Old /Roe/", "Mid /Roe/", "New /Roe/", "Lone /Ash/"}) b.Person(name);
+  b.Family(1, 0, {{2}}), b.Family(2, 0, {{3}});
   b.LoadInto(tree_);
   // Two generations: the root and its children; the child's family shows no children.
   const WallChartNodes two = Build(1, false, 2);
@@ -145,14 +137,14 @@ TEST_F(WallChartNodesTest, AncestorRowsAndLines) {
   const WallChartNodes nodes = Build(1, true, 2);
   ASSERT_EQ(nodes.levels(), 2);
   EXPECT_EQ(nodes.chart.total_rows, 4);
-  EXPECT_EQ(nodes.chart.levels[0][0].row, 0);
-  EXPECT_EQ(nodes.chart.levels[0][1].row, 1);
-  EXPECT_EQ(nodes.chart.levels[1][0].row, 0);
-  EXPECT_EQ(nodes.chart.levels[1][1].row, 2);
+  const auto& levels = nodes.chart.levels;
+  EXPECT_EQ(
+      (std::vector<int>{levels[0][0].row, levels[0][1].row, levels[1][0].row, levels[1][1].row}),
+      (std::vector<int>{0, 1, 0, 2}));
   ASSERT_EQ(nodes.links[0].size(), 1u);
-  EXPECT_EQ(nodes.links[0][0].parent_row, 1);
-  EXPECT_EQ(nodes.links[0][0].first_row, 0);
-  EXPECT_EQ(nodes.links[0][0].last_row, 2);
+  const core::ChartLink& link = nodes.links[0][0];
+  EXPECT_EQ((std::vector<int>{link.parent_row, link.first_row, link.last_row}),
+            (std::vector<int>{1, 0, 2}));
 }
 
 TEST_F(WallChartNodesTest, ChartTextsAndTheirRows) {

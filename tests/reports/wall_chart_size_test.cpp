@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace kinloom::reports {
 namespace {
 
@@ -62,43 +65,37 @@ TEST(WallChartSizeTest, SheetGrid) {
   struct Case {
     int width, height;
     double scale;
-    int columns, rows, tile_width, tile_height, overlap_x, overlap_y, page_width, page_height;
+    // columns, rows, tile width and height, overlap across and down, page width and height
+    std::vector<int> grid;
     int sample;
   };
   const Case cases[] = {
       // Overlap 125; tiles 1200 x 900. Across: 3 tiles, (3600 + 125 - 3000) / 3 = 241 moves
       // from the tile to the overlap. Down: 3 tiles, 275 moves.
-      {3000, 2000, 1200, 3, 3, 959, 625, 366, 400, kPageWidth, kPageHeight, 4},
+      {3000, 2000, 1200, {3, 3, 959, 625, 366, 400, kPageWidth, kPageHeight}, 4},
       // Two by two: 262 and 212 move.
-      {2000, 1500, 1200, 2, 2, 938, 688, 387, 337, kPageWidth, kPageHeight, 1},
+      {2000, 1500, 1200, {2, 2, 938, 688, 387, 337, kPageWidth, kPageHeight}, 1},
       // One sheet: the chart keeps its scale on part of the page, 6000 * 1000 / 1325 units
       // across and 4500 * 600 / 1025 down.
-      {1000, 600, 1200, 1, 1, 1000, 600, 0, 0, 4528, 2634, 1},
+      {1000, 600, 1200, {1, 1, 1000, 600, 0, 0, 4528, 2634}, 1},
       // An image narrower than the overlap still makes one sheet.
-      {360, 300, 5760, 1, 1, 360, 300, 0, 0, 339, 274, 1},
+      {360, 300, 5760, {1, 1, 360, 300, 0, 0, 339, 274}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
-    const SheetGrid grid = MakeSheetGrid(c.width, c.height, c.scale, kPageWidth, kPageHeight);
-    EXPECT_EQ(grid.columns, c.columns);
-    EXPECT_EQ(grid.rows, c.rows);
-    EXPECT_EQ(grid.tile_width, c.tile_width);
-    EXPECT_EQ(grid.tile_height, c.tile_height);
-    EXPECT_EQ(grid.overlap_x, c.overlap_x);
-    EXPECT_EQ(grid.overlap_y, c.overlap_y);
-    EXPECT_EQ(grid.page_width, c.page_width);
-    EXPECT_EQ(grid.page_height, c.page_height);
-    EXPECT_EQ(SamplePage(grid), c.sample);
+    const SheetGrid g = MakeSheetGrid(c.width, c.height, c.scale, kPageWidth, kPageHeight);
+    EXPECT_EQ((std::vector<int>{g.columns, g.rows, g.tile_width, g.tile_height, g.overlap_x,
+                                g.overlap_y, g.page_width, g.page_height}),
+              c.grid);
+    EXPECT_EQ(SamplePage(g), c.sample);
     // The tiles cover the image.
-    const SheetTile last = TileOfPage(grid, grid.sheets());
+    const SheetTile last = TileOfPage(g, g.sheets());
     EXPECT_GE(last.x + last.width, c.width);
     EXPECT_GE(last.y + last.height, c.height);
   }
   const SheetTile middle = TileOfPage(MakeSheetGrid(3000, 2000, 1200, kPageWidth, kPageHeight), 5);
-  EXPECT_EQ(middle.x, 959);
-  EXPECT_EQ(middle.y, 625);
-  EXPECT_EQ(middle.width, 959 + 366);
-  EXPECT_EQ(middle.height, 625 + 400);
+  EXPECT_EQ((std::vector<int>{middle.x, middle.y, middle.width, middle.height}),
+            (std::vector<int>{959, 625, 959 + 366, 625 + 400}));
 }
 
 }  // namespace

@@ -177,10 +177,9 @@ TEST(RenumberNewRecords, NumericSearchWhenFirstLinesAreNotInTextOrder) {
 
 TEST(RenumberNewRecords, TextSearchWhenFirstLinesAscendMatchesWholeReferences) {
   ImportTree tree;
-  int n = 0;
-  for (const char* xref : {"@P01@", "@P02@", "@P10@"})
-    tree.Person(++n, {std::string("0 ") + xref + " INDI"});
-  tree.Person(n, {n < 3 ? "0 @P0" + std::to_string(n) + "@ INDI" : "0 @P10@ INDI"});
+  tree.Person(1, {"0 @P01@ INDI"});
+  tree.Person(2, {"0 @P02@ INDI"});
+  tree.Person(3, {"0 @P10@ INDI"});
   tree.Family(1, Split("0 @F1@ FAM|1 HUSB @P10@|1 WIFE @P02@|1 CHIL @X10@|1 CHIL @P1@"));
   RenumberNewRecords(tree.t.store, 1, 1, 1);
   EXPECT_EQ(tree.FamilyLines(1), Split("0 @F000001@ FAM|1 HUSB @I000003@|1 WIFE @I000002@|"
@@ -232,33 +231,29 @@ TEST(RenumberNewRecords, MergeLeavesPresentRecordsAloneAndNeverLinksNewOnesToThe
   EXPECT_EQ(tree.FamilyLines(2), Split("0 @F000002@ FAM|1 HUSB @I000002@|1 CHIL @I000000@"));
 }
 
-// A foreign tree of people in couples, numbered from the top down when `descending` (so no
-// binary search can succeed and the fall-back must find them). Its speed on a large import is
+// A foreign tree of people in couples, numbered from the bottom up, then from the top down (so
+// no binary search can succeed and the fall-back must find them). Its speed on a large import is
 // measured by the import bench.
-void RenumberGeneratedTree(bool descending) {
+TEST(RenumberNewRecordsScale, ManyPeopleByBinarySearchAndInReverseOrderByTheFallBack) {
   const int count = 2000;
-  ImportTree tree;
-  auto xref = [&](int i) { return std::to_string(descending ? count + 1 - i : i); };
-  for (int n = 1; n <= count; ++n) {
-    tree.Person(n, {"0 @I" + xref(n) + "@ INDI", "1 FAMS @F" + std::to_string((n + 1) / 2) + "@"});
+  for (bool descending : {false, true}) {
+    SCOPED_TRACE(descending ? "descending" : "ascending");
+    ImportTree tree;
+    auto xref = [&](int i) { return std::to_string(descending ? count + 1 - i : i); };
+    for (int n = 1; n <= count; ++n) {
+      tree.Person(n,
+                  {"0 @I" + xref(n) + "@ INDI", "1 FAMS @F" + std::to_string((n + 1) / 2) + "@"});
+    }
+    for (int f = 1; f <= count / 2; ++f) {
+      tree.Family(f, {"0 @F" + std::to_string(f) + "@ FAM", "1 HUSB @I" + xref(2 * f - 1) + "@",
+                      "1 WIFE @I" + xref(2 * f) + "@"});
+    }
+    RenumberNewRecords(tree.t.store, 1, 1, 1);
+    for (int f : {1, count / 4, count / 2}) {
+      EXPECT_EQ(tree.FamilyLines(f)[1], "1 HUSB " + MakeXref('I', 2 * f - 1));
+      EXPECT_EQ(tree.PersonLines(2 * f)[1], "1 FAMS " + MakeXref('F', f));
+    }
   }
-  for (int f = 1; f <= count / 2; ++f) {
-    tree.Family(f, {"0 @F" + std::to_string(f) + "@ FAM", "1 HUSB @I" + xref(2 * f - 1) + "@",
-                    "1 WIFE @I" + xref(2 * f) + "@"});
-  }
-  RenumberNewRecords(tree.t.store, 1, 1, 1);
-  for (int f : {1, count / 4, count / 2}) {
-    EXPECT_EQ(tree.FamilyLines(f)[1], "1 HUSB " + MakeXref('I', 2 * f - 1));
-    EXPECT_EQ(tree.PersonLines(2 * f)[1], "1 FAMS " + MakeXref('F', f));
-  }
-}
-
-TEST(RenumberNewRecordsScale, ManyPeopleByBinarySearch) {
-  RenumberGeneratedTree(false);
-}
-
-TEST(RenumberNewRecordsScale, ManyPeopleInReverseOrderByTheFallBack) {
-  RenumberGeneratedTree(true);
 }
 
 TEST(ResequenceTags, GroupsFollowTheTagOrderStrayGroupsGoAndTheStampEndsTheRecord) {
@@ -275,25 +270,21 @@ TEST(ResequenceTags, GroupsFollowTheTagOrderStrayGroupsGoAndTheStampEndsTheRecor
   EXPECT_EQ(tree.PersonLines(2), Stamped({"0 @I000002@ INDI", "1 NAME A /B/", "1 CENS"}));
 }
 
+// Deeper citations, in families and sources, move the note further down.
 TEST(InlineNotes, NoteRecordLinesFollowTheCitingLineOneLevelDownWithTheFirstLineAsValue) {
   ImportTree tree;
   tree.Note({"0 @N1@ NOTE", "1 CONT first", "1 CONT second"});
   tree.Note({"0 @N2@ NOTE Born at sea", "1 CONC , they say"});
+  tree.Note({"0 @N3@ NOTE", "1 CONT one", "1 SOUR @S000001@", "2 PAGE 3"});
+  tree.Note({"0 @N4@ NOTE two"});
   tree.Person(1, {"0 @I000001@ INDI", "1 NAME A /B/", "1 NOTE @N1@", "1 SEX F", "1 Note @N2@"});
+  tree.Family(1, {"0 @F000001@ FAM", "1 MARR", "2 NOTE @N3@", "1 CHAN"});
+  tree.Source(1, {"0 @S000001@ SOUR", "1 TEXT t", "2 NOTE @N4@"});
   InlineNotes(tree.t.store);
   EXPECT_EQ(tree.PersonLines(1),
             Split("0 @I000001@ INDI|1 NAME A /B/|1 NOTE|2 CONT first|2 CONT second|1 SEX F|"
                   "1 NOTE Born at sea|2 CONC , they say"));
   EXPECT_TRUE(tree.t.store.note_records().empty());
-}
-
-TEST(InlineNotes, DeeperCitationsInFamiliesAndSourcesMoveTheNoteFurtherDown) {
-  ImportTree tree;
-  tree.Note({"0 @N1@ NOTE", "1 CONT one", "1 SOUR @S000001@", "2 PAGE 3"});
-  tree.Note({"0 @N2@ NOTE two"});
-  tree.Family(1, {"0 @F000001@ FAM", "1 MARR", "2 NOTE @N1@", "1 CHAN"});
-  tree.Source(1, {"0 @S000001@ SOUR", "1 TEXT t", "2 NOTE @N2@"});
-  InlineNotes(tree.t.store);
   EXPECT_EQ(tree.FamilyLines(1), (Lines{"0 @F000001@ FAM", "1 MARR", "2 NOTE", "3 CONT one",
                                         "3 SOUR @S000001@", "4 PAGE 3", "1 CHAN"}));
   EXPECT_EQ(tree.SourceLines(1), (Lines{"0 @S000001@ SOUR", "1 TEXT t", "2 NOTE two"}));

@@ -19,14 +19,17 @@ using testing::TestTree;
 using Lines = std::vector<std::string>;
 
 // A list of lines owned by the tree, not filed under any record number.
-LineNode* Build(RecordStore& store, std::string_view lines) {
+LineNode* Build(RecordStore& store, const Lines& lines) {
   LineNode* first = nullptr;
   LineNode* last = nullptr;
-  for (const auto& text : Split(lines)) {
+  for (const auto& text : lines) {
     LineNode* line = store.AppendLine(&last, text);
     if (first == nullptr) first = line;
   }
   return first;
+}
+LineNode* Build(RecordStore& store, std::string_view lines) {
+  return Build(store, Split(lines));
 }
 
 // The i-th line of a list (from 0).
@@ -202,12 +205,7 @@ void ExpectPlaced(std::string_view placed, int event = -1) {
       without.push_back(line);
   }
   TestTree t;
-  LineNode* first = nullptr;
-  LineNode* last = nullptr;
-  for (const auto& text : without) {
-    LineNode* line = t.store.AppendLine(&last, text);
-    if (first == nullptr) first = line;
-  }
+  LineNode* first = Build(t.store, without);
   const std::string prefix = new_line.substr(0, new_line.find(' ', 2));  // "1 SEX" of "1 SEX F"
   LineNode* after =
       event < 0 ? FindInsertPoint(first, prefix) : FindSubInsertPoint(At(first, event), prefix);
@@ -243,26 +241,25 @@ TEST(FindInsertPoint, PlacesNewLevelOneLinesByTagOrder) {
 }
 
 TEST(FindSubInsertPoint, PlacesSubLinesBySubTagOrderWithinTheEvent) {
-  ExpectPlaced(
-      "0 @I000001@ INDI|1 BIRT|2 DATE 1900|>2 PLAC Here|2 SOUR @S000001@|3 PAGE 12|"
-      "1 DEAT|2 DATE 1950|2 PLAC There",
-      1);
-  ExpectPlaced(
-      "0 @I000001@ INDI|1 BIRT|2 DATE 1900|2 SOUR @S000001@|3 PAGE 12|>2 NOTE n|"
-      "1 DEAT|2 DATE 1950|2 PLAC There",
-      1);
-  ExpectPlaced(
-      "0 @I000001@ INDI|1 BIRT|2 DATE 1900|2 SOUR @S000001@|3 PAGE 12|"
-      ">2 SOUR @S000002@|1 DEAT|2 DATE 1950|2 PLAC There",
-      1);
-  // Below the second event, behind its own place line.
-  ExpectPlaced(
-      "0 @I000001@ INDI|1 BIRT|2 DATE 1900|2 SOUR @S000001@|3 PAGE 12|1 DEAT|"
-      "2 DATE 1950|2 PLAC There|>2 SOUR @S000002@",
-      5);
-  // An event without sub-lines does not borrow the next event's.
-  ExpectPlaced("0 @I000001@ INDI|1 BIRT|>2 DATE 1900|1 DEAT|2 DATE 1950", 1);
-  ExpectPlaced("0 @I000001@ INDI|1 BIRT|>2 PLAC Here|1 DEAT|2 DATE 1950", 1);
+  const std::string two_events =
+      "0 @I000001@ INDI|1 BIRT|2 DATE 1900|2 SOUR @S000001@|3 PAGE 12|1 DEAT|2 DATE 1950|"
+      "2 PLAC There";
+  const std::pair<std::string, int> cases[] = {
+      {"0 @I000001@ INDI|1 BIRT|2 DATE 1900|>2 PLAC Here|2 SOUR @S000001@|3 PAGE 12|1 DEAT|"
+       "2 DATE 1950|2 PLAC There",
+       1},
+      {"0 @I000001@ INDI|1 BIRT|2 DATE 1900|2 SOUR @S000001@|3 PAGE 12|>2 NOTE n|1 DEAT|"
+       "2 DATE 1950|2 PLAC There",
+       1},
+      {"0 @I000001@ INDI|1 BIRT|2 DATE 1900|2 SOUR @S000001@|3 PAGE 12|>2 SOUR @S000002@|1 DEAT|"
+       "2 DATE 1950|2 PLAC There",
+       1},
+      {two_events + "|>2 SOUR @S000002@", 5},  // below the second event, behind its place line
+      // An event without sub-lines does not borrow the next event's.
+      {"0 @I000001@ INDI|1 BIRT|>2 DATE 1900|1 DEAT|2 DATE 1950", 1},
+      {"0 @I000001@ INDI|1 BIRT|>2 PLAC Here|1 DEAT|2 DATE 1950", 1},
+  };
+  for (const auto& [placed, event] : cases) ExpectPlaced(placed, event);
 }
 
 TEST(FindInsertPoint, EveryTagInsertedInAnyOrderEndsInTheFixedOrder) {

@@ -19,49 +19,32 @@ using testing::WriteFileBytes;
 using Lines = std::vector<std::string>;
 
 // An own tree in the internal set, with a source as the sources dialog writes its medium.
-const Lines kOpenTree = {"0 HEAD",
-                         "1 SOUR Kinloom Zoraz",
-                         "1 CHAR ANSI",
-                         "0 @I000001@ INDI",
-                         "1 NAME Jos\xE9 /M\xFCller/",
-                         "1 BIRT",
-                         "2 PLAC Z\xFCrich",
-                         "1 FAMS @F000001@",
-                         "1 SOUR @S000001@",
-                         "0 @I000002@ INDI",
-                         "1 NAME Ann /Lee/",
-                         "1 FAMS @F000001@",
-                         "0 @F000001@ FAM",
-                         "1 HUSB @I000001@",
-                         "1 WIFE @I000002@",
-                         "0 @S000001@ SOUR",
-                         "1 TITL Parish register",
-                         "1 REPO",
-                         "2 CALN",
-                         "3 MEDI Book",
-                         "0 TRLR"};
+const Lines kOpenTree = testing::Split(
+    "0 HEAD|1 SOUR Kinloom Zoraz|1 CHAR ANSI|0 @I000001@ INDI|1 NAME Jos\xE9 /M\xFCller/|1 BIRT|"
+    "2 PLAC Z\xFCrich|1 FAMS @F000001@|1 SOUR @S000001@|0 @I000002@ INDI|1 NAME Ann /Lee/|"
+    "1 FAMS @F000001@|0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|0 @S000001@ SOUR|"
+    "1 TITL Parish register|1 REPO|2 CALN|3 MEDI Book|0 TRLR");
+
+void Append(Lines& lines, const LineNode* first) {
+  const Lines record = RecordLines(first);
+  lines.insert(lines.end(), record.begin(), record.end());
+}
 
 // Everything of a tree a read could change.
 Lines Snapshot(const RecordStore& store) {
-  Lines lines = {"highest " + std::to_string(store.highest_individual()) + " " +
-                     std::to_string(store.highest_family()) + " " +
-                     std::to_string(store.highest_source()),
-                 "current " + std::to_string(store.current_individual()) + " home " +
-                     std::to_string(store.home_person()),
-                 store.tree_modified() ? "modified" : "unmodified",
-                 "notes " + std::to_string(store.note_records().size())};
-  auto add = [&lines](const LineNode* first) {
-    const Lines record = RecordLines(first);
-    lines.insert(lines.end(), record.begin(), record.end());
-  };
+  Lines lines = {
+      std::to_string(store.highest_individual()), std::to_string(store.highest_family()),
+      std::to_string(store.highest_source()),     std::to_string(store.current_individual()),
+      std::to_string(store.home_person()),        std::to_string(store.tree_modified()),
+      std::to_string(store.note_records().size())};
   for (int n = 0; n <= store.highest_individual(); ++n) {
-    if (store.individual(n) != nullptr) add(store.individual(n)->lines);
+    if (store.individual(n) != nullptr) Append(lines, store.individual(n)->lines);
   }
   for (int n = 0; n <= store.highest_family(); ++n) {
-    if (store.family(n) != nullptr) add(store.family(n)->lines);
+    if (store.family(n) != nullptr) Append(lines, store.family(n)->lines);
   }
-  for (int n = 1; n <= store.highest_source(); ++n) add(store.source(n));
-  add(store.other_records());
+  for (int n = 1; n <= store.highest_source(); ++n) Append(lines, store.source(n));
+  Append(lines, store.other_records());
   return lines;
 }
 
@@ -83,21 +66,15 @@ Lines OpenTreeRecords(const RecordStore& store) {
   Lines lines;
   for (const LineNode* first : {store.individual(1)->lines, store.individual(2)->lines,
                                 store.family(1)->lines, store.source(1)}) {
-    const Lines record = RecordLines(first);
-    lines.insert(lines.end(), record.begin(), record.end());
+    Append(lines, first);
   }
   return lines;
 }
 
 TEST(MergeKeepsTheOpenTree, ItsRecordsComeOutByteForByteAndTheHomePersonStays) {
   // "Zoë /Brontë/" in each set.
-  const std::pair<const char*, const char*> files[] = {
-      {"UTF-8", "Zo\xC3\xAB /Bront\xC3\xAB/"},
-      {"ANSEL",
-       "Zo\xE8"
-       "e /Bront\xE8"
-       "e/"},
-  };
+  const std::pair<const char*, std::string> files[] = {{"UTF-8", "Zo\xC3\xAB /Bront\xC3\xAB/"},
+                                                       {"ANSEL", "Zo\xE8\x65 /Bront\xE8\x65/"}};
   for (const auto& [charset, name] : files) {
     SCOPED_TRACE(charset);
     OpenTree open;
@@ -106,8 +83,8 @@ TEST(MergeKeepsTheOpenTree, ItsRecordsComeOutByteForByteAndTheHomePersonStays) {
     ASSERT_EQ(RecordLines(store.source(1)).back(), "3 MEDI Book");
     WriteFileBytes(open.dir.File("other.ged"),
                    CrLfJoin({"0 HEAD", "1 SOUR OTHERAPP", std::string("1 CHAR ") + charset,
-                             "0 @I1@ INDI", std::string("1 NAME ") + name, "1 _UID 12",
-                             "0 @S1@ SOUR", "1 TITL Letters", "1 REPO @R1@", "0 TRLR"}));
+                             "0 @I1@ INDI", "1 NAME " + name, "1 _UID 12", "0 @S1@ SOUR",
+                             "1 TITL Letters", "1 REPO @R1@", "0 TRLR"}));
     ASSERT_EQ(ReadTree(store, open.dir.File("other.ged"), true).outcome, ReadOutcome::kRead);
     // The records that were there: the same lines, neither converted nor cleaned nor stamped.
     EXPECT_EQ(OpenTreeRecords(store), before);
@@ -144,32 +121,27 @@ class FailingSource final : public ByteSource {
   int error_ = 0;
 };
 
-std::string ForeignPeople(int count) {
-  std::string bytes = "0 HEAD\r\n1 SOUR OTHER\r\n1 CHAR ANSI\r\n";
+// A file from another program: `head`, then `count` records "0 @<letter><n>@ <record>".
+std::string Foreign(std::string head, char letter, const std::string& record, int count) {
   for (int n = 1; n <= count; ++n) {
-    bytes += "0 @P" + std::to_string(n) + "@ INDI\r\n1 NAME Someone /Else/\r\n";
+    head += "0 @" + std::string(1, letter) + std::to_string(n) + "@ " + record + "\r\n";
   }
-  return bytes + "0 TRLR\r\n";
+  return head + "0 TRLR\r\n";
 }
-
-std::string ForeignSources(int count) {
-  std::string bytes = "0 HEAD\r\n1 SOUR OTHER\r\n0 @I1@ INDI\r\n1 NAME A /B/\r\n";
-  for (int n = 1; n <= count; ++n) {
-    bytes += "0 @S" + std::to_string(n) + "@ SOUR\r\n1 TITL Register\r\n";
-  }
-  return bytes + "0 TRLR\r\n";
-}
+const std::string kSourcesHead = "0 HEAD\r\n1 SOUR OTHER\r\n0 @I1@ INDI\r\n1 NAME A /B/\r\n";
 
 TEST(FailedReadKeepsTheOpenTree, OpenAndMergeChangeNothingAndSayWhy) {
   // Over a megabyte: the read fails after the first block.
-  const std::string people = ForeignPeople(40000);
+  const std::string people = Foreign("0 HEAD\r\n1 SOUR OTHER\r\n1 CHAR ANSI\r\n", 'P',
+                                     "INDI\r\n1 NAME Someone /Else/", 40000);
   const struct {
     const char* what;
     ReadOutcome outcome;
     const char* caption;
     const char* says;  // part of the message
     std::function<std::unique_ptr<ByteSource>(const std::string&, int*)> open;
-    std::string file;  // the file's bytes, when it is read from the disk
+    std::string file;     // the file's bytes, when it is read from the disk
+    bool folder = false;  // the path names a folder: a real read error
   } cases[] = {
       {"a read that fails half way", ReadOutcome::kUnreadable, "*** File Reading Error ***",
        "could not be read: Input/output error.",
@@ -186,7 +158,9 @@ TEST(FailedReadKeepsTheOpenTree, OpenAndMergeChangeNothingAndSayWhy) {
        ""},
       {"more sources than the table holds", ReadOutcome::kTooManyRecords,
        "*** Too Many Records ***", "This file exceeds the maximum\nnumber of records available.",
-       nullptr, ForeignSources(kMaxSource + 1)},
+       nullptr, Foreign(kSourcesHead, 'S', "SOUR\r\n1 TITL Register", kMaxSource + 1)},
+      {"a folder", ReadOutcome::kUnreadable, "*** File Reading Error ***",
+       "could not be read: Is a directory.", nullptr, "", true},
   };
   for (const auto& c : cases) {
     for (bool merge : {false, true}) {
@@ -194,8 +168,8 @@ TEST(FailedReadKeepsTheOpenTree, OpenAndMergeChangeNothingAndSayWhy) {
       OpenTree open;
       open.t.store.set_tree_modified(true);
       const Lines before = Snapshot(open.t.store);
-      const std::string path = open.dir.File("other.ged");
-      WriteFileBytes(path, c.file);
+      const std::string path = c.folder ? open.dir.path() : open.dir.File("other.ged");
+      if (!c.folder) WriteFileBytes(path, c.file);
       ReadSteps steps;
       steps.open_file = c.open;
       ReadResult result = ReadTree(open.t.store, path, merge, steps);
@@ -217,25 +191,11 @@ TEST(FailedReadKeepsTheOpenTree, OpenAndMergeChangeNothingAndSayWhy) {
   }
 }
 
-TEST(FailedReadKeepsTheOpenTree, AFolderIsReportedAndOnlyAMissingFileGivesANewTree) {
-  OpenTree open;
-  const Lines before = Snapshot(open.t.store);
-  // Reading a folder fails with "Is a directory": a real read error.
-  EXPECT_EQ(ReadTree(open.t.store, open.dir.path(), false).outcome, ReadOutcome::kUnreadable);
-  EXPECT_EQ(Snapshot(open.t.store), before);
-  ASSERT_EQ(open.t.ui.records().size(), 1u);
-  EXPECT_NE(open.t.ui.records()[0].text.find("Is a directory"), std::string::npos);
-
-  EXPECT_EQ(ReadTree(open.t.store, open.dir.File("absent.ged"), false).outcome,
-            ReadOutcome::kMissing);
-  EXPECT_EQ(open.t.store.highest_individual(), 1);
-  EXPECT_EQ(open.t.ui.records().size(), 1u);
-}
-
 TEST(FailedReadKeepsTheOpenTree, AFileThatFitsTheTablesIsRead) {
   TestTree full;
   TempDir dir;
-  WriteFileBytes(dir.File("full.ged"), ForeignSources(kMaxSource));
+  WriteFileBytes(dir.File("full.ged"),
+                 Foreign(kSourcesHead, 'S', "SOUR\r\n1 TITL Register", kMaxSource));
   EXPECT_EQ(ReadTree(full.store, dir.File("full.ged"), false).outcome, ReadOutcome::kRead);
   EXPECT_EQ(full.store.highest_source(), kMaxSource);
   EXPECT_TRUE(full.ui.records().empty());

@@ -33,11 +33,10 @@ TEST(CompareKeys, FoldsCaseAndAccentsAndIgnoresInnerBlanks) {
   };
   for (const auto& c : cases) EXPECT_EQ(CompareKeys(c.a, c.b), c.result) << c.a << " | " << c.b;
   // The folding table keeps the ligatures and maps the odd ones.
-  EXPECT_EQ(Fold('\xC6'), 0xC6);
-  EXPECT_EQ(Fold('\xE6'), 0xE6);
   EXPECT_NE(CompareKeys("\xC6", "a"), 0);
-  const std::pair<char, int> folded[] = {{'\xDF', 's'}, {'\xF0', 'o'}, {'\xD0', 'd'}, {'\xD8', 'o'},
-                                         {'\xFF', 'y'}, {'\x8C', 'o'}, {'\x8E', 'z'}};
+  const std::pair<char, int> folded[] = {{'\xC6', 0xC6}, {'\xE6', 0xE6}, {'\xDF', 's'},
+                                         {'\xF0', 'o'},  {'\xD0', 'd'},  {'\xD8', 'o'},
+                                         {'\xFF', 'y'},  {'\x8C', 'o'},  {'\x8E', 'z'}};
   for (const auto& [c, fold] : folded) EXPECT_EQ(Fold(c), fold) << int{c};
 }
 

@@ -19,12 +19,10 @@ bool Has(const std::string& text, std::string_view part) {
   return text.find(part) != std::string::npos;
 }
 
-bool IsScript(const std::string& path) {
-  return path.starts_with("kln_") && path.ends_with(".php");
-}
-
+// Not a picture or one of the site's scripts.
 bool IsText(const std::string& path) {
-  return !path.starts_with("med/") && !path.starts_with("tmb/") && !IsScript(path);
+  return !path.starts_with("med/") && !path.starts_with("tmb/") &&
+         !(path.starts_with("kln_") && path.ends_with(".php"));
 }
 
 // Adds an album item for a file of the media folder (made when `present`), showing one person.

@@ -21,10 +21,6 @@ TEST(HtmlText, EscapesMarkupAndWritesUpperCharactersAsReferences) {
   for (const Case& c : cases) EXPECT_EQ(Escaped(c.text), c.escaped) << c.text;
 }
 
-TEST(HtmlText, AddressAsReferencesOnly) {
-  EXPECT_EQ(CharacterReferences("a@b"), "&#97;&#64;&#98;");
-}
-
 TEST(HtmlText, LinksOfTheSettingsKeepOnlySafeSchemes) {
   struct Case {
     std::string_view address;

@@ -78,7 +78,7 @@ TEST(PublishRule, SequenceNumbersFollowTheIndexAndSkipTheExcluded) {
   tree.store.individual(testing::kZed)->hideFlags = store::kHideEverything;
   PublishRule rule(tree.store, {WriteMode::kHide, true, false});
   SequenceIndex index = NumberPublished(tree.store, rule, tree.ui);
-  // Index order: "Jones, Mary", "Smith, <script>...", "Smith, John"; Lena is living.
+  // Index order: "Jones, Mary", "script>, <script>...", "Smith, John"; Lena is living.
   EXPECT_EQ(index.people, (std::vector<int>{testing::kMary, testing::kHostile, testing::kJohn}));
   EXPECT_EQ(index.SequenceOf(testing::kJohn), 2);
   EXPECT_EQ(index.SequenceOf(testing::kZed), -1);

@@ -95,6 +95,13 @@ QPoint PointOf(const kinloom::ui::ChartTreeView* view, const kinloom::core::Char
   return {};
 }
 
+// Every line of an outline view as shown.
+QStringList Shown(const kinloom::ui::ChartOutlineView* view) {
+  QStringList lines;
+  for (size_t i = 0; i < view->outline().entries.size(); ++i) lines << view->LineText(int(i));
+  return lines;
+}
+
 void ClickNode(kinloom::ui::ChartTreeView* view, const kinloom::core::ChartNode* n,
                Qt::MouseButton button = Qt::LeftButton) {
   QTest::mouseClick(view->viewport(), button, {}, PointOf(view, n));
@@ -136,9 +143,8 @@ class ChartPageTest : public QObject {
     // 64, his wife 65, then 32, 33, 16, 17, 8, 9, 4, 5 (6 generations).
     QCOMPARE(descendant->outline().entries.size(), size_t{12});
     descendants->setValue(2);
+    QCOMPARE(Shown(descendant).mid(0, 2), (QStringList{"1 P64 Line (64)", "+  P65 Line (65)"}));
     QCOMPARE(descendant->outline().entries.size(), size_t{4});
-    QCOMPARE(descendant->LineText(0), QStringLiteral("1 P64 Line (64)"));
-    QCOMPARE(descendant->LineText(1), QStringLiteral("+  P65 Line (65)"));
     QCOMPARE(descendants->toolTip(),
              QStringLiteral(" Viewing up to: 2 Generations -- Click to Increase or Decrease"));
     // A click on a line shows that person.
@@ -158,12 +164,9 @@ class ChartPageTest : public QObject {
     WindowFixture f;
     QVERIFY(f.Load(lines, 1));
     const auto& entries = OpenChart(f, 1)->ancestor_view()->outline().entries;
-    QCOMPARE(entries.size(), size_t{3});
-    QCOMPARE(entries[0].individual, 2);
-    QCOMPARE(entries[0].mark, 'M');
-    QCOMPARE(entries[1].individual, 1);
-    QCOMPARE(entries[2].individual, 3);
-    QCOMPARE(entries[2].mark, 'F');
+    std::string marked;
+    for (const auto& entry : entries) marked += std::to_string(entry.individual) + entry.mark;
+    QCOMPARE(marked, std::string("2M1I3F"));
   }
 
   void StepChildrenAreListedUnderTheParentTheyLiveWith() {
@@ -177,15 +180,10 @@ class ChartPageTest : public QObject {
     QVERIFY(f.Load(lines, 2));
     ChartPage* page = OpenChart(f, 2);
     const auto* view = page->descendant_view();
-    QCOMPARE(view->outline().entries.size(), size_t{4});
-    QCOMPARE(view->LineText(0), QStringLiteral("1 Meg Mum (2)"));
-    QCOMPARE(view->LineText(1), QStringLiteral("+  Sam Step (1)"));
-    QCOMPARE(view->LineText(2), QStringLiteral("2 Tom Kid (3)"));
-    QCOMPARE(view->LineText(3), QStringLiteral("2 Bea Kid (4)"));
-
+    QCOMPARE(Shown(view),
+             (QStringList{"1 Meg Mum (2)", "+  Sam Step (1)", "2 Tom Kid (3)", "2 Bea Kid (4)"}));
     f.window->ShowIndividual(1);  // the step-father lists only his own child
-    QCOMPARE(view->outline().entries.size(), size_t{3});
-    QCOMPARE(view->LineText(2), QStringLiteral("2 Bea Kid (4)"));
+    QCOMPARE(Shown(view), (QStringList{"1 Sam Step (1)", "+  Meg Mum (2)", "2 Bea Kid (4)"}));
     // A click on a line shows that person.
     QTest::mouseClick(page->descendant_view()->viewport(), Qt::LeftButton, {}, view->LinePoint(2));
     QCOMPARE(f.window->shown().individual, 4);
@@ -248,9 +246,8 @@ class ChartPageTest : public QObject {
     auto* family = OpenChart(f, 3)->family_view();
     const auto& boxes = family->boxes();
     QCOMPARE(boxes.size(), size_t{3});  // P4, his wife P5, their child P2
-    QCOMPARE((std::vector<int>{boxes[0].box.individual, boxes[1].box.individual,
-                               boxes[2].box.individual}),
-             (std::vector<int>{4, 5, 2}));
+    QVERIFY(boxes[0].box.individual == 4 && boxes[1].box.individual == 5 &&
+            boxes[2].box.individual == 2);
     QTest::mouseClick(family->viewport(), Qt::LeftButton, {}, family->BoxPoint(2));
     QCOMPARE(f.window->shown().individual, 2);
     QCOMPARE(family->boxes()[0].box.individual, 2);

@@ -126,10 +126,9 @@ class ExcludeBoxTest : public QObject {
              QStringLiteral("     Names of Individuals and ID Numbers"));
     QVERIFY(grid.horizontalHeader()->isVisible());
     QCOMPARE(CellText(grid, RowOf(f, 4), 7), QStringLiteral("Dale, Dirk (4)"));
-    const QStringList expected = {"L", "", "", "P", "", "", "N"};
-    for (int column = 0; column < 7; ++column) {
-      QCOMPARE(CellText(grid, RowOf(f, 4), column), expected[column]);
-    }
+    QStringList letters;
+    for (int column = 0; column < 7; ++column) letters << CellText(grid, RowOf(f, 4), column);
+    QCOMPARE(letters, QStringList({"L", "", "", "P", "", "", "N"}));
     // The current individual is highlighted; rows past the list are blank.
     QCOMPARE(grid.current(), RowOf(f, 3));
     QCOMPARE(CellText(grid, 6, 7), QString());
@@ -150,24 +149,16 @@ class ExcludeBoxTest : public QObject {
     QCOMPARE(AllFlags(f), before);
     QVERIFY(f.store.tree_modified());
 
-    // Living cannot be set on someone deceased (Bert was buried).
+    // Living cannot be set on someone deceased (Bert was buried); the rule and its message
+    // are hide_information_test's.
     ClickCell(grid, RowOf(f, 2), 0);
     QCOMPARE(Flags(f, 2), uint8_t{0});
     QCOMPARE(f.ui.Captions(), std::vector<std::string>{" *** Cannot Change to Living ***"});
-    QCOMPARE(f.ui.records()[0].text,
-             std::string("This individual cannot be changed to living status until\n"
-                         "all details in the Death and Burial fields are removed.\n\n"
-                         "Also, Birth and Baptism dates for this individual\n"
-                         "(and near relation) cannot be over 120 years old."));
     ClickCell(grid, row, 0);  // young, no death details
-    QCOMPARE(Flags(f, 3), uint8_t{0x01});
     QCOMPARE(CellText(grid, row, 0), QStringLiteral("L"));
-    ClickCell(grid, row, 0);
-    QCOMPARE(Flags(f, 3), uint8_t{0});
-    QCOMPARE(f.ui.records().size(), size_t{1});
   }
 
-  void SetAllThenRestoreUndoesExactlyAndHideAllLiving() {
+  void ColumnAndActionListsSetRestoreAndHideAllLiving() {
     WindowFixture f;
     QVERIFY(f.Load(People(), 1));
     f.store.individual(3)->hideFlags = 0x01 | 0x04;
@@ -176,23 +167,12 @@ class ExcludeBoxTest : public QObject {
     TExcludeBox box(*f.window);
     box.show();
 
+    // What each action does is hide_information_test's; here the two lists reach it.
     Perform(box, "All Columns", "Set All Items");
-    for (int n = 1; n <= 6; ++n) {
-      QCOMPARE(Flags(f, n), static_cast<uint8_t>(before[n - 1] | 0xFE));
-    }
+    QCOMPARE(Flags(f, 1), static_cast<uint8_t>(0xFE));
     QCOMPARE(CellText(box.grid(), RowOf(f, 1), 1), QStringLiteral("E"));
     QCOMPARE(CellText(box.grid(), RowOf(f, 1), 0), QString());
-    Perform(box, "All Columns", "Restore Values");
-    QCOMPARE(AllFlags(f), before);
-
-    // A single column: clearing and restoring touches that bit only.
-    Perform(box, "All Columns", "Set All Items");
     Perform(box, "S = Surname", "Clear All Items");
-    for (int n = 1; n <= 6; ++n) {
-      QCOMPARE(Flags(f, n), static_cast<uint8_t>((before[n - 1] | 0xFE) & ~0x04));
-    }
-    Perform(box, "S = Surname", "Restore Values");  // back to how each person opened
-    QCOMPARE(Flags(f, 3), static_cast<uint8_t>(0xFF));
     QCOMPARE(Flags(f, 1), static_cast<uint8_t>(0xFA));
     Perform(box, "All Columns", "Restore Values");
     QCOMPARE(AllFlags(f), before);
@@ -202,7 +182,6 @@ class ExcludeBoxTest : public QObject {
     Child<QComboBox>(&box, "SelectColumn")->setCurrentIndex(2);
     QCOMPARE(actions->count(), 3);
     QCOMPARE(actions->findText("Hide All Living"), -1);
-    // Who counts as living is checked where the rule is (hide_information_test).
     Perform(box, "E = Everything", "Hide All Living");
     QCOMPARE(Flags(f, 1), uint8_t{0});  // death date
     QCOMPARE(Flags(f, 4), uint8_t{0x03});
@@ -247,21 +226,12 @@ class ExcludeBoxTest : public QObject {
     QCOMPARE(Flags(f, 1), uint8_t{0});
 
     Wheel(grid, -120);
-    QCOMPARE(grid.top(), 13);
-    QCOMPARE(bar->value(), 13);
+    QVERIFY(grid.top() == 13 && bar->value() == 13);
     bar->setValue(bar->maximum());
     QCOMPARE(CellText(grid, 20, 7), QStringLiteral("Many, Person0060 (60)"));
 
-    // Keys move the highlight and carry the window along at its edges.
-    grid.SetCurrent(0);
-    QCOMPARE(grid.top(), 0);
+    // Keys as in search_box_test (the same grid), Home besides.
     ClickCell(grid, 20, 7);
-    QTest::keyClick(&grid, Qt::Key_Down);
-    QCOMPARE(grid.current(), 21);
-    QCOMPARE(grid.top(), 1);
-    QTest::keyClick(&grid, Qt::Key_PageDown);
-    QCOMPARE(grid.current(), 41);
-    QCOMPARE(CellText(grid, 20, 7), QStringLiteral("Many, Person0042 (42)"));
     QTest::keyClick(&grid, Qt::Key_Home);
     QCOMPARE(grid.top(), 0);
 

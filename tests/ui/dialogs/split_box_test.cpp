@@ -9,7 +9,6 @@
 #include <QStyleOptionViewItem>
 #include <QTest>
 #include <QToolTip>
-#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -34,47 +33,30 @@ namespace {
 
 // Grandparents 1 and 2 have 3 and 4; 3 and 5 have 6 (the subject) and 7; 4 and 8 have 9;
 // 6 and 10 have 11; 10 also has 13 with 12; 5's parents are 14 and 15; 16 stands alone.
-struct Family {
-  int husband, wife;
-  std::vector<int> children;
-};
-const char* const kNames[] = {"Abel /Grand/", "Beth /Grand/", "Carl /Grand/", "Dora /Grand/",
-                              "Emma /Moth/",  "Fred /Grand/", "Gina /Grand/", "Hugo /Inlaw/",
-                              "Ivy /Inlaw/",  "Jane /Wife/",  "Kurt /Grand/", "Liam /Other/",
-                              "Mona /Other/", "Ned /Moth/",   "Olga /Moth/",  "Paul /Alone/"};
-const char kSexes[] = "MFMFFMFMFFMMFMFM";
-const Family kFamilies[] = {{1, 2, {3, 4}}, {3, 5, {6, 7}}, {8, 4, {9}},
-                            {6, 10, {11}},  {12, 10, {13}}, {14, 15, {5}}};
-
-// The records of the tree above, with each person's FAMC and FAMS lines taken from the families.
 std::vector<std::string> Tree() {
-  const auto xref = [](char kind, int n) {
-    char text[16];
-    std::snprintf(text, sizeof text, "@%c%06d@", kind, n);
-    return std::string(text);
-  };
-  std::vector<std::string> lines;
-  for (int n = 1; n <= 16; ++n) {
-    lines.push_back("0 " + xref('I', n) + " INDI");
-    lines.push_back(std::string("1 NAME ") + kNames[n - 1]);
-    lines.push_back(std::string("1 SEX ") + kSexes[n - 1]);
-    for (int f = 1; f <= 6; ++f) {
-      const auto& c = kFamilies[f - 1].children;
-      if (std::find(c.begin(), c.end(), n) != c.end()) lines.push_back("1 FAMC " + xref('F', f));
-    }
-    for (int f = 1; f <= 6; ++f) {
-      if (kFamilies[f - 1].husband == n || kFamilies[f - 1].wife == n) {
-        lines.push_back("1 FAMS " + xref('F', f));
-      }
-    }
-  }
-  for (int f = 1; f <= 6; ++f) {
-    lines.push_back("0 " + xref('F', f) + " FAM");
-    lines.push_back("1 HUSB " + xref('I', kFamilies[f - 1].husband));
-    lines.push_back("1 WIFE " + xref('I', kFamilies[f - 1].wife));
-    for (int c : kFamilies[f - 1].children) lines.push_back("1 CHIL " + xref('I', c));
-  }
-  return lines;
+  return kinloom::testing::Split(
+      "0 @I000001@ INDI|1 NAME Abel /Grand/|1 SEX M|1 FAMS @F000001@|"
+      "0 @I000002@ INDI|1 NAME Beth /Grand/|1 SEX F|1 FAMS @F000001@|"
+      "0 @I000003@ INDI|1 NAME Carl /Grand/|1 SEX M|1 FAMC @F000001@|1 FAMS @F000002@|"
+      "0 @I000004@ INDI|1 NAME Dora /Grand/|1 SEX F|1 FAMC @F000001@|1 FAMS @F000003@|"
+      "0 @I000005@ INDI|1 NAME Emma /Moth/|1 SEX F|1 FAMC @F000006@|1 FAMS @F000002@|"
+      "0 @I000006@ INDI|1 NAME Fred /Grand/|1 SEX M|1 FAMC @F000002@|1 FAMS @F000004@|"
+      "0 @I000007@ INDI|1 NAME Gina /Grand/|1 SEX F|1 FAMC @F000002@|"
+      "0 @I000008@ INDI|1 NAME Hugo /Inlaw/|1 SEX M|1 FAMS @F000003@|"
+      "0 @I000009@ INDI|1 NAME Ivy /Inlaw/|1 SEX F|1 FAMC @F000003@|"
+      "0 @I000010@ INDI|1 NAME Jane /Wife/|1 SEX F|1 FAMS @F000004@|1 FAMS @F000005@|"
+      "0 @I000011@ INDI|1 NAME Kurt /Grand/|1 SEX M|1 FAMC @F000004@|"
+      "0 @I000012@ INDI|1 NAME Liam /Other/|1 SEX M|1 FAMS @F000005@|"
+      "0 @I000013@ INDI|1 NAME Mona /Other/|1 SEX F|1 FAMC @F000005@|"
+      "0 @I000014@ INDI|1 NAME Ned /Moth/|1 SEX M|1 FAMS @F000006@|"
+      "0 @I000015@ INDI|1 NAME Olga /Moth/|1 SEX F|1 FAMS @F000006@|"
+      "0 @I000016@ INDI|1 NAME Paul /Alone/|1 SEX M|"
+      "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|1 CHIL @I000003@|1 CHIL @I000004@|"
+      "0 @F000002@ FAM|1 HUSB @I000003@|1 WIFE @I000005@|1 CHIL @I000006@|1 CHIL @I000007@|"
+      "0 @F000003@ FAM|1 HUSB @I000008@|1 WIFE @I000004@|1 CHIL @I000009@|"
+      "0 @F000004@ FAM|1 HUSB @I000006@|1 WIFE @I000010@|1 CHIL @I000011@|"
+      "0 @F000005@ FAM|1 HUSB @I000012@|1 WIFE @I000010@|1 CHIL @I000013@|"
+      "0 @F000006@ FAM|1 HUSB @I000014@|1 WIFE @I000015@|1 CHIL @I000005@");
 }
 
 using People = std::set<int>;
@@ -95,7 +77,6 @@ QString CheckedCount(TSplitBox& box) {
   return Child<QLabel>(&box, "CheckedCount")->text();
 }
 
-// Runs one walk from a clean selection and returns who it marked.
 // What a line of the check list shows, and its box; blank past the end of the list.
 QModelIndex LineAt(RecordListView& list, int line) {
   const int height = list.verticalHeader()->defaultSectionSize();
@@ -110,6 +91,7 @@ Qt::CheckState LineCheck(RecordListView& list, int line) {
   return LineAt(list, line).data(Qt::CheckStateRole).value<Qt::CheckState>();
 }
 
+// Runs one walk from a clean selection and returns who it marked.
 People Walk(WindowFixture& f, TSplitBox& box, int start, const char* button,
             const char* option = nullptr, bool with_option = false) {
   Click(Child<QPushButton>(&box, "btnClear"));
@@ -145,7 +127,6 @@ class SplitBoxTest : public QObject {
     QCOMPARE(Walk(f, box, 3, "btnAddDesc", "cbIncludeSpouses", true), (People{3, 5, 6, 7, 10, 11}));
     QCOMPARE(Walk(f, box, 6, "btnAddAncTree"), (People{1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 15}));
     QCOMPARE(Walk(f, box, 6, "btnAddDesTree"), (People{6, 10, 11, 12, 13}));
-    QCOMPARE(Walk(f, box, 16, "btnAddAncTree"), (People{16}));
     // Nothing highlighted: nothing marked.
     Click(Child<QPushButton>(&box, "btnClear"));
     box.list().SetCurrent(-1);
@@ -167,7 +148,6 @@ class SplitBoxTest : public QObject {
     TSplitBox box(*f.window);
     box.show();
     RecordListView& list = box.list();
-    QCOMPARE(list.visible_rows(), 26);
     QCOMPARE(list.viewport()->height(), 26 * list.verticalHeader()->defaultSectionSize());
     const int row = f.store.individual_search_list().PositionOf(11);
     QCOMPARE(LineText(list, row), QStringLiteral("Grand, Kurt (11)"));

@@ -105,24 +105,18 @@ class AboutBoxTest : public QObject {
 
   // The guide the program ships is the Markdown one, shown formatted, and covers the topics a
   // new user looks for.
-  void TheGuideCoversTheEverydayTopics_data() {
-    QTest::addColumn<QString>("topic");
-    for (const char* topic :
-         {"Getting started", "Importing a file", "Editing people", "Finding people",
-          "Merging duplicates", "Reports", "The verifier", "Statistics and to-do lists",
-          "The wall chart", "Publishing a web site", "Saving, copies and backups"}) {
-      QTest::newRow(topic) << QString::fromLatin1(topic);
-    }
-  }
-
   void TheGuideCoversTheEverydayTopics() {
-    QFETCH(QString, topic);
     const kinloom::files::ProgramFiles program = kinloom::files::FindProgramFiles();
     TGuideWindow window(nullptr, ProgramDocument::kGuide, QString::fromStdString(program.guide));
     QVERIFY(window.loaded());
     const QString text = DocumentText(&window);
-    QVERIFY2(text.contains(topic), qPrintable(topic));
     QVERIFY(!text.contains(QStringLiteral("## ")));  // headings are formatted, not raw
+    for (const char* topic :
+         {"Getting started", "Importing a file", "Editing people", "Finding people",
+          "Merging duplicates", "Reports", "The verifier", "Statistics and to-do lists",
+          "The wall chart", "Publishing a web site", "Saving, copies and backups"}) {
+      QVERIFY2(text.contains(QLatin1String(topic)), topic);
+    }
   }
 
   void ADocumentThatCannotBeReadSaysWhere() {

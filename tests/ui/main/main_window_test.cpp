@@ -77,20 +77,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.window->shown().children, (std::vector<int>{3, 4}));
   }
 
+  // Back, Forward and Home of the Go menu.
   void BackAndForwardRetraceThePeopleShown() {
     WindowFixture f;
     QVERIFY(f.Load(kFamily, 1));
+    auto action = [&f](const char* name) {
+      return f.window->commands().Find(QString::fromLatin1(name));
+    };
     for (int n : {3, 5}) f.window->ShowIndividual(n);
-    f.window->GoBack();
-    QCOMPARE(f.window->shown().individual, 3);
-    f.window->GoBack();
-    QCOMPARE(f.window->shown().individual, 1);
-    f.window->GoForward();
-    QCOMPARE(f.window->shown().individual, 3);
+    const std::pair<const char*, int> moves[] = {{"actBack", 3}, {"actBack", 1}, {"actForward", 3}};
+    for (auto [go, individual] : moves) {
+      action(go)->trigger();
+      QCOMPARE(f.window->shown().individual, individual);
+    }
     f.window->ShowIndividual(6);  // a new path drops the forward entries
     QVERIFY(!f.window->history().CanGoForward());
+    QVERIFY(!action("actForward")->isEnabled());
     f.window->ShowIndividual(999);  // no such person: nothing changes
     QCOMPARE(f.window->shown().individual, 6);
+    action("actHome")->trigger();
+    QCOMPARE(f.window->shown().individual, 1);
     // The history keeps the newest thousand visits.
     kinloom::core::NavigationHistory& history = f.window->history();
     for (int i = 0; i < 1500; ++i) history.Visit(1 + i % 6);
@@ -127,30 +133,17 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("line");
-    QTest::newRow("Ctrl+S") << "person"
-                            << "FamBirtDate"
-                            << "save"
-                            << "2 DATE 12 JUN 1950";
-    QTest::newRow("Ctrl+S, note") << "person"
-                                  << "FamNote"
-                                  << "save"
-                                  << "1 NOTE 12 JUN 1950";
-    QTest::newRow("Ctrl+S, details") << "details"
-                                     << "DetEmigDate"
-                                     << "save"
-                                     << "2 DATE 12 JUN 1950";
-    QTest::newRow("closing, Yes") << "person"
-                                  << "FamBirtDate"
-                                  << "close"
-                                  << "2 DATE 12 JUN 1950";
-    QTest::newRow("automatic save") << "person"
-                                    << "FamBirtPlace"
-                                    << "auto"
-                                    << "2 PLAC 12 JUN 1950";
-    QTest::newRow("Back") << "person"
-                          << "FamBirtDate"
-                          << "back"
-                          << "2 DATE 12 JUN 1950";
+    const auto row = [](const char* name, const char* page, const char* box, const char* action,
+                        const char* line) {
+      QTest::newRow(name) << QString::fromLatin1(page) << QString::fromLatin1(box)
+                          << QString::fromLatin1(action) << QString::fromLatin1(line);
+    };
+    row("Ctrl+S", "person", "FamBirtDate", "save", "2 DATE 12 JUN 1950");
+    row("Ctrl+S, note", "person", "FamNote", "save", "1 NOTE 12 JUN 1950");
+    row("Ctrl+S, details", "details", "DetEmigDate", "save", "2 DATE 12 JUN 1950");
+    row("closing, Yes", "person", "FamBirtDate", "close", "2 DATE 12 JUN 1950");
+    row("automatic save", "person", "FamBirtPlace", "auto", "2 PLAC 12 JUN 1950");
+    row("Back", "person", "FamBirtDate", "back", "2 DATE 12 JUN 1950");
   }
 
   void TypedTextIsWrittenBeforeSavingClosingOrMoving() {

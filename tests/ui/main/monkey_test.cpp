@@ -25,49 +25,18 @@ using kinloom::testing::WindowFixture;
 
 namespace {
 
-const std::vector<std::string> kTree = {
-    "0 @I000001@ INDI",
-    "1 NAME John /Smith/",
-    "1 SEX M",
-    "1 BIRT",
-    "2 DATE 3 MAR 1850",
-    "1 DEAT",
-    "2 DATE 1921",
+const std::vector<std::string> kTree = kinloom::testing::Records({
+    "0 @I000001@ INDI|1 NAME John /Smith/|1 SEX M|1 BIRT|2 DATE 3 MAR 1850|1 DEAT|2 DATE 1921|"
     "1 FAMS @F000001@",
-    "0 @I000002@ INDI",
-    "1 NAME Mary /Brown/",
-    "1 SEX F",
-    "1 BAPM",
-    "2 DATE 1852",
-    "1 FAMS @F000001@",
-    "0 @I000003@ INDI",
-    "1 NAME Anne /Smith/",
-    "1 SEX F",
-    "1 FAMC @F000001@",
-    "1 FAMS @F000002@",
-    "1 NOTE A first line",
-    "2 CONT and a second",
-    "0 @I000004@ INDI",
-    "1 NAME Peter /Smith/",
-    "1 SEX M",
-    "1 FAMC @F000001@",
-    "2 PEDI Adopted",
-    "0 @I000005@ INDI",
-    "1 NAME Carl /Young/",
-    "1 SEX M",
-    "1 FAMS @F000002@",
-    "0 @F000001@ FAM",
-    "1 HUSB @I000001@",
-    "1 WIFE @I000002@",
-    "1 MARR",
-    "2 DATE 1875",
-    "1 CHIL @I000003@",
+    "0 @I000002@ INDI|1 NAME Mary /Brown/|1 SEX F|1 BAPM|2 DATE 1852|1 FAMS @F000001@",
+    "0 @I000003@ INDI|1 NAME Anne /Smith/|1 SEX F|1 FAMC @F000001@|1 FAMS @F000002@|"
+    "1 NOTE A first line|2 CONT and a second",
+    "0 @I000004@ INDI|1 NAME Peter /Smith/|1 SEX M|1 FAMC @F000001@|2 PEDI Adopted",
+    "0 @I000005@ INDI|1 NAME Carl /Young/|1 SEX M|1 FAMS @F000002@",
+    "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|1 MARR|2 DATE 1875|1 CHIL @I000003@|"
     "1 CHIL @I000004@",
-    "0 @F000002@ FAM",
-    "1 HUSB @I000005@",
-    "1 WIFE @I000003@",
-    "1 MARR",
-};
+    "0 @F000002@ FAM|1 HUSB @I000005@|1 WIFE @I000003@|1 MARR",
+});
 
 const char* const kTexts[] = {"",          "Emma",   "Smith", "12 MAR 1900",
                               "ABT 1850",  "London", "`e",    "bet 1800 and 1810",

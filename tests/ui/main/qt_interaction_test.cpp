@@ -32,12 +32,6 @@ using kinloom::ui::QtInteraction;
 
 namespace {
 
-// A click where a user clicks a radio button: on its circle, not in the empty space right of
-// a short text.
-void ClickRadio(QRadioButton* button) {
-  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
 // Answers the modal dialogs as they come up, one action per dialog, in order. A dialog
 // without an action left is closed with Escape and counted as unexpected.
 class ModalScript : public QObject {
@@ -53,7 +47,8 @@ class ModalScript : public QObject {
     actions_.push_back(std::move(action));
     return *this;
   }
-  // Clicks the button of that object name, or of that text in a message box.
+  // Clicks the button of that object name, or of that text in a message box, where a user clicks
+  // a radio button: on its circle, not in the empty space right of a short text.
   ModalScript& Click(const QString& name) {
     return Then([name](QWidget* dialog) { ClickIn(dialog, name); });
   }
@@ -120,17 +115,19 @@ const std::vector<std::string> kBrokenLinks = {
     "0 @F000001@ FAM", "1 HUSB @I000001@", "1 WIFE @I000002@", "1 CHIL @I000003@"};
 // clang-format on
 
-struct LinkTree {
+// A tree read from a file of these records, with real dialogs (over `parent`, when given).
+struct LoadedTree {
   kinloom::testing::TempDir dir;
   kinloom::platform::FixedClock clock{kinloom::testing::TestNow()};
   QtInteraction ui{&clock};
   kinloom::store::RecordStore store{ui};
   kinloom::reports::LinkCheckSession session;
 
-  LinkTree() {
+  explicit LoadedTree(const std::vector<std::string>& records, QWidget* parent = nullptr) {
     ui.SetStore(&store);
+    if (parent != nullptr) ui.SetParent(parent);
     std::vector<std::string> lines = {"0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI"};
-    lines.insert(lines.end(), kBrokenLinks.begin(), kBrokenLinks.end());
+    lines.insert(lines.end(), records.begin(), records.end());
     lines.push_back("0 TRLR");
     kinloom::testing::WriteFileBytes(dir.File("tree.ged"), kinloom::testing::CrLfJoin(lines));
     (void)kinloom::core::ReadTree(store, dir.File("tree.ged"), false);
@@ -223,7 +220,7 @@ class QtInteractionTest : public QObject {
       QCOMPARE(dialog->windowTitle(), QStringLiteral("Parent Types"));
       QCOMPARE(Child<QLabel>(dialog, "lblChild")->text(), QString::fromUtf8("Zoë Smith (3)"));
       QVERIFY(Child<QRadioButton>(dialog, "rbKind1")->isChecked());
-      ClickRadio(Child<QRadioButton>(dialog, "rbKind6"));
+      ModalScript::ClickIn(dialog, QStringLiteral("rbKind6"));
       ModalScript::ClickIn(dialog, QStringLiteral("btnOK"));
     });
     script.Click(QStringLiteral("btnCancel"));
@@ -232,7 +229,7 @@ class QtInteractionTest : public QObject {
     QCOMPARE(ui.ChooseParentType("F", "M", "C", 0), std::nullopt);
 
     script.Then([](QWidget* dialog) {
-      ClickRadio(Child<QRadioButton>(dialog, "rbSpouse"));
+      ModalScript::ClickIn(dialog, QStringLiteral("rbSpouse"));
       ModalScript::ClickIn(dialog, QStringLiteral("Make Changes"));
     });
     script.Click(QStringLiteral("Make Changes")).Escape();
@@ -244,7 +241,7 @@ class QtInteractionTest : public QObject {
   // Ignore asks the checker's warning once; No brings the fixer back; Fix B removes the link;
   // Auto Fix repairs the rest without another dialog.
   void LinkCheckAnsweredInTheFixer() {
-    LinkTree tree;
+    LoadedTree tree(kBrokenLinks);
     ModalScript script;
     script.Then([](QWidget* dialog) {
       const QString upper = Child<QLabel>(dialog, "gbUpperText")->text();
@@ -330,25 +327,16 @@ class QtInteractionTest : public QObject {
   void CancelStopsAVerifierRun() {
     auto window = std::make_unique<QWidget>();
     window->show();
-    kinloom::testing::TempDir dir;
-    kinloom::platform::FixedClock clock{kinloom::testing::TestNow()};
-    QtInteraction ui{&clock};
-    ui.SetParent(window.get());
-    kinloom::store::RecordStore store{ui};
     // People with their surname in capitals: one problem each.
     constexpr int kPeople = 3000;
-    std::vector<std::string> lines = {"0 HEAD", "1 SOUR Kinloom Zoraz", "1 CHAR ANSI"};
+    std::vector<std::string> records;
     for (int n = 1; n <= kPeople; ++n) {
       char id[32];
       std::snprintf(id, sizeof id, "0 @I%06d@ INDI", n);
-      lines.push_back(id);
-      lines.push_back("1 NAME Tom /HALE/");
-      lines.push_back("1 SEX M");
+      records.insert(records.end(), {id, "1 NAME Tom /HALE/", "1 SEX M"});
     }
-    lines.push_back("0 TRLR");
-    kinloom::testing::WriteFileBytes(dir.File("tree.ged"), kinloom::testing::CrLfJoin(lines));
-    (void)kinloom::core::ReadTree(store, dir.File("tree.ged"), false);
-    QCOMPARE(store.highest_individual(), kPeople);
+    LoadedTree tree(records, window.get());
+    QCOMPARE(tree.store.highest_individual(), kPeople);
     // Cancel is clicked as soon as the run's progress window is up.
     QTimer::singleShot(0, [&] {
       auto* progress = window->findChild<kinloom::ui::ProgressWindow*>();
@@ -357,7 +345,7 @@ class QtInteractionTest : public QObject {
     kinloom::reports::VerifyOptions options;
     for (int error : {22, 26, 28}) options.settings.set_check(error, false);
     kinloom::reports::ProblemList list;
-    const auto outcome = kinloom::reports::RunVerifier(store, options, &list);
+    const auto outcome = kinloom::reports::RunVerifier(tree.store, options, &list);
     QVERIFY(outcome.cancelled);
     QVERIFY(list.size() < static_cast<size_t>(kPeople) / 2);
     QVERIFY(!window->findChild<kinloom::ui::ProgressWindow*>()->isVisible());

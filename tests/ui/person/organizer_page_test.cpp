@@ -14,25 +14,24 @@ using kinloom::testing::WindowFixture;
 
 namespace {
 
-std::vector<std::string> Records(std::string_view text) {
-  return kinloom::testing::Split(text, "|\n");
-}
+using kinloom::testing::Records;
 
 // John and Mary with children Anne and Peter; Anne married to Carl (no children) and to Dan
 // (no children); Eve and Zed unattached.
-const std::vector<std::string> kFamily = Records(
-    "0 @I000001@ INDI|1 NAME John /Smith/|1 SEX M|1 FAMS @F000001@\n"
-    "0 @I000002@ INDI|1 NAME Mary /Brown/|1 SEX F|1 FAMS @F000001@\n"
+const std::vector<std::string> kFamily = Records({
+    "0 @I000001@ INDI|1 NAME John /Smith/|1 SEX M|1 FAMS @F000001@",
+    "0 @I000002@ INDI|1 NAME Mary /Brown/|1 SEX F|1 FAMS @F000001@",
     "0 @I000003@ INDI|1 NAME Anne /Smith/|1 SEX F|1 FAMC @F000001@|1 FAMS @F000002@|"
-    "1 FAMS @F000003@\n"
-    "0 @I000004@ INDI|1 NAME Peter /Smith/|1 SEX M|1 FAMC @F000001@\n"
-    "0 @I000005@ INDI|1 NAME Carl /Young/|1 SEX M|1 FAMS @F000002@\n"
-    "0 @I000006@ INDI|1 NAME Dan /Old/|1 SEX M|1 FAMS @F000003@\n"
-    "0 @I000007@ INDI|1 NAME Eve /Stone/|1 SEX F\n"
-    "0 @I000008@ INDI|1 NAME Zed /Ray/|1 SEX M\n"
-    "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|1 MARR|1 CHIL @I000003@|1 CHIL @I000004@\n"
-    "0 @F000002@ FAM|1 HUSB @I000005@|1 WIFE @I000003@|1 MARR\n"
-    "0 @F000003@ FAM|1 HUSB @I000006@|1 WIFE @I000003@|1 MARR");
+    "1 FAMS @F000003@",
+    "0 @I000004@ INDI|1 NAME Peter /Smith/|1 SEX M|1 FAMC @F000001@",
+    "0 @I000005@ INDI|1 NAME Carl /Young/|1 SEX M|1 FAMS @F000002@",
+    "0 @I000006@ INDI|1 NAME Dan /Old/|1 SEX M|1 FAMS @F000003@",
+    "0 @I000007@ INDI|1 NAME Eve /Stone/|1 SEX F",
+    "0 @I000008@ INDI|1 NAME Zed /Ray/|1 SEX M",
+    "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|1 MARR|1 CHIL @I000003@|1 CHIL @I000004@",
+    "0 @F000002@ FAM|1 HUSB @I000005@|1 WIFE @I000003@|1 MARR",
+    "0 @F000003@ FAM|1 HUSB @I000006@|1 WIFE @I000003@|1 MARR",
+});
 
 struct Organizer {
   WindowFixture f;
@@ -111,10 +110,10 @@ class OrganizerPageTest : public QObject {
   void MarryCompletesAChosenFamilyWithoutSpouse() {
     Organizer o;
     o.Choose('A', 5);
-    o.f.Load(Records("0 @I000001@ INDI|1 NAME Sue /Hay/|1 SEX F|1 FAMS @F000001@\n"
-                     "0 @I000002@ INDI|1 NAME Tom /Hay/|1 SEX M|1 FAMC @F000001@\n"
-                     "0 @I000003@ INDI|1 NAME Bob /Day/|1 SEX M\n"
-                     "0 @F000001@ FAM|1 WIFE @I000001@|1 CHIL @I000002@"),
+    o.f.Load(Records({"0 @I000001@ INDI|1 NAME Sue /Hay/|1 SEX F|1 FAMS @F000001@",
+                      "0 @I000002@ INDI|1 NAME Tom /Hay/|1 SEX M|1 FAMC @F000001@",
+                      "0 @I000003@ INDI|1 NAME Bob /Day/|1 SEX M",
+                      "0 @F000001@ FAM|1 WIFE @I000001@|1 CHIL @I000002@"}),
              1, "Hay");
     QCOMPARE(o.page->slot_a().person(), 0);  // another tree: the choices are gone
     o.Apply(1, 3, "btnMarry");

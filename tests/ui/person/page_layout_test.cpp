@@ -13,19 +13,13 @@ namespace {
 
 // People whose event boxes show every kind of caption: a baptism (1), a christening with a
 // death (2), a cremation (3), none at all (4); Ann (1) and Ben (2) married with an annulment.
-const std::vector<std::string> kPeople = {
-    "0 @I000001@ INDI", "1 NAME Ann /Lee/",
-    "1 SEX F",          "1 BAPM",
-    "2 DATE 1850",      "1 FAMS @F000001@",
-    "0 @I000002@ INDI", "1 NAME Ben /Lee/",
-    "1 SEX M",          "1 CHR",
-    "1 DEAT",           "1 FAMS @F000001@",
-    "0 @I000003@ INDI", "1 NAME Cy /Lee/",
-    "1 SEX M",          "1 CREM",
-    "0 @I000004@ INDI", "1 NAME Di /Lee/",
-    "0 @F000001@ FAM",  "1 HUSB @I000002@",
-    "1 WIFE @I000001@", "1 ANUL",
-};
+const std::vector<std::string> kPeople = kinloom::testing::Records({
+    "0 @I000001@ INDI|1 NAME Ann /Lee/|1 SEX F|1 BAPM|2 DATE 1850|1 FAMS @F000001@",
+    "0 @I000002@ INDI|1 NAME Ben /Lee/|1 SEX M|1 CHR|1 DEAT|1 FAMS @F000001@",
+    "0 @I000003@ INDI|1 NAME Cy /Lee/|1 SEX M|1 CREM",
+    "0 @I000004@ INDI|1 NAME Di /Lee/",
+    "0 @F000001@ FAM|1 HUSB @I000002@|1 WIFE @I000001@|1 ANUL",
+});
 
 int BoxLeft(QWidget* page, const char* name) {
   auto* box = page->findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -42,16 +36,14 @@ class PageLayoutTest : public QObject {
   void DateBoxesStayPutWhenCaptionsChange_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("box");
-    QTest::newRow("person, birth") << "person"
-                                   << "FamBirtDate";
-    QTest::newRow("person, death") << "person"
-                                   << "FamDeatPlace";
-    QTest::newRow("person, marriage") << "person"
-                                      << "FamMarrDate";
-    QTest::newRow("details") << "details"
-                             << "DetEmigDate";
-    QTest::newRow("details, marriage") << "details"
-                                       << "DetAnulDate";
+    const char* const rows[][3] = {{"person, birth", "person", "FamBirtDate"},
+                                   {"person, death", "person", "FamDeatPlace"},
+                                   {"person, marriage", "person", "FamMarrDate"},
+                                   {"details", "details", "DetEmigDate"},
+                                   {"details, marriage", "details", "DetAnulDate"}};
+    for (const auto& row : rows) {
+      QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
+    }
   }
 
   void DateBoxesStayPutWhenCaptionsChange() {

@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +7,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QTest>
 #include <filesystem>
 
@@ -80,7 +78,6 @@ struct PageFixture {
     chosen = QString::fromStdString(path);
     Click(Button("btnAddItem"));
   }
-  const std::string& LastText() { return f.ui.records().back().text; }
   const std::string& LastCaption() { return f.ui.records().back().caption; }
 };
 
@@ -207,7 +204,7 @@ class PicturesPageTest : public QObject {
     p.f.ui.QueueAnswer(Answer::kYes);
     TypeAndLeave(Child<QLineEdit>(p.page, "ItemFile"), "lake 1950.png");
     Click(p.Button("btnRenameFile"));
-    QCOMPARE(p.LastText(),
+    QCOMPARE(p.f.ui.records().back().text,
              std::string("This name of the picture or document\nhas been changed successfully."));
     QVERIFY(std::filesystem::exists(p.Media("lake 1950.png")));
     QVERIFY(!std::filesystem::exists(p.Media("lake.png")));

@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
@@ -13,11 +12,9 @@
 
 #include "charts/report_printing.h"
 #include "files/data_folders.h"
-#include "files/report_files.h"
 #include "report_test_tree.h"
 #include "ui/reports/print_box.h"
 #include "ui/reports/print_box_forms.h"
-#include "ui/widgets/record_list_view.h"
 #include "ui_test_support.h"
 
 using kinloom::platform::Answer;
@@ -87,15 +84,9 @@ class PrintBoxTest : public QObject {
     TPrintBox& box = fixture_->window->print_box();
     QVERIFY(box.isVisible());
     QCOMPARE(box.HighlightedPerson(), 6);
-    QCOMPARE(box.pages().count(), 3);
-    QCOMPARE(box.pages().tabText(0), QStringLiteral("Ancestors and Descendants"));
-    QCOMPARE(box.pages().tabText(1), QStringLiteral("Family Forms"));
-    QCOMPARE(box.pages().tabText(2), QStringLiteral("Wall Chart"));
-    if (qEnvironmentVariableIsSet("KINLOOM_SCREENSHOT")) {
-      box.grab().save(qEnvironmentVariable("KINLOOM_SCREENSHOT") + QStringLiteral("lists.png"));
-      box.pages().setCurrentIndex(1);
-      box.grab().save(qEnvironmentVariable("KINLOOM_SCREENSHOT") + QStringLiteral("forms.png"));
-    }
+    QStringList tabs;
+    for (int i = 0; i < box.pages().count(); ++i) tabs << box.pages().tabText(i);
+    QCOMPARE(tabs, (QStringList{"Ancestors and Descendants", "Family Forms", "Wall Chart"}));
     // Another page is one call.
     QCOMPARE(box.AddPage(new QWidget, QStringLiteral("Another")), 3);
   }
@@ -111,8 +102,7 @@ class PrintBoxTest : public QObject {
   void typingFindsAName() {
     QFETCH(QString, typed);
     QFETCH(int, found);
-    fixture_->window->ShowReports();
-    TPrintBox& box = fixture_->window->print_box();
+    TPrintBox& box = Open();
     auto* find = Child<QLineEdit>(&box, "FindName");
     find->setFocus();
     QTest::keyClicks(find, typed);
@@ -120,8 +110,7 @@ class PrintBoxTest : public QObject {
   }
 
   void savedListsAreNamedWithTheCounter() {
-    fixture_->window->ShowReports();
-    TPrintBox& box = fixture_->window->print_box();
+    TPrintBox& box = Open();
     const std::string my_files = fixture_->work.folders().my_files;
     fixture_->ui.QueueAnswer(Answer::kYes);
     Click(Child<QPushButton>(&box, "btnSaveAncList"));
@@ -131,8 +120,8 @@ class PrintBoxTest : public QObject {
     QVERIFY(ancestors[0].startsWith(QStringLiteral("Evan Smith (6)")));
     QCOMPARE(ancestors[0].size(), 80);
     QCOMPARE(ancestors[1], QString(80, u'-'));
-    QCOMPARE(ancestors[2], QStringLiteral("        /Adam Smith (1)   b. 3 MAR 1901  d. 1970"));
-    QCOMPARE(ancestors[3], QStringLiteral("    /Bob Smith (3)   "));
+    QCOMPARE(ancestors.mid(2, 2), (QStringList{"        /Adam Smith (1)   b. 3 MAR 1901  d. 1970",
+                                               "    /Bob Smith (3)   "}));
 
     // A declined save writes nothing and keeps the counter.
     box.Highlight(1);
@@ -144,10 +133,8 @@ class PrintBoxTest : public QObject {
     Click(Child<QPushButton>(&box, "btnSaveDescList"));
     const QStringList descendants =
         FileLines(kinloom::files::JoinPath(my_files, "Descendants_000001_1.txt"));
-    QVERIFY(descendants.size() >= 5);
-    QCOMPARE(descendants[2], QStringLiteral("1 Adam Smith (1) b. 3 MAR 1901 d. 1970"));
-    QCOMPARE(descendants[3], QStringLiteral("  + Eve Jones (2)"));
-    QCOMPARE(descendants[4], QStringLiteral("    2 Bob Smith (3)"));
+    QCOMPARE(descendants.mid(2, 3), (QStringList{"1 Adam Smith (1) b. 3 MAR 1901 d. 1970",
+                                                 "  + Eve Jones (2)", "    2 Bob Smith (3)"}));
     // Two generations: Bob's son stays out.
     QVERIFY(!descendants.join(u'|').contains(QStringLiteral("Evan")));
     QCOMPARE(fixture_->work.program_settings().report_file_counter, 2);
@@ -172,8 +159,7 @@ class PrintBoxTest : public QObject {
     QFETCH(int, form);
     QFETCH(int, person);
     QFETCH(int, pages);
-    fixture_->window->ShowReports();
-    TPrintBox& box = fixture_->window->print_box();
+    TPrintBox& box = Open();
     QVERIFY(box.Highlight(person));
     QString suggested;
     const QString path = QString::fromStdString(fixture_->home.path()) + QStringLiteral("/form");
@@ -187,15 +173,10 @@ class PrintBoxTest : public QObject {
     QVERIFY(suggested.startsWith(QString::fromStdString(fixture_->work.folders().my_files)));
     QVERIFY(suggested.endsWith(QStringLiteral(".pdf")));
     QCOMPARE(PdfPageCount(written), pages);
-    if (qEnvironmentVariableIsSet("KINLOOM_KEEP_PDF")) {
-      QFile::copy(written, qEnvironmentVariable("KINLOOM_KEEP_PDF") + QString::number(form) +
-                               QStringLiteral(".pdf"));
-    }
   }
 
   void familySheetOffersTheMarriagesOfThePerson() {
-    fixture_->window->ShowReports();
-    TPrintBox& box = fixture_->window->print_box();
+    TPrintBox& box = Open();
     auto* choice = Child<QComboBox>(&box, "FamilyChoice");
     QVERIFY(box.Highlight(4));
     QCOMPARE(choice->count(), 1);
@@ -205,13 +186,13 @@ class PrintBoxTest : public QObject {
     QVERIFY(box.Highlight(9));
     QCOMPARE(choice->count(), 0);
     QVERIFY(!Child<QPushButton>(&box, "btnPrintFamilySheet")->isEnabled());
-    reports_job_refused_without_family(box);
+    kinloom::reports::ReportJob job;
+    QVERIFY(!box.findChild<PrintBoxForms*>()->MakeJob(Form::kFamilySheet, &job));
   }
 
   void printingHonoursThePageRange() {
     QVERIFY(fixture_->Load(ReportTestTree(260), 1, "Long"));
-    fixture_->window->ShowReports();
-    TPrintBox& box = fixture_->window->print_box();
+    TPrintBox& box = Open();
     QCOMPARE(box.HighlightedPerson(), 1);
     const QString path =
         QString::fromStdString(fixture_->home.path()) + QStringLiteral("/list.pdf");
@@ -233,8 +214,7 @@ class PrintBoxTest : public QObject {
   }
 
   void aMissingPrinterIsReported() {
-    fixture_->window->ShowReports();
-    TPrintBox& box = fixture_->window->print_box();
+    TPrintBox& box = Open();
     bool native = false;
     box.outlet().prompts().print = [&](QWidget*, QPrinter& printer, int) {
       printer.setOutputFormat(QPrinter::NativeFormat);
@@ -251,9 +231,9 @@ class PrintBoxTest : public QObject {
   }
 
  private:
-  static void reports_job_refused_without_family(TPrintBox& box) {
-    kinloom::reports::ReportJob job;
-    QVERIFY(!box.findChild<PrintBoxForms*>()->MakeJob(Form::kFamilySheet, &job));
+  TPrintBox& Open() {
+    fixture_->window->ShowReports();
+    return fixture_->window->print_box();
   }
 
   std::unique_ptr<WindowFixture> fixture_;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_support.h"
+
 // A small tree for the report windows' tests, in the own-format record lines the window
 // fixture loads:
 //   1 Adam Smith (M) and 2 Eve Jones (F), family 1: children 3 Bob Smith (M), 4 Cara Smith (F);
@@ -16,60 +18,38 @@
 // `extra_children` more children of Adam and Eve (numbers 10 on) make long lists.
 namespace kinloom::testing {
 
-inline std::string Xref(char kind, int n) {
-  char text[16];
-  std::snprintf(text, sizeof text, "@%c%06d@", kind, n);
-  return text;
-}
-
 inline std::vector<std::string> ReportTestTree(int extra_children = 0) {
-  struct Person {
-    std::string name;
-    char sex;
-    std::vector<int> famc, fams;
-  };
-  std::vector<Person> people = {
-      {"Adam /Smith/", 'M', {}, {1}}, {"Eve /Jones/", 'F', {}, {1}},
-      {"Bob /Smith/", 'M', {1}, {2}}, {"Cara /Smith/", 'F', {1}, {3}},
-      {"Dina /Lee/", 'F', {}, {2}},   {"Evan /Smith/", 'M', {2}, {}},
-      {"Finn /Ross/", 'M', {}, {3}},  {"Gail /Ross/", 'F', {3}, {}},
-      {"Hal /Vale/", 'U', {}, {}},
-  };
-  std::vector<std::vector<int>> families = {{1, 2, 3, 4}, {3, 5, 6}, {7, 4, 8}};
+  std::vector<std::string> lines = Split(
+      "0 @I000001@ INDI|1 NAME Adam /Smith/|1 SEX M|1 BIRT|2 DATE 3 MAR 1901|2 SOUR @S000001@|"
+      "1 DEAT|2 DATE 1970|1 FAMS @F000001@|"
+      "0 @I000002@ INDI|1 NAME Eve /Jones/|1 SEX F|1 FAMS @F000001@|"
+      "0 @I000003@ INDI|1 NAME Bob /Smith/|1 SEX M|1 FAMC @F000001@|1 FAMS @F000002@|"
+      "0 @I000004@ INDI|1 NAME Cara /Smith/|1 SEX F|1 FAMC @F000001@|1 FAMS @F000003@|"
+      "0 @I000005@ INDI|1 NAME Dina /Lee/|1 SEX F|1 FAMS @F000002@|"
+      "0 @I000006@ INDI|1 NAME Evan /Smith/|1 SEX M|1 FAMC @F000002@|"
+      "0 @I000007@ INDI|1 NAME Finn /Ross/|1 SEX M|1 FAMS @F000003@|"
+      "0 @I000008@ INDI|1 NAME Gail /Ross/|1 SEX F|1 FAMC @F000003@|"
+      "0 @I000009@ INDI|1 NAME Hal /Vale/|1 SEX U");
+  std::vector<std::string> children = Split(
+      "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|1 MARR|2 DATE 1925|1 CHIL @I000003@|"
+      "1 CHIL @I000004@");
   for (int i = 0; i < extra_children; ++i) {
-    people.push_back({"Kid" + std::to_string(i) + " /Smith/", 'M', {1}, {}});
-    families[0].push_back(10 + i);
-  }
-  std::vector<std::string> lines;
-  for (size_t i = 0; i < people.size(); ++i) {
-    const int n = static_cast<int>(i) + 1;
-    lines.push_back("0 " + Xref('I', n) + " INDI");
-    lines.push_back("1 NAME " + people[i].name);
-    lines.push_back(std::string("1 SEX ") + people[i].sex);
-    if (n == 1) {
-      lines.push_back("1 BIRT");
-      lines.push_back("2 DATE 3 MAR 1901");
-      lines.push_back("2 SOUR " + Xref('S', 1));
-      lines.push_back("1 DEAT");
-      lines.push_back("2 DATE 1970");
+    char kid[16];
+    std::snprintf(kid, sizeof kid, "@I%06d@", 10 + i);
+    for (const std::string& line :
+         {"0 " + std::string(kid) + " INDI", "1 NAME Kid" + std::to_string(i) + " /Smith/",
+          std::string("1 SEX M"), std::string("1 FAMC @F000001@")}) {
+      lines.push_back(line);
     }
-    for (int f : people[i].famc) lines.push_back("1 FAMC " + Xref('F', f));
-    for (int f : people[i].fams) lines.push_back("1 FAMS " + Xref('F', f));
+    children.push_back("1 CHIL " + std::string(kid));
   }
-  for (size_t f = 0; f < families.size(); ++f) {
-    lines.push_back("0 " + Xref('F', static_cast<int>(f) + 1) + " FAM");
-    lines.push_back("1 HUSB " + Xref('I', families[f][0]));
-    lines.push_back("1 WIFE " + Xref('I', families[f][1]));
-    if (f == 0) {
-      lines.push_back("1 MARR");
-      lines.push_back("2 DATE 1925");
-    }
-    for (size_t c = 2; c < families[f].size(); ++c) {
-      lines.push_back("1 CHIL " + Xref('I', families[f][c]));
-    }
+  lines.insert(lines.end(), children.begin(), children.end());
+  for (const std::string& line :
+       Split("0 @F000002@ FAM|1 HUSB @I000003@|1 WIFE @I000005@|1 CHIL @I000006@|"
+             "0 @F000003@ FAM|1 HUSB @I000007@|1 WIFE @I000004@|1 CHIL @I000008@|"
+             "0 @S000001@ SOUR|1 TITL Parish register of Kinloom")) {
+    lines.push_back(line);
   }
-  lines.push_back("0 " + Xref('S', 1) + " SOUR");
-  lines.push_back("1 TITL Parish register of Kinloom");
   return lines;
 }
 

@@ -1,15 +1,11 @@
-// The verifier window: its settings shown and given back, a run filling the problems list and
-// the summary.
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTabWidget>
-#include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,22 +25,9 @@ using kinloom::ui::TVerifyBox;
 
 namespace {
 
-// Lines of records split at "|".
-std::vector<std::string> Records(const std::string& text) {
-  std::vector<std::string> lines(1);
-  for (char c : text) {
-    if (c == '|' || c == '\n') {
-      lines.emplace_back();
-    } else {
-      lines.back().push_back(c);
-    }
-  }
-  return lines;
-}
-
 // 1 dies aged 150 (error 7); 2 is buried before her death (18); 3 and 4 are one woman entered
 // twice (28); 1 and 2 are married, 3, 4 and 5 stand alone (26).
-const std::vector<std::string> kPlanted = Records(
+const std::vector<std::string> kPlanted = kinloom::testing::Split(
     "0 @I000001@ INDI|1 NAME John /Smith/|1 SEX M|1 BIRT|2 DATE 1 JAN 1800|1 DEAT|"
     "2 DATE 1 JAN 1950|1 FAMS @F000001@\n"
     "0 @I000002@ INDI|1 NAME Mary /Jones/|1 SEX F|1 BIRT|2 DATE 1 JAN 1900|1 DEAT|"
@@ -52,13 +35,12 @@ const std::vector<std::string> kPlanted = Records(
     "0 @I000003@ INDI|1 NAME Ann /Lee/|1 SEX F|1 BIRT|2 DATE 5 MAY 1901\n"
     "0 @I000004@ INDI|1 NAME Ann /Lee/|1 SEX F|1 BIRT|2 DATE 5 MAY 1901\n"
     "0 @I000005@ INDI|1 NAME Bob /Ray/|1 SEX M\n"
-    "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|1 MARR|2 DATE 1 JAN 1920");
+    "0 @F000001@ FAM|1 HUSB @I000001@|1 WIFE @I000002@|1 MARR|2 DATE 1 JAN 1920",
+    "|\n");
 
 bool HasRow(const kinloom::reports::ProblemList& list, int record, int error) {
-  for (const auto& row : list.rows()) {
-    if (row.record == record && row.error == error) return true;
-  }
-  return false;
+  return std::ranges::any_of(list.rows(),
+                             [&](const auto& r) { return r.record == record && r.error == error; });
 }
 
 }  // namespace
@@ -79,12 +61,11 @@ class VerifyBoxTest : public QObject {
     QCOMPARE(box.windowTitle(), QStringLiteral("Family Tree Verifier and Problem Spotter"));
     QVERIFY(Child<QRadioButton>(&box, "rbVer03_2")->isChecked());
     QVERIFY(Child<QRadioButton>(&box, "rbVer01_0")->isChecked());
-    QCOMPARE(Child<QSpinBox>(&box, "udVer08")->value(), 45);
     QVERIFY(!Child<QCheckBox>(&box, "cbVer26")->isChecked());
     QVERIFY(Child<QCheckBox>(&box, "cbVer28")->isChecked());
     QCOMPARE(Child<QCheckBox>(&box, "cbVer08")->text(), QStringLiteral("Burial over"));
-    QCOMPARE(Child<QSpinBox>(&box, "udVer08")->minimum(), 10);
-    QCOMPARE(Child<QSpinBox>(&box, "udVer08")->maximum(), 1000);
+    auto* burial = Child<QSpinBox>(&box, "udVer08");
+    QCOMPARE(QList({burial->value(), burial->minimum(), burial->maximum()}), QList({45, 10, 1000}));
     QVERIFY(Child<QRadioButton>(&box, "rbVerSkip")->isChecked());
     QVERIFY(!Child<QCheckBox>(&box, "cb1600")->isChecked());
     // Every check has its box, every threshold its up-down.
@@ -130,27 +111,12 @@ class VerifyBoxTest : public QObject {
       if (list == nullptr) return;
       shown_rows = list->model().rowCount();
       shown_title = list->windowTitle();
-      if (qEnvironmentVariableIsSet("KINLOOM_SHOTS")) {
-        list->grab().save(qEnvironmentVariable("KINLOOM_SHOTS") + "/problem_box.png");
-      }
       list->reject();
     });
-    if (qEnvironmentVariableIsSet("KINLOOM_SHOTS")) {
-      box.show();
-      auto* tabs = Child<QTabWidget>(&box, "tabChecks");
-      for (int tab = 0; tab < tabs->count(); ++tab) {
-        tabs->setCurrentIndex(tab);
-        box.grab().save(qEnvironmentVariable("KINLOOM_SHOTS") +
-                        QStringLiteral("/verify_box_%1.png").arg(tab));
-      }
-    }
     Click(Child<QPushButton>(&box, "btnCheck"));
     const auto& list = box.problems();
-    QVERIFY(HasRow(list, 1, 7));
-    QVERIFY(HasRow(list, 2, 18));
-    QVERIFY(HasRow(list, 3, 28));
-    QVERIFY(HasRow(list, 4, 28));
-    QVERIFY(HasRow(list, 5, 26));
+    QVERIFY(HasRow(list, 1, 7) && HasRow(list, 2, 18) && HasRow(list, 5, 26));
+    QVERIFY(HasRow(list, 3, 28) && HasRow(list, 4, 28));
     QCOMPARE(shown_rows, static_cast<int>(list.size()));
     QCOMPARE(shown_title, QStringLiteral("Potential Problems List"));
     // The summary came before the list, with the count of every error found.
@@ -166,7 +132,7 @@ class VerifyBoxTest : public QObject {
 
   void ARunWithoutProblemsOpensNoList() {
     WindowFixture f;
-    QVERIFY(f.Load(Records("0 @I000001@ INDI|1 NAME Bob /Ray/|1 SEX M")));
+    QVERIFY(f.Load(kinloom::testing::Split("0 @I000001@ INDI|1 NAME Bob /Ray/|1 SEX M")));
     TVerifyBox box(*f.window);
     bool opened = false;
     QTimer::singleShot(0, [&] {

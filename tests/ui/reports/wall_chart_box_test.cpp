@@ -1,8 +1,4 @@
-// The wall chart viewer: the size box against sizes worked out by hand, Larger and Smaller to
-// their limits, the PDF of the sheets and the printed sheets (one page a sheet), the poster
-// (one page), and the desktop's viewer and folder.
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
@@ -120,47 +116,30 @@ class WallChartBoxTest : public QObject {
     QVERIFY(box.scale() >= 6000 || SizeText(box).startsWith(QStringLiteral("1\"")));
   }
 
-  // Every sheet is a page of the PDF, at the opening size and one step larger.
-  void SheetsPdfHasAPageASheet_data() {
+  // Save as PDF and Print Chart give every sheet a page, at the opening size and one step
+  // larger; Print Sample prints one, the first sheet of the middle row.
+  void SheetsGoOnePageASheet_data() {
+    QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("larger");
-    QTest::newRow("opening") << false;
-    QTest::newRow("larger") << true;
+    QTest::newRow("pdf") << "btnSavePdf" << false;
+    QTest::newRow("pdf one step larger") << "btnSavePdf" << true;
+    QTest::newRow("print") << "btnPrint" << false;
+    QTest::newRow("print sample") << "btnPrnSample" << false;
   }
-  void SheetsPdfHasAPageASheet() {
+  void SheetsGoOnePageASheet() {
+    QFETCH(QString, button);
     QFETCH(bool, larger);
     WindowFixture f;
     QVERIFY(f.Load(kTree, 1));
     TWallChartBox box(*f.window, nullptr);
     QVERIFY(box.ShowChart(SaveChart(f, 3000, 2400)));
     if (larger) Click(Child<QPushButton>(&box, "btnLarger"));
-    QString suggested;
     const std::string pdf = f.home.File("sheets.pdf");
+    QString suggested;
     box.prompts().save_pdf = [&](QWidget*, const QString&, const QString& offered) {
       suggested = offered;
       return QString::fromStdString(pdf);
     };
-    Click(Child<QPushButton>(&box, "btnSavePdf"));
-    QVERIFY(suggested.endsWith(QStringLiteral("/chart_sheets.pdf")));
-    QCOMPARE(f.ui.Captions(), std::vector<std::string>{});
-    QVERIFY(box.grid().sheets() > 1);
-    QCOMPARE(PdfPageCount(ReadFileBytes(pdf)), box.grid().sheets());
-  }
-
-  // The print dialog's PDF output: Print Chart sends every sheet, Print Sample one.
-  void PrintSendsTheSheetsOrTheSample_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("sample");
-    QTest::newRow("chart") << "btnPrint" << false;
-    QTest::newRow("sample") << "btnPrnSample" << true;
-  }
-  void PrintSendsTheSheetsOrTheSample() {
-    QFETCH(QString, button);
-    QFETCH(bool, sample);
-    WindowFixture f;
-    QVERIFY(f.Load(kTree, 1));
-    TWallChartBox box(*f.window, nullptr);
-    QVERIFY(box.ShowChart(SaveChart(f, 3000, 2400)));
-    const std::string pdf = f.home.File("printed.pdf");
     int offered_from = 0;
     int offered_to = 0;
     box.prompts().print = [&](QPrintDialog& dialog) {
@@ -172,16 +151,16 @@ class WallChartBoxTest : public QObject {
       return true;
     };
     Click(Child<QPushButton>(&box, button.toLatin1().constData()));
+    QCOMPARE(f.ui.Captions(), std::vector<std::string>{});
     const kinloom::reports::SheetGrid& grid = box.grid();
     QVERIFY(grid.rows > 1);
+    if (button == "btnSavePdf") QVERIFY(suggested.endsWith(QStringLiteral("/chart_sheets.pdf")));
+    const bool sample = button == "btnPrnSample";
     if (sample) {
-      // The first sheet of the middle row.
       const int page = ((grid.rows - 1) / 2) * grid.columns + 1;
-      QCOMPARE(offered_from, page);
-      QCOMPARE(offered_to, page);
+      QCOMPARE(QList({offered_from, offered_to}), QList({page, page}));
     }
     QCOMPARE(PdfPageCount(ReadFileBytes(pdf)), sample ? 1 : grid.sheets());
-    QCOMPARE(f.ui.Captions(), std::vector<std::string>{});
   }
 
   void PosterIsOnePage() {

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QUrl>
+#include <algorithm>
 
 #include "files/data_folders.h"
 #include "reports/tree_opening.h"
@@ -22,22 +23,10 @@ using kinloom::ui::ScaleWebPicture;
 
 namespace {
 
-const std::vector<std::string> kTree = {
-    "0 @I000001@ INDI",
-    "1 NAME John /Smith/",
-    "1 SEX M",
-    "1 BIRT",
-    "2 DATE 1850",
-    "1 DEAT",
-    "2 DATE 1920",
-    "0 @I000002@ INDI",
-    "1 NAME Mary /Brown/",
-    "1 SEX F",
-    "1 BIRT",
-    "2 DATE 1855",
-    "1 DEAT",
-    "2 DATE 1930",
-};
+const std::vector<std::string> kTree = kinloom::testing::Records({
+    "0 @I000001@ INDI|1 NAME John /Smith/|1 SEX M|1 BIRT|2 DATE 1850|1 DEAT|2 DATE 1920",
+    "0 @I000002@ INDI|1 NAME Mary /Brown/|1 SEX F|1 BIRT|2 DATE 1855|1 DEAT|2 DATE 1930",
+});
 
 // The main window over a tree, as the window tests have it, with the program's system folder, which
 // holds the scripts a script-driven site is served by.
@@ -95,47 +84,38 @@ class MakeWebPagesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ScalerFitsThePictureIntoTheBox_data() {
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QSize>("source_size");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QSize>("box");
-    QTest::addColumn<bool>("written");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QByteArray>("format");
-    QTest::newRow("wide to jpg") << "a.png" << QSize(400, 300) << "a.jpg" << QSize(200, 150) << true
-                                 << QSize(200, 150) << QByteArray("jpeg");
-    QTest::newRow("tall keeps its shape")
-        << "b.png" << QSize(100, 400) << "b.jpeg" << QSize(200, 150) << true << QSize(37, 150)
-        << QByteArray("jpeg");
-    QTest::newRow("png stays png") << "c.png" << QSize(300, 300) << "c.png" << QSize(150, 200)
-                                   << true << QSize(150, 150) << QByteArray("png");
-    QTest::newRow("empty box") << "d.png" << QSize(30, 30) << "d.jpg" << QSize(0, 150) << false
-                               << QSize() << QByteArray();
-    QTest::newRow("unwritable kind")
-        << "e.png" << QSize(30, 30) << "e.xyz" << QSize(20, 20) << false << QSize() << QByteArray();
-  }
   void ScalerFitsThePictureIntoTheBox() {
-    QFETCH(QString, source);
-    QFETCH(QSize, source_size);
-    QFETCH(QString, target);
-    QFETCH(QSize, box);
-    QFETCH(bool, written);
-    QFETCH(QSize, size);
-    QFETCH(QByteArray, format);
+    struct Case {
+      const char* name;
+      const char* source;
+      QSize source_size;
+      const char* target;
+      QSize box;
+      QSize size;  // empty: nothing written
+      QByteArray format;
+    };
+    const Case cases[] = {
+        {"wide to jpg", "a.png", {400, 300}, "a.jpg", {200, 150}, {200, 150}, "jpeg"},
+        {"tall keeps its shape", "b.png", {100, 400}, "b.jpeg", {200, 150}, {37, 150}, "jpeg"},
+        {"png stays png", "c.png", {300, 300}, "c.png", {150, 200}, {150, 150}, "png"},
+        {"empty box", "d.png", {30, 30}, "d.jpg", {0, 150}, {}, {}},
+        {"unwritable kind", "e.png", {30, 30}, "e.xyz", {20, 20}, {}, {}},
+    };
     TempDir dir;
-    const std::string from = MakePicture(dir.path(), source.toLatin1().constData(), source_size);
-    const std::string to = JoinPath(dir.path(), target.toStdString());
-    QCOMPARE(ScaleWebPicture(from, to, box.width(), box.height()), written);
-    QCOMPARE(QFile::exists(QString::fromStdString(to)), written);
-    if (!written) return;
-    const Picture made = Read(to);
-    QCOMPARE(made.size, size);
-    QCOMPARE(made.format, format);
-    if (format == "jpeg") {
-      // The transparent half is white, not black.
-      const QImage image(QString::fromStdString(to));
-      QVERIFY(qGray(image.pixel(image.width() - 2, image.height() / 2)) > 240);
+    for (const Case& c : cases) {
+      const bool written = c.size.isValid();
+      const std::string from = MakePicture(dir.path(), c.source, c.source_size);
+      const std::string to = JoinPath(dir.path(), c.target);
+      QVERIFY2(ScaleWebPicture(from, to, c.box.width(), c.box.height()) == written, c.name);
+      QVERIFY2(QFile::exists(QString::fromStdString(to)) == written, c.name);
+      if (!written) continue;
+      const Picture made = Read(to);
+      QVERIFY2(made.size == c.size && made.format == c.format, c.name);
+      if (c.format == "jpeg") {
+        // The transparent half is white, not black.
+        const QImage image(QString::fromStdString(to));
+        QVERIFY2(qGray(image.pixel(image.width() - 2, image.height() / 2)) > 240, c.name);
+      }
     }
   }
 
@@ -181,11 +161,9 @@ class MakeWebPagesTest : public QObject {
     QVERIFY(QFile::exists(QString::fromStdString(JoinPath(site, "index.html"))));
     QCOMPARE(Read(JoinPath(site, "tmb/kln_m0001.png")).size, QSize(200, 150));
     QCOMPARE(Read(JoinPath(site, "med/kln_m0001.png")).size, QSize(800, 600));
-    bool completed = false;
-    for (const auto& record : f.ui.records()) {
-      completed = completed || record.text == "Web pages creation completed.";
-    }
-    QVERIFY(completed);
+    QVERIFY(std::any_of(f.ui.records().begin(), f.ui.records().end(), [](const auto& record) {
+      return record.text == "Web pages creation completed.";
+    }));
     if (html) {
       QCOMPARE(f.ui.records().back().caption, std::string("Make Web Pages"));
       QCOMPARE(opened.size(), size_t{1});
