@@ -6,7 +6,10 @@
 #  - a UTF-8 file from another program (NOTE records, @I1@-style references): the whole import;
 #  - a full verifier run on the own-format tree;
 #  - the windows that list every person (find, hide information, split tree): opening, scrolling;
-#  - the statistics pages and the to-do lists on that tree.
+#  - the statistics pages and the to-do lists on that tree;
+#  - merging two people with several marriages, and finding a merge candidate;
+#  - the web site (static pages and the script site's data) of a generated 100,000-person tree;
+#  - wall charts: a real family (the corpus, or REAL_TREE) and twelve generations of 100,000.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build}
@@ -33,3 +36,13 @@ if [ -x "$build/bench/kinloom-bench-reports" ]; then
 fi
 echo "== verifier: a full run with every check on, the duplicate search included"
 "$build/bench/kinloom-bench-verifier" "$out/tree.ged"
+echo "== merge of two people with several marriages"
+"$build/bench/kinloom-bench-merge" "$out/tree.ged"
+echo "== web site of a generated 100,000-person tree"
+"$build/tools/kinloom-gentree" --individuals 100000 --seed 1 --format own --out "$out/web.ged"
+rm -rf "$out/web"
+"$build/bench/kinloom-bench-web" "$out/web.ged" "$out/web"
+echo "== wall charts"
+if [ -x "$build/bench/kinloom-bench-wallchart" ]; then
+  "$build/bench/kinloom-bench-wallchart" ${REAL_TREE:+"$REAL_TREE"}
+fi

@@ -121,7 +121,7 @@ std::string_view EventName(std::string_view event) {
 
 std::array<std::string_view, 3> CapitalsChoices(int group) {
   if (group == 1) {
-    return {"Given names are all captial letter format", "Given names have some lower case letters",
+    return {"Given names are all capital letter format", "Given names have some lower case letters",
             "Ignore given names capitalization"};
   }
   if (group == 3) {

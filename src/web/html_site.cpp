@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kTooManyCaption = "Cannot Complete";
 constexpr std::string_view kTooManyText =
-    "This family tree exceeds the maximum number\nof individuals permitted in an HTLM format.";
+    "This family tree exceeds the maximum number\nof individuals permitted in an HTML format.";
 
 void ShowStep(platform::ProgressTicker& ticker, const char* format, int value) {
   ticker.Step();

@@ -195,7 +195,7 @@ TEST(WebSite, MoreThan100000PeopleCannotBeAStaticSite) {
   ASSERT_FALSE(f.tree.ui.records().empty());
   EXPECT_EQ(f.tree.ui.records().back().caption, "Cannot Complete");
   EXPECT_EQ(f.tree.ui.records().back().text,
-            "This family tree exceeds the maximum number\nof individuals permitted in an HTLM "
+            "This family tree exceeds the maximum number\nof individuals permitted in an HTML "
             "format.");
   EXPECT_TRUE(std::filesystem::is_empty(made.folder + "/ind"));
 }
