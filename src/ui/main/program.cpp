@@ -19,6 +19,7 @@
 #include "ui/main/fam_tree.h"
 #include "ui/main/qt_interaction.h"
 #include "ui/reports/print_box.h"
+#include "ui/reports/stats_box.h"
 
 namespace kinloom::ui {
 namespace {
@@ -170,11 +171,16 @@ bool SaveScreenshot(TFamTree& window, const QString& page, const QString& path,
   // "chart:Descendants" shows a tab of a page's own tabs (the chart's views).
   const QString page_name = page.section(QLatin1Char(':'), 0, 0);
   const QString tab_name = page.section(QLatin1Char(':'), 1);
-  // "reports" is the reports window over the main window ("reports:Wall Chart" one of its pages).
+  // "reports" is the reports window over the main window ("reports:Wall Chart" one of its pages);
+  // "statistics" the statistics window with the page named tabulated ("statistics:Dates").
   QWidget* shown = &window;
+  TStatsBox* stats = nullptr;
   if (page_name == QStringLiteral("reports")) {
     window.ShowReports();
     shown = &window.print_box();
+  } else if (page_name == QStringLiteral("statistics")) {
+    stats = &TStatsBox::ShowFor(window);
+    shown = stats;
   } else if (!window.ShowPage(page_name)) {
     shown = nullptr;
   }
@@ -182,6 +188,7 @@ bool SaveScreenshot(TFamTree& window, const QString& page, const QString& path,
     *error = "unknown page " + page.toStdString();
     return false;
   }
+  if (stats != nullptr) stats->btnUpdateClick();
   QApplication::processEvents();
   const QPixmap shot = shown->grab();
   if (!shot.save(path, "PNG")) {

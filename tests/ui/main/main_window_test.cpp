@@ -9,6 +9,8 @@
 
 #include "core/shown_state.h"
 #include "ui/main/program.h"
+#include "ui/reports/stats_box.h"
+#include "ui/reports/stats_box_grid.h"
 #include "ui_test_support.h"
 
 using kinloom::files::FileExists;
@@ -291,6 +293,13 @@ class MainWindowTest : public QObject {
                error.c_str());
       QCOMPARE(QImage(path).width(), f.window->width());
     }
+    // The statistics window comes tabulated on the page named.
+    QVERIFY2(kinloom::ui::SaveScreenshot(*f.window, QStringLiteral("statistics:Dates"),
+                                         QString::fromStdString(out.File("dates.png")), &error),
+             error.c_str());
+    const auto& stats = kinloom::ui::TStatsBox::ShowFor(*f.window);
+    QCOMPARE(stats.page(), kinloom::reports::StatsPage::kDates);
+    QVERIFY(stats.grid(kinloom::reports::StatsPage::kDates).rowCount() > 0);
     QVERIFY(!kinloom::ui::SaveScreenshot(*f.window, QStringLiteral("nowhere"),
                                          QString::fromStdString(out.File("x.png")), &error));
   }
