@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/home_tree.h"
+#include "cli/picture_scaler.h"
 #include "files/data_folders.h"
 #include "files/tree_files.h"
 #include "files/tree_workspace.h"
@@ -55,6 +56,7 @@ int Web(Context& c, const std::vector<std::string>& args) {
   if (!ParseWebRequest(c, args, &request)) return kExitUsage;
   HomeTree home(c);
   if (int status = home.Open(request.tree); status != kExitOk) return status;
+  request.options.scaler = WebPictureScaler();
   const web::WebPagesResult made = web::MakeWebPages(home.work(), request.options, c.ui);
   if (!made.status.ok()) return kExitCannotWrite;
   if (!made.completed) return kExitBadInput;

@@ -9,9 +9,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "charts/web_picture_scaler.h"
 #include "files/data_folders.h"
 #include "ui/main/fam_tree.h"
-#include "ui/website/web_picture_scaler.h"
 #include "ui/website/web_preview.h"
 #include "ui/website/web_settings_binder.h"
 #include "ui/website/web_settings_site.h"
@@ -100,7 +100,7 @@ void WebSettingsPage::FillCopyrightDefaults() {
 void WebSettingsPage::MakeWebPgsClick() {
   tree_.CommitPendingEdit();
   web::WebPagesOptions options;
-  options.scaler = ScaleWebPicture;
+  options.scaler = charts::ScaleWebPicture;
   const web::WebPagesResult made = web::MakeWebPages(tree_.work(), options, tree_.ui());
   // Settings naming too short a file were switched off (and marked changed): the page shows
   // them as they are now.

@@ -8,18 +8,18 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "charts/web_picture_scaler.h"
 #include "files/data_folders.h"
 #include "reports/tree_opening.h"
-#include "ui/website/web_picture_scaler.h"
 #include "ui/website/web_settings_page.h"
 #include "ui_test_support.h"
 
+using kinloom::charts::ScaleWebPicture;
 using kinloom::files::JoinPath;
 using kinloom::files::WebSiteType;
 using kinloom::testing::Child;
 using kinloom::testing::Click;
 using kinloom::testing::TempDir;
-using kinloom::ui::ScaleWebPicture;
 
 namespace {
 

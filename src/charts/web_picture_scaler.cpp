@@ -1,4 +1,4 @@
-#include "ui/website/web_picture_scaler.h"
+#include "charts/web_picture_scaler.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -10,7 +10,7 @@
 
 #include "web/site_files.h"
 
-namespace kinloom::ui {
+namespace kinloom::charts {
 namespace {
 
 constexpr int kJpegQuality = 85;
@@ -51,4 +51,4 @@ bool ScaleWebPicture(const std::string& source, const std::string& target, int w
       .ok();
 }
 
-}  // namespace kinloom::ui
+}  // namespace kinloom::charts

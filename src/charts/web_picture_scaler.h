@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace kinloom::ui {
+namespace kinloom::charts {
 
 // The web site's picture scaler (web::PictureScaler): reads `source`, fits it into `width` by
 // `height` pixels keeping its shape, and writes `target` whole or not at all. A ".jpg" or
@@ -12,4 +12,4 @@ namespace kinloom::ui {
 // written (the site then copies the picture as it is).
 bool ScaleWebPicture(const std::string& source, const std::string& target, int width, int height);
 
-}  // namespace kinloom::ui
+}  // namespace kinloom::charts
