@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++ clang-format googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev
           qt6-base-dev qt6-qpa-plugins fonts-dejavu-core tidy php-cli chromium
-          desktop-file-utils shared-mime-info dpkg-dev file)
+          desktop-file-utils shared-mime-info dpkg-dev file poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
