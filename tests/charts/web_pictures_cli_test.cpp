@@ -25,9 +25,9 @@ TEST(WebCommandPictures, ThumbnailsAreScaledAndTheFullPictureKept) {
   QImage picture(800, 600, QImage::Format_RGB32);
   picture.fill(Qt::darkGreen);
   ASSERT_TRUE(picture.save(QString::fromStdString(home.path() + "/media/john.png")));
-  testing::WriteFileBytes(home.path() + "/config/Ash.med",
-                          testing::CrLfJoin({"HEAD Family", "", "ALBM 0", "FILE john.png",
-                                             "INDI |1|", "TITL John"}));
+  testing::WriteFileBytes(
+      home.path() + "/config/Ash.med",
+      testing::CrLfJoin({"HEAD Family", "", "ALBM 0", "FILE john.png", "INDI |1|", "TITL John"}));
 
   run = Cli({"web", "Ash", "--html", "--mode", "N"}, home.path());
   ASSERT_EQ(run.status, kExitOk) << run.err;
