@@ -282,7 +282,8 @@ std::string NoteText(std::string_view note) {
 // The reader drops blanks at the end of a tag line, so they are not written.
 void AppendTag(std::string& out, std::string_view tag, std::string_view value) {
   const size_t line_end = std::min(value.find(kEol), value.size());
-  const size_t kept = value.substr(0, line_end).find_last_not_of(' ') + 1;
+  const size_t last = value.substr(0, line_end).find_last_not_of(' ');
+  const size_t kept = last == std::string_view::npos ? 0 : last + 1;
   out.append(tag).append(" ").append(value.substr(0, kept));
   out.append(value.substr(line_end)).append(kEol);
 }
